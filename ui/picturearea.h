@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <QWidget>
+
+namespace quorix {
+
+// A picture loaded by file name relative to the current directory (BMP, PNG),
+// shown whole and centred, scaled down to fit, never up. A missing or
+// unreadable file shows a grey area with "Picture not available: " and the
+// name. An empty name clears it. Accessible description: the file name.
+class PictureArea : public QWidget {
+    Q_OBJECT
+public:
+    PictureArea(QWidget *parent, const QString &objectName);
+
+    bool loadPicture(const QString &fileName);  // false when not available
+    void setFixedPicture(const QImage &image);  // a picture compiled in
+    const QString &fileName() const { return m_fileName; }
+    bool isAvailable() const { return !m_image.isNull(); }
+    const QImage &image() const { return m_image; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QString m_fileName;
+    QImage m_image;
+    bool m_missing = false;
+};
+
+} // namespace quorix
