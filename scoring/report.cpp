@@ -1,1 +1,151 @@
-// placeholder until implemented
+#include "scoring/report.h"
+
+#include "scoring/scores.h"
+
+namespace quorix {
+
+namespace {
+
+class ReportWriter {
+public:
+    void emptyLines(int count)
+    {
+        for (int i = 0; i < count; ++i)
+            m_items.push_back(PrintItem::lineEnd());
+    }
+    void ruleLine()
+    {
+        m_items.push_back(PrintItem::textItem(QString(70, QLatin1Char('_'))));
+        m_items.push_back(PrintItem::lineEnd());
+    }
+    ReportWriter &column(int c)
+    {
+        m_items.push_back(PrintItem::columnStep(c));
+        return *this;
+    }
+    ReportWriter &text(const QString &t)
+    {
+        m_items.push_back(PrintItem::textItem(t));
+        return *this;
+    }
+    ReportWriter &number(double n)
+    {
+        m_items.push_back(PrintItem::numberItem(n));
+        return *this;
+    }
+    void endLine() { m_items.push_back(PrintItem::lineEnd()); }
+
+    PrintScript take() { return std::move(m_items); }
+
+private:
+    PrintScript m_items;
+};
+
+QString countText(double count, const char *singular, const char *plural)
+{
+    return QString::fromLatin1(count == 1 ? singular : plural);
+}
+
+} // namespace
+
+PrintScript reportScript(const ScoreTally &tally, const QString &name, const QString &time,
+                         const QString &date)
+{
+    const bool guarded = showsGuardedScores(tally);
+    const double asked = tally.asked;
+    const double dontKnow = dontKnowCount(tally);
+    const auto scores = lineScores(tally);
+
+    ReportWriter r;
+    r.emptyLines(2);
+    r.ruleLine();
+    r.emptyLines(1);
+    r.column(10).text(QStringLiteral("Quorix self-assessment questions")).endLine();
+    r.emptyLines(2);
+    r.column(10)
+        .text(QStringLiteral("Score for "))
+        .text(name)
+        .text(QStringLiteral(" at "))
+        .text(time)
+        .text(QStringLiteral(" on "))
+        .text(date)
+        .endLine();
+    r.emptyLines(2);
+    r.ruleLine();
+    r.emptyLines(3);
+
+    r.column(10).number(asked).text(countText(asked, " question asked", " questions asked")).endLine();
+    r.emptyLines(1);
+    r.column(10)
+        .number(dontKnow)
+        .text(countText(dontKnow, " question 'don't know'", " questions 'don't know'"))
+        .endLine();
+    r.emptyLines(1);
+    r.column(10).number(tally.correct).text(QStringLiteral(" answered correctly")).endLine();
+    r.emptyLines(1);
+    r.column(10).number(tally.wrong).text(QStringLiteral(" answered incorrectly")).endLine();
+    r.emptyLines(1);
+
+    if (guarded) {
+        r.column(10).text(QStringLiteral("Percent correct = ")).number(percentCorrect(tally)).endLine();
+        r.emptyLines(1);
+        r.column(10)
+            .text(QStringLiteral("Raw score  (+1 if correct, -1 if wrong) = "))
+            .number(rawScore(tally))
+            .text(QStringLiteral("%"))
+            .endLine();
+        r.emptyLines(2);
+        r.ruleLine();
+        r.emptyLines(1);
+    }
+    r.emptyLines(2);
+
+    // Three of these texts have no leading space; the printed report keeps them that way.
+    struct ConfidenceLine {
+        int count;
+        const char *text;
+    };
+    const ConfidenceLine confidenceLines[6] = {
+        {tally.correctUnsure, " correct and unsure (score +1)"},
+        {tally.correctFairlySure, " correct and fairly sure (score +2)"},
+        {tally.correctVerySure, "correct and very sure (score +3)"},
+        {tally.wrongUnsure, " wrong and unsure (score 0)"},
+        {tally.wrongFairlySure, "wrong and fairly sure (score -2)"},
+        {tally.wrongVerySure, "wrong and very sure (score -6)"},
+    };
+    for (int i = 0; i < 6; ++i) {
+        if (i > 0)
+            r.emptyLines(1);
+        r.column(10)
+            .number(confidenceLines[i].count)
+            .text(QString::fromLatin1(confidenceLines[i].text))
+            .column(50)
+            .text(QStringLiteral("score = "))
+            .number(i == 3 ? 0.0 : scores[std::size_t(i)])
+            .endLine();
+    }
+    r.emptyLines(1);
+    r.column(50).text(QStringLiteral(" total = ")).number(confidenceTotal(tally)).endLine();
+
+    if (guarded) {
+        r.emptyLines(2);
+        r.ruleLine();
+        r.emptyLines(2);
+        r.column(10)
+            .text(QStringLiteral("Confidence-weighted score = "))
+            .number(weightedScoreReport(tally))
+            .text(QStringLiteral("%"))
+            .endLine();
+        r.emptyLines(1);
+        r.column(10)
+            .text(QStringLiteral(
+                "where you score 100% for all correct if you were 'fairly sure' of all answers."))
+            .endLine();
+    }
+    r.emptyLines(2);
+    r.ruleLine();
+    r.emptyLines(1);
+    return r.take();
+}
+
+} // namespace quorix
