@@ -1,0 +1,35 @@
+#include "ui/labels.h"
+
+#include "ui/fonts.h"
+#include "ui/twips.h"
+
+#include <QLabel>
+#include <QPalette>
+
+namespace quorix {
+
+QLabel *addLabel(QWidget *parent, const QString &name, int left, int top, int width, int height,
+                 double pointSize, bool bold, const QColor &textColor, const QColor &background)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setFont(screenFont(pointSize, bold));
+    setLabelColors(label, textColor, background);
+    placeAt(label, left, top, width, height);
+    return label;
+}
+
+void setLabelColors(QLabel *label, const QColor &textColor, const QColor &background)
+{
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, textColor);
+    if (background.isValid())
+        palette.setColor(QPalette::Window, background);
+    label->setPalette(palette);
+    label->setAutoFillBackground(background.isValid());
+}
+
+} // namespace quorix

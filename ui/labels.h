@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+
+class QLabel;
+class QWidget;
+
+namespace quorix {
+
+// A label at its twips place inside parent, with objectName = name. Its text
+// is plain (a statement read from a bank is never taken as markup) and wraps
+// at word boundaries within the box, aligned to the top left like a caption.
+// An invalid background colour leaves the label transparent.
+QLabel *addLabel(QWidget *parent, const QString &name, int left, int top, int width, int height,
+                 double pointSize = 9.75, bool bold = true, const QColor &textColor = Qt::black,
+                 const QColor &background = Qt::white);
+
+// Sets the text colour and the background (invalid: transparent) of a label.
+void setLabelColors(QLabel *label, const QColor &textColor, const QColor &background);
+
+} // namespace quorix
