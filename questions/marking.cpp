@@ -1,1 +1,130 @@
-// placeholder until implemented
+#include "questions/marking.h"
+
+#include "app/programstate.h"
+#include "scoring/tally.h"
+
+namespace quorix {
+
+namespace {
+
+int confidenceLevel(const Value &chosenConfidence)
+{
+    for (int level = 1; level <= 3; ++level) {
+        if (equalsNumber(chosenConfidence, level))
+            return level;
+    }
+    return 0;
+}
+
+QString confidenceSentence(Verdict verdict, int confidence)
+{
+    const bool correct = verdict == Verdict::Correct;
+    switch (confidence) {
+    case 1:
+        return correct ? QStringLiteral("You were not very sure; you score +1")
+                       : QStringLiteral("You were not very sure; you score 0");
+    case 2:
+        return correct ? QStringLiteral("You were fairly sure; you score +2")
+                       : QStringLiteral("You were fairly sure; you score -2");
+    case 3:
+        return correct ? QStringLiteral("You were very sure; you score +3")
+                       : QStringLiteral("You were very sure; you score -6");
+    default:
+        return {};
+    }
+}
+
+} // namespace
+
+Verdict verdictFor(const QString &key, const Value &chosenAnswer)
+{
+    if (equalsText(chosenAnswer, QStringLiteral("DK")))
+        return Verdict::DontKnow;
+    return equalsText(chosenAnswer, key) ? Verdict::Correct : Verdict::Wrong;
+}
+
+QString truthWordFor(const QString &key)
+{
+    return key == QLatin1String("T") ? QStringLiteral("true") : QStringLiteral("false");
+}
+
+Marking markAnswer(const QString &key, const Value &chosenAnswer, const Value &chosenConfidence)
+{
+    Marking m;
+    m.verdict = verdictFor(key, chosenAnswer);
+    m.truthWord = truthWordFor(key);
+    m.faceColor = {0, 0, 0};
+
+    if (m.verdict == Verdict::DontKnow) {
+        m.feedbackColor = {0, 0, 0};
+        m.faceBackground = {200, 200, 200};
+        m.face = QLatin1Char('K');
+        m.feedback = {
+            PrintItem::columnStep(2),
+            PrintItem::textItem(QStringLiteral("You did not know the answer")),
+            PrintItem::lineEnd(),
+            PrintItem::columnStep(2),
+            PrintItem::textItem(QStringLiteral("This statement is ") + m.truthWord),
+        };
+        return m;
+    }
+
+    const bool correct = m.verdict == Verdict::Correct;
+    m.confidence = confidenceLevel(chosenConfidence);
+    m.feedbackColor = correct ? Rgb{0, 100, 0} : Rgb{255, 0, 0};
+    m.faceBackground = correct ? Rgb{0, 255, 0} : Rgb{255, 50, 0};
+    m.face = correct ? QLatin1Char('J') : QLatin1Char('L');
+    m.feedback = {
+        PrintItem::columnStep(2),
+        PrintItem::textItem(correct ? QStringLiteral("You are correct, this statement is ")
+                                    : QStringLiteral("You are wrong, this statement is ")),
+        PrintItem::textItem(m.truthWord),
+        PrintItem::lineEnd(),
+        PrintItem::lineEnd(),
+    };
+    if (m.confidence != 0) {
+        m.feedback.push_back(PrintItem::columnStep(2));
+        m.feedback.push_back(PrintItem::textItem(confidenceSentence(m.verdict, m.confidence)));
+    }
+    return m;
+}
+
+ScoreTally tallyIncrements(const Marking &marking)
+{
+    ScoreTally d;
+    addToTally(d, marking);
+    return d;
+}
+
+void addToTally(ScoreTally &tally, const Marking &m)
+{
+    tally.asked += 1;
+    if (m.verdict == Verdict::DontKnow)
+        return;
+    tally.answered += 1;
+    if (m.verdict == Verdict::Correct) {
+        tally.correct += 1;
+        if (m.confidence == 1)
+            tally.correctUnsure += 1;
+        else if (m.confidence == 2)
+            tally.correctFairlySure += 1;
+        else if (m.confidence == 3)
+            tally.correctVerySure += 1;
+    } else {
+        tally.wrong += 1;
+        if (m.confidence == 1)
+            tally.wrongUnsure += 1;
+        else if (m.confidence == 2)
+            tally.wrongFairlySure += 1;
+        else if (m.confidence == 3)
+            tally.wrongVerySure += 1;
+    }
+}
+
+void recordMarking(ProgramState &state, const Marking &marking)
+{
+    addToTally(state.tally, marking);
+    state.markedInTest += 1;
+}
+
+} // namespace quorix
