@@ -30,6 +30,7 @@ private:
     Face m_face = Face::None;
     QColor m_background = Qt::white;
     QColor m_text = Qt::black;
+    QColor m_faceColor = Qt::black;  // the text colour when the face was printed
     double m_pointSize;
 };
 

@@ -28,6 +28,7 @@ private:
     QString m_fileName;
     QImage m_image;
     bool m_missing = false;
+    QImage m_scaled;  // m_image fitted to the area, made when first painted at a size
 };
 
 } // namespace quorix

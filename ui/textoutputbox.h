@@ -45,6 +45,8 @@ public:
     double position() const { return m_x; }
 
 private:
+    void openLine();
+
     std::function<double(const QString &)> m_measure;
     double m_columnWidth;
     std::vector<Line> m_lines;
@@ -76,8 +78,20 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
+    // What was printed since the last clear, so that a change of font can
+    // lay the same text out again with the new widths.
+    struct Step {
+        bool isColor = false;
+        PrintItem item;
+        QColor color;
+    };
+
+    TextLayout makeLayout() const;
+    void record(const PrintScript &items);
     void updateAccessibleText();
+
     TextLayout m_layout;
+    std::vector<Step> m_history;
     QColor m_background = Qt::white;
 };
 
