@@ -1,1 +1,336 @@
-// placeholder until implemented
+#include "ui/reportprinter.h"
+
+#include "ui/fonts.h"
+#include "ui/screenwindow.h"
+#include "ui/twips.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QTemporaryFile>
+
+#include <cups/cups.h>
+
+#include <cmath>
+
+namespace quorix {
+
+namespace {
+
+const QMarginsF reportMargins(15, 15, 15, 15); // millimetres
+
+QString realAskName(QWidget *parent)
+{
+    QInputDialog dialog(parent);
+    dialog.setObjectName(QStringLiteral("namePrompt"));
+    dialog.setWindowTitle(programTitle());
+    dialog.setInputMode(QInputDialog::TextInput);
+    dialog.setLabelText(QStringLiteral("Please enter your name to identify your printout"));
+    dialog.setTextValue(QString());
+    QScreen *screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
+    const QPoint origin = screen ? screen->geometry().topLeft() : QPoint();
+    // An explicit move also keeps Qt from centring the prompt over its parent.
+    dialog.move(origin + QPoint(pixels(450), pixels(4500)));
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.textValue();
+}
+
+void realTellSaved(QWidget *parent, const QString &message)
+{
+    QMessageBox box(QMessageBox::Information, programTitle(), message, QMessageBox::Ok, parent);
+    box.setObjectName(QStringLiteral("resultsSavedMessage"));
+    box.exec();
+}
+
+AfterFailure realAskAfterFailure(QWidget *parent, const QString &message)
+{
+    QMessageBox box(QMessageBox::Warning, programTitle(), message, QMessageBox::NoButton, parent);
+    box.setObjectName(QStringLiteral("resultsNotSavedMessage"));
+    QPushButton *saveAs = box.addButton(QStringLiteral("Save as..."), QMessageBox::AcceptRole);
+    QPushButton *back = box.addButton(QStringLiteral("Go back"), QMessageBox::RejectRole);
+    QPushButton *end =
+        box.addButton(QStringLiteral("End without results"), QMessageBox::DestructiveRole);
+    saveAs->setObjectName(QStringLiteral("saveAs"));
+    back->setObjectName(QStringLiteral("goBack"));
+    end->setObjectName(QStringLiteral("endWithoutResults"));
+    box.setDefaultButton(saveAs);
+    // Escape must never throw the results away.
+    box.setEscapeButton(back);
+    box.exec();
+    if (box.clickedButton() == saveAs)
+        return AfterFailure::ChooseFile;
+    if (box.clickedButton() == end)
+        return AfterFailure::EndWithoutResults;
+    return AfterFailure::GoBack;
+}
+
+QString realChooseFile(QWidget *parent, const QString &suggested)
+{
+    QFileDialog dialog(parent, QStringLiteral("Save your results"), suggested,
+                       QStringLiteral("PDF files (*.pdf)"));
+    dialog.setObjectName(QStringLiteral("saveResultsDialog"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+QString fallbackFileName(const QDateTime &when, int attempt)
+{
+    const QString stem = QStringLiteral("quorix-results-") + when.toString(QStringLiteral("yyyy-MM-dd-HHmm"));
+    return attempt == 1 ? stem + QStringLiteral(".pdf")
+                        : stem + QStringLiteral("-%1.pdf").arg(attempt);
+}
+
+QString nativePath(const QString &path) { return QDir::toNativeSeparators(path); }
+
+Result<int> printToDefaultPrinter(const PrintScript &report, const ReportPrinting &printing)
+{
+    QTemporaryFile pdf(QDir::tempPath() + QStringLiteral("/quorix-report-XXXXXX.pdf"));
+    if (!pdf.open())
+        return Result<int>::failure(
+            QStringLiteral("the report could not be prepared for printing (%1)").arg(pdf.errorString()));
+    const Result<bool> written = writeReportPdf(report, pdf);
+    if (!written)
+        return Result<int>::failure(
+            QStringLiteral("the report could not be prepared for printing (%1)").arg(written.error()));
+    pdf.close();
+    // The document travels with the request, so the temporary file may go
+    // as soon as the submission returns.
+    return printing.submit(pdf.fileName(), programTitle());
+}
+
+PrintOutcome saveInstead(QWidget *parent, const PrintScript &report, const QString &reason,
+                         const ReportPrinting &printing)
+{
+    const QString notPrinted = QStringLiteral("Your results could not be printed: %1.").arg(reason);
+    const QString folder = printing.fallbackFolder();
+    const QDateTime when = printing.now();
+    const Result<QString> saved = saveReportInFolder(report, folder, when);
+    if (saved) {
+        printing.tellSaved(parent, notPrinted
+                                       + QStringLiteral("\n\nThey have been saved as a PDF file "
+                                                        "instead:\n%1\n\nYou can print it or hand "
+                                                        "it in from there.")
+                                             .arg(nativePath(saved.value())));
+        return PrintOutcome::Saved;
+    }
+
+    QString message = notPrinted
+        + QStringLiteral("\n\nThey could not be saved in %1 either: %2.")
+              .arg(nativePath(folder), saved.error());
+    QString suggested = QDir(folder).filePath(fallbackFileName(when, 1));
+    for (;;) {
+        const AfterFailure choice = printing.askAfterFailure(
+            parent, message
+                + QStringLiteral("\n\nChoose another place to save them, go back to the program, "
+                                 "or end without your results."));
+        if (choice == AfterFailure::GoBack)
+            return PrintOutcome::GoBack;
+        if (choice == AfterFailure::EndWithoutResults)
+            return PrintOutcome::EndWithoutResults;
+        const QString path = printing.chooseFile(parent, suggested);
+        if (path.isEmpty())
+            continue;
+        const Result<bool> written = writeReportPdfFile(report, path);
+        if (written)
+            return PrintOutcome::Saved;
+        message = QStringLiteral("Your results could not be saved as %1: %2.")
+                      .arg(nativePath(path), written.error());
+        suggested = path;
+    }
+}
+
+} // namespace
+
+ReportPrinting ReportPrinting::system()
+{
+    ReportPrinting p;
+    p.askName = realAskName;
+    p.tellSaved = realTellSaved;
+    p.askAfterFailure = realAskAfterFailure;
+    p.chooseFile = realChooseFile;
+    p.submit = submitToDefaultPrinter;
+    p.fallbackFolder = defaultFallbackFolder;
+    p.now = [] { return QDateTime::currentDateTime(); };
+    return p;
+}
+
+QString askStudentName(QWidget *parent) { return realAskName(parent); }
+
+PrintOutcome printReport(QWidget *parent, const PrintScript &report, const QString &pdfFile)
+{
+    return printReport(parent, report, pdfFile, ReportPrinting::system());
+}
+
+PrintOutcome printReport(QWidget *parent, const PrintScript &report, const QString &pdfFile,
+                         const ReportPrinting &printing)
+{
+    QString reason;
+    if (!pdfFile.isEmpty()) {
+        const Result<bool> written = writeReportPdfFile(report, pdfFile);
+        if (written)
+            return PrintOutcome::Printed;
+        reason = QStringLiteral("the file %1 could not be written (%2)")
+                     .arg(nativePath(pdfFile), written.error());
+    } else {
+        const Result<int> job = printToDefaultPrinter(report, printing);
+        if (job)
+            return PrintOutcome::Printed;
+        reason = job.error();
+    }
+    return saveInstead(parent, report, reason, printing);
+}
+
+QFont reportFont()
+{
+    installFontSubstitutions();
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(10);
+    return font;
+}
+
+TextLayout layoutReport(const PrintScript &report, QPaintDevice *device)
+{
+    const QFontMetricsF metrics(reportFont(), device);
+    TextLayout layout([metrics](const QString &text) { return metrics.horizontalAdvance(text); },
+                      metrics.averageCharWidth());
+    layout.print(report);
+    return layout;
+}
+
+bool paintReport(QPagedPaintDevice &device, const PrintScript &report)
+{
+    // A4 is the paper size numbered 9 in the common numbering of printer papers.
+    device.setPageSize(QPageSize(QPageSize::A4));
+    device.setPageMargins(reportMargins, QPageLayout::Millimeter);
+
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
+    const QFont font(reportFont(), &device);
+    painter.setFont(font);
+    const QFontMetricsF metrics(font, &device);
+    const TextLayout layout = layoutReport(report, &device);
+    const double lineHeight = metrics.lineSpacing();
+    const int linesPerPage = std::max(1, int(std::floor(device.height() / lineHeight)));
+
+    int row = 0;
+    for (const TextLayout::Line &line : layout.lines()) {
+        if (row == linesPerPage) {
+            device.newPage();
+            row = 0;
+        }
+        const double baseline = row * lineHeight + metrics.ascent();
+        for (const TextLayout::Segment &segment : line.segments) {
+            painter.setPen(segment.color);
+            painter.drawText(QPointF(segment.x, baseline), segment.text);
+        }
+        ++row;
+    }
+    return painter.end();
+}
+
+Result<bool> writeReportPdf(const PrintScript &report, QIODevice &out)
+{
+    QPdfWriter writer(&out);
+    writer.setTitle(programTitle());
+    writer.setCreator(programTitle());
+    if (!paintReport(writer, report))
+        return Result<bool>::failure(QStringLiteral("the PDF could not be started"));
+    if (auto *file = qobject_cast<QFileDevice *>(&out); file && !file->flush())
+        return Result<bool>::failure(file->errorString());
+    if (auto *file = qobject_cast<QFileDevice *>(&out); file && file->error() != QFileDevice::NoError)
+        return Result<bool>::failure(file->errorString());
+    return true;
+}
+
+Result<bool> writeReportPdfFile(const PrintScript &report, const QString &path)
+{
+    QSaveFile file(path);
+    // A file the student may write in a folder they may not still gets written.
+    file.setDirectWriteFallback(true);
+    if (!file.open(QIODevice::WriteOnly))
+        return Result<bool>::failure(file.errorString());
+    const Result<bool> written = writeReportPdf(report, file);
+    if (!written) {
+        file.cancelWriting();
+        return written;
+    }
+    if (!file.commit())
+        return Result<bool>::failure(file.errorString());
+    return true;
+}
+
+Result<QString> saveReportInFolder(const PrintScript &report, const QString &folder,
+                                   const QDateTime &when)
+{
+    const QDir dir(folder);
+    for (int attempt = 1; attempt <= 1000; ++attempt) {
+        const QString path = dir.filePath(fallbackFileName(when, attempt));
+        QFile file(path);
+        // NewOnly creates the file exclusively, so an earlier report is never replaced.
+        if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+            const QFileInfo info(path);
+            if (info.exists() || info.isSymLink())
+                continue;
+            return Result<QString>::failure(file.errorString());
+        }
+        const Result<bool> written = writeReportPdf(report, file);
+        file.close();
+        if (!written) {
+            file.remove();
+            return Result<QString>::failure(written.error());
+        }
+        return path;
+    }
+    return Result<QString>::failure(QStringLiteral("too many reports of this minute are there already"));
+}
+
+Result<int> submitToDefaultPrinter(const QString &pdfPath, const QString &title)
+{
+    cups_dest_t *dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, nullptr, nullptr);
+    if (!dest) {
+        const ipp_status_t status = cupsLastError();
+        if (status == IPP_STATUS_OK || status == IPP_STATUS_ERROR_NOT_FOUND)
+            return Result<int>::failure(QStringLiteral("there is no default printer"));
+        return Result<int>::failure(QStringLiteral("the printing system cannot be reached (%1)")
+                                        .arg(QString::fromUtf8(cupsLastErrorString())));
+    }
+    const QString name = QString::fromUtf8(dest->name);
+    const QByteArray file = QFile::encodeName(pdfPath);
+    const QByteArray jobTitle = title.toUtf8();
+    const int job = cupsPrintFile(dest->name, file.constData(), jobTitle.constData(),
+                                  dest->num_options, dest->options);
+    cupsFreeDests(1, dest);
+    if (job <= 0)
+        return Result<int>::failure(QStringLiteral("the printer \"%1\" did not accept the job (%2)")
+                                        .arg(name, QString::fromUtf8(cupsLastErrorString())));
+    return job;
+}
+
+QString defaultFallbackFolder()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!documents.isEmpty() && QFileInfo(documents).isDir())
+        return documents;
+    return QDir::homePath();
+}
+
+} // namespace quorix
