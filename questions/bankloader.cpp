@@ -1,1 +1,168 @@
-// placeholder until implemented
+#include "questions/bankloader.h"
+
+#include "app/fieldreader.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <utility>
+
+namespace quorix {
+
+namespace {
+
+constexpr int fieldsPerRecord = 8;
+constexpr double terminator = -999;
+
+QString ordinal(int n)
+{
+    const int lastTwo = n % 100;
+    const char *suffix = "th";
+    if (lastTwo < 11 || lastTwo > 13) {
+        switch (n % 10) {
+        case 1: suffix = "st"; break;
+        case 2: suffix = "nd"; break;
+        case 3: suffix = "rd"; break;
+        default: break;
+        }
+    }
+    return QString::number(n) + QLatin1String(suffix);
+}
+
+// Record number and picture name: a number when the field is unquoted numeric
+// text, otherwise the text; an unquoted empty field stays empty.
+Value fieldValue(const Field &field)
+{
+    if (!field.quoted) {
+        if (field.text.isEmpty())
+            return Value();
+        if (const auto n = parseNumber(field.text))
+            return *n;
+    }
+    return field.text;
+}
+
+// "record 12, the 3rd in the file"
+QString describeRecord(const Value &number, int position)
+{
+    const QString text = toText(number);
+    const QString name = text.isEmpty() ? QStringLiteral("the record without a number")
+                                        : QStringLiteral("record %1").arg(text);
+    return QStringLiteral("%1, the %2 in the file").arg(name, ordinal(position));
+}
+
+} // namespace
+
+Result<LoadedBank> parseBank(const QByteArray &bytes, const QString &fileName)
+{
+    FieldReader reader = FieldReader::fromBytes(bytes);
+    LoadedBank bank;
+
+    // Blank lines and blanks at the very end are the end of the data, not a
+    // record whose number is an empty field.
+    while (!reader.onlyBlanksRemain()) {
+        const Field numberField = *reader.next();
+        const Value number = fieldValue(numberField);
+        const auto numeric = numberField.text.isEmpty() ? std::optional<double>(0.0) : numericValue(number);
+        if (!numeric) {
+            return Result<LoadedBank>::failure(
+                QStringLiteral("%1: the %2 record starts on line %3 with \"%4\", which is not a number. "
+                               "A record must start with its number, and -999 ends the bank.")
+                    .arg(fileName, ordinal(int(bank.records.size()) + 1))
+                    .arg(numberField.line)
+                    .arg(numberField.text));
+        }
+        if (*numeric == terminator) {
+            bank.terminated = true;
+            bank.terminatorLine = numberField.line;
+            return bank;
+        }
+
+        const int position = int(bank.records.size()) + 1;
+        if (position > QuestionTable::MaxQuestions) {
+            return Result<LoadedBank>::failure(
+                QStringLiteral("%1 holds more than %2 questions: the %3 starts on line %4. "
+                               "A set can hold at most %2.")
+                    .arg(fileName)
+                    .arg(QuestionTable::MaxQuestions)
+                    .arg(ordinal(position))
+                    .arg(numberField.line));
+        }
+
+        std::optional<Field> fields[fieldsPerRecord - 1];
+        for (int i = 0; i < fieldsPerRecord - 1; ++i) {
+            fields[i] = reader.next();
+            if (!fields[i]) {
+                return Result<LoadedBank>::failure(
+                    QStringLiteral("%1 ends inside %2, at line %3: the record has %4 of its %5 fields.")
+                        .arg(fileName, describeRecord(number, position))
+                        .arg(reader.lastLine())
+                        .arg(i + 1)
+                        .arg(fieldsPerRecord));
+            }
+        }
+
+        QuestionRecord record;
+        record.number = number;
+        record.picture = fieldValue(*fields[0]);
+        record.statement1 = std::move(fields[1]->text);
+        record.key1 = std::move(fields[2]->text);
+        record.explanation1 = std::move(fields[3]->text);
+        record.statement2 = std::move(fields[4]->text);
+        record.key2 = std::move(fields[5]->text);
+        record.explanation2 = std::move(fields[6]->text);
+        record.line = numberField.line;
+        bank.records.push_back(std::move(record));
+    }
+    return bank;
+}
+
+Result<BankFile> BankFile::open(const QString &fileName)
+{
+    QFile file(fileName);
+    auto fail = [&] {
+        const QString folder = QDir::toNativeSeparators(QFileInfo(fileName).absolutePath());
+        return Result<BankFile>::failure(QStringLiteral("%1 cannot be read: %2. It was looked for in %3.")
+                                             .arg(fileName, file.errorString(), folder));
+    };
+    if (!file.open(QIODevice::ReadOnly))
+        return fail();
+    BankFile bank;
+    bank.m_fileName = fileName;
+    bank.m_bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return fail();
+    return bank;
+}
+
+Result<LoadedBank> BankFile::readAndClose()
+{
+    const QByteArray bytes = std::exchange(m_bytes, QByteArray());
+    return parseBank(bytes, m_fileName);
+}
+
+void loadBank(QuestionTable &table, const LoadedBank &bank)
+{
+    // Every row, not only the first half: a flag left by a larger bank would
+    // make that question undrawable in the new test.
+    for (int row = 1; row <= QuestionTable::MaxQuestions; ++row)
+        table.cell(row, ShownFlag) = 0.0;
+
+    const int count = std::min(int(bank.records.size()), QuestionTable::MaxQuestions);
+    for (int row = 1; row <= count; ++row) {
+        const QuestionRecord &record = bank.records[std::size_t(row - 1)];
+        table.cell(row, Number) = record.number;
+        table.cell(row, Picture) = record.picture;
+        table.cell(row, Statement1) = record.statement1;
+        table.cell(row, Key1) = record.key1;
+        table.cell(row, Explanation1) = record.explanation1;
+        table.cell(row, Statement2) = record.statement2;
+        table.cell(row, Key2) = record.key2;
+        table.cell(row, Explanation2) = record.explanation2;
+    }
+    table.questionCount = count;
+}
+
+} // namespace quorix
