@@ -1,0 +1,194 @@
+#include "app/startup.h"
+
+#include "app/programstate.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace quorix;
+
+namespace {
+
+// Runs start-up inside a fresh folder holding the given catalogue (none when
+// catalogue is null), with "temp" naming that folder.
+class StartupTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_dir.isValid());
+        m_previous = QDir::currentPath();
+        ASSERT_TRUE(QDir::setCurrent(m_dir.path()));
+        m_state = std::make_unique<ProgramState>();
+    }
+    void TearDown() override { QDir::setCurrent(m_previous); }
+
+    void writeFile(const QString &name, const QByteArray &bytes)
+    {
+        QFile f(m_dir.filePath(name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+
+    StartupOptions options(std::uint64_t seed = 7) const
+    {
+        StartupOptions o;
+        o.seed = seed;
+        o.environment = {QStringLiteral("TEMP=") + m_dir.path()};
+        o.homeFolder = m_dir.filePath(QStringLiteral("no-home"));
+        return o;
+    }
+
+    QTemporaryDir m_dir;
+    QString m_previous;
+    std::unique_ptr<ProgramState> m_state;
+};
+
+QByteArray catalogueOf(int count, int titles)
+{
+    QByteArray bytes = QByteArray::number(count) + "\r\n";
+    for (int k = 1; k <= titles; ++k)
+        bytes += "Title " + QByteArray::number(k) + "\r\n";
+    return bytes;
+}
+
+TEST_F(StartupTest, ReadsTheTitlesAndGivesTheCount)
+{
+    struct Case {
+        const char *name;
+        QByteArray catalogue;
+        int count;
+        int lastStored;
+    };
+    const Case cases[] = {
+        {"no titles", catalogueOf(0, 0), 0, 0},
+        {"seven titles", catalogueOf(7, 7), 7, 7},
+        {"sixteen titles", catalogueOf(16, 16), 16, 16},
+        {"eighteen titles are all stored", catalogueOf(18, 18), 18, 18},
+        {"twenty titles, the most there may be", catalogueOf(20, 20), 20, 20},
+        {"titles after the count are never read", catalogueOf(2, 5), 2, 2},
+        {"one line, separated by commas", "3,Title 1,Title 2,Title 3\n", 3, 3},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        m_state = std::make_unique<ProgramState>();
+        writeFile(QStringLiteral("qbanks.txt"), c.catalogue);
+        auto started = startUp(*m_state, options());
+        ASSERT_TRUE(started.ok()) << started.error().toStdString();
+        EXPECT_EQ(started.value(), c.count);
+        for (int k = 1; k <= 20; ++k) {
+            const QString expected = k <= c.lastStored ? QStringLiteral("Title %1").arg(k) : QString();
+            EXPECT_EQ(toText(m_state->bankTitles[k]), expected) << "slot " << k;
+        }
+        EXPECT_TRUE(isEmpty(m_state->bankTitles[0]));
+    }
+}
+
+TEST_F(StartupTest, CatalogueFailuresNameTheFileTheFolderAndTheFault)
+{
+    struct Case {
+        const char *name;
+        bool present;
+        QByteArray catalogue;
+        QStringList expected;
+    };
+    const Case cases[] = {
+        {"missing catalogue", false, {}, {"qbanks.txt", "cannot be read"}},
+        {"21 titles", true, catalogueOf(21, 21), {"qbanks.txt", "21", "at most 20"}},
+        {"12 with only 11 titles", true, catalogueOf(12, 11),
+         {"qbanks.txt: the count on line 1 is 12, but the file ends after 11 titles, at line 12"}},
+        {"count is not a number", true, "twelve\r\nTitle 1\r\n",
+         {"qbanks.txt", "line 1", "\"twelve\"", "not a number"}},
+        {"empty file", true, "", {"qbanks.txt", "empty"}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        m_state = std::make_unique<ProgramState>();
+        QFile::remove(m_dir.filePath(QStringLiteral("qbanks.txt")));
+        if (c.present)
+            writeFile(QStringLiteral("qbanks.txt"), c.catalogue);
+        auto started = startUp(*m_state, options());
+        ASSERT_FALSE(started.ok());
+        const QString error = started.error();
+        for (const QString &part : c.expected)
+            EXPECT_TRUE(error.contains(part)) << error.toStdString() << " lacks " << part.toStdString();
+        EXPECT_TRUE(error.contains(QDir::toNativeSeparators(QFileInfo(m_dir.path()).absoluteFilePath())))
+            << error.toStdString();
+        // The results file comes first and is made even when the catalogue fails.
+        EXPECT_TRUE(QFileInfo::exists(m_dir.filePath(QStringLiteral("quorixout.txt"))));
+    }
+}
+
+TEST_F(StartupTest, CountWithCommaReadsAsTwoFieldsNotADecimal)
+{
+    // "1,5" is the count 1 followed by the title "5": never the locale's 1.5.
+    writeFile(QStringLiteral("qbanks.txt"), "1,5\r\nTitle\r\n");
+    auto started = startUp(*m_state, options());
+    ASSERT_TRUE(started.ok()) << started.error().toStdString();
+    EXPECT_EQ(started.value(), 1);
+    EXPECT_EQ(toText(m_state->bankTitles[1]), QStringLiteral("5"));
+}
+
+TEST_F(StartupTest, EmptiesAnEarlierResultsFileAndKeepsItOpen)
+{
+    writeFile(QStringLiteral("qbanks.txt"), catalogueOf(1, 1));
+    writeFile(QStringLiteral("quorixout.txt"), "left over from an earlier run");
+    auto started = startUp(*m_state, options());
+    ASSERT_TRUE(started.ok()) << started.error().toStdString();
+    const QString expected = QDir(m_dir.path()).filePath(QStringLiteral("quorixout.txt"));
+    EXPECT_EQ(QFileInfo(m_state->resultsFilePath).absoluteFilePath(), QFileInfo(expected).absoluteFilePath());
+    EXPECT_EQ(m_state->resultsFile.path(), m_state->resultsFilePath);
+    EXPECT_TRUE(m_state->resultsFile.isOpen());
+    EXPECT_EQ(QFileInfo(expected).size(), 0);
+}
+
+TEST_F(StartupTest, ResultsFileFallsBackToTheHomeFolder)
+{
+    writeFile(QStringLiteral("qbanks.txt"), catalogueOf(1, 1));
+    ASSERT_TRUE(QDir(m_dir.path()).mkdir(QStringLiteral("home")));
+    StartupOptions o = options();
+    o.environment = {QStringLiteral("temp=") + m_dir.filePath(QStringLiteral("missing"))};
+    o.homeFolder = m_dir.filePath(QStringLiteral("home"));
+    auto started = startUp(*m_state, o);
+    ASSERT_TRUE(started.ok()) << started.error().toStdString();
+    EXPECT_EQ(QFileInfo(m_state->resultsFilePath).absoluteFilePath(),
+              QFileInfo(m_dir.filePath(QStringLiteral("home/quorixout.txt"))).absoluteFilePath());
+}
+
+TEST_F(StartupTest, NoResultsFileAnywhereStopsBeforeTheCatalogue)
+{
+    writeFile(QStringLiteral("qbanks.txt"), catalogueOf(1, 1));
+    StartupOptions o = options();
+    o.environment = {QStringLiteral("temp=") + m_dir.filePath(QStringLiteral("missing"))};
+    o.homeFolder = m_dir.filePath(QStringLiteral("missing-home"));
+    auto started = startUp(*m_state, o);
+    ASSERT_FALSE(started.ok());
+    EXPECT_TRUE(started.error().contains(QStringLiteral("quorixout.txt"))) << started.error().toStdString();
+    EXPECT_TRUE(isEmpty(m_state->bankTitles[1]));
+    EXPECT_FALSE(m_state->resultsFile.isOpen());
+}
+
+TEST_F(StartupTest, AFixedSeedRepeatsTheDraws)
+{
+    writeFile(QStringLiteral("qbanks.txt"), catalogueOf(1, 1));
+    ProgramState &first = *m_state;
+    ASSERT_TRUE(startUp(first, options(12345)).ok());
+    auto second = std::make_unique<ProgramState>();
+    ASSERT_TRUE(startUp(*second, options(12345)).ok());
+    auto third = std::make_unique<ProgramState>();
+    ASSERT_TRUE(startUp(*third, options(54321)).ok());
+    bool differs = false;
+    for (int i = 0; i < 20; ++i) {
+        const double a = first.random.next();
+        EXPECT_EQ(a, second->random.next());
+        differs = differs || a != third->random.next();
+    }
+    EXPECT_TRUE(differs);
+}
+
+} // namespace
