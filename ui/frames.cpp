@@ -1,6 +1,7 @@
 #include "ui/frames.h"
 
 #include "ui/fonts.h"
+#include "ui/optionbutton.h"
 #include "ui/twips.h"
 
 #include <QFrame>
@@ -54,7 +55,7 @@ QRadioButton *addOptionButton(QWidget *parent, const QString &name, const QStrin
                               int top, int width, int height, const QColor &background,
                               const QColor &textColor, double pointSize)
 {
-    auto *option = new QRadioButton(parent);
+    auto *option = new OptionButton(parent);
     option->setObjectName(name);
     setCaption(option, caption);
     option->setFont(screenFont(pointSize));

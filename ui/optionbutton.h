@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QRadioButton>
+
+namespace quorix {
+
+// An option button that is chosen by a click anywhere in its box, not only on
+// its circle and caption: the boxes are laid out wider than their captions.
+class OptionButton : public QRadioButton {
+    Q_OBJECT
+public:
+    using QRadioButton::QRadioButton;
+
+protected:
+    bool hitButton(const QPoint &pos) const override;
+};
+
+} // namespace quorix
