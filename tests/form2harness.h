@@ -1,0 +1,159 @@
+#pragma once
+
+// Drives a real question screen on a small bank written by the test.
+
+#include "app/programstate.h"
+#include "questions/bankloader.h"
+#include "questions/form2.h"
+#include "ui/navigation.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QRadioButton>
+#include <QString>
+#include <QStringList>
+#include <QTest>
+#include <QWidget>
+
+#include <memory>
+
+namespace quorixtest {
+
+class FakeNavigation : public quorix::Navigation {
+public:
+    void backToMainMenu(QWidget *from) override { ++backCalls, backFrom = from; }
+    void showScoreToDate() override { ++scoreCalls; }
+    void moreQuestions() override {}
+    void goToQuestions(QWidget *) override {}
+    void printScoreAndEnd(QWidget *) override { ++printCalls; }
+    void endWithoutPrinting() override { ++endCalls; }
+    bool closeRequested(QWidget *) override { return true; }
+
+    int backCalls = 0;
+    QWidget *backFrom = nullptr;
+    int scoreCalls = 0;
+    int printCalls = 0;
+    int endCalls = 0;
+};
+
+// count questions; both statements of question n keyed keys[(n-1) % size].
+inline quorix::LoadedBank makeBank(int count, const QStringList &keys = {QStringLiteral("T")},
+                                   const QString &picture = QStringLiteral("blank.bmp"))
+{
+    quorix::LoadedBank bank;
+    for (int n = 1; n <= count; ++n) {
+        quorix::QuestionRecord r;
+        r.number = double(n);
+        r.picture = picture;
+        const QString key = keys.at((n - 1) % keys.size());
+        r.statement1 = QStringLiteral("Statement %1 one").arg(n);
+        r.key1 = key;
+        r.explanation1 = QStringLiteral("Explanation %1 one").arg(n);
+        r.statement2 = QStringLiteral("Statement %1 two").arg(n);
+        r.key2 = key;
+        r.explanation2 = QStringLiteral("Explanation %1 two").arg(n);
+        bank.records.push_back(r);
+    }
+    bank.terminated = true;
+    return bank;
+}
+
+// What the main menu does when it accepts a bank: the table, and a new test.
+inline void acceptBank(quorix::ProgramState &state, const quorix::LoadedBank &bank,
+                       const QString &title = QStringLiteral("Test set"))
+{
+    quorix::loadBank(state.table, bank);
+    state.markedInTest = 0;
+    state.selectedBankTitle = title;
+}
+
+class Harness {
+public:
+    explicit Harness(std::uint64_t seed = 42) { state.random.seed(seed); }
+
+    // Loads the screen afresh, as the menu's OK does after accepting a bank.
+    quorix::Form2 *open()
+    {
+        form.reset();
+        form = std::make_unique<quorix::Form2>(state, nav);
+        form->show();
+        form->activateWindow();
+        if (!QTest::qWaitForWindowActive(form.get()))
+            qWarning("question screen did not become active");
+        return form.get();
+    }
+
+    template <typename T = QWidget>
+    T *child(const char *name) const
+    {
+        T *w = form->findChild<T *>(QString::fromLatin1(name));
+        if (!w)
+            qFatal("no control named %s", name);
+        return w;
+    }
+
+    // Clicks a control the student can see; false when it cannot be seen.
+    bool click(const char *name)
+    {
+        QWidget *w = child(name);
+        if (!w->isVisible())
+            return false;
+        QTest::mouseClick(w, Qt::LeftButton);
+        return true;
+    }
+
+    // Event names: select, skip, true, false, dk, c1, c2, c3, ok, explain.
+    bool event(const QString &name)
+    {
+        static const std::pair<const char *, const char *> controls[] = {
+            {"select", "Command2"}, {"skip", "Command4"}, {"true", "Option1"}, {"false", "Option2"},
+            {"dk", "Option3"},      {"c1", "Option7"},    {"c2", "Option8"},   {"c3", "Option9"},
+            {"ok", "OKanswer"},     {"explain", "Command5"},
+        };
+        for (auto [event, control] : controls) {
+            if (name == QLatin1String(event))
+                return click(control);
+        }
+        qFatal("unknown event %s", qPrintable(name));
+        return false;
+    }
+
+    bool events(const QStringList &names)
+    {
+        for (const QString &name : names) {
+            if (!event(name)) {
+                qWarning("%s: its control is hidden", qPrintable(name));
+                return false;
+            }
+        }
+        return true;
+    }
+
+    // Presses a key where the keyboard's focus is, as a student would.
+    void key(Qt::Key k)
+    {
+        QWidget *target = QApplication::focusWidget();
+        QTest::keyClick(target ? target : form.get(), k);
+    }
+
+    // V or h for each control of the visibility table, in its column order;
+    // a control's own flag, whatever its frame shows.
+    QString visibility() const
+    {
+        static const char *names[] = {"showme",   "Command2", "Command4", "Frame1",
+                                      "OKanswer", "Frame3",   "Frame2",   "Command5",
+                                      "Label1",   "Label2",   "Label3"};
+        QString out;
+        for (const char *name : names)
+            out += child(name)->isHidden() ? QLatin1Char('h') : QLatin1Char('V');
+        return out;
+    }
+
+    QString text(const char *box) const { return child(box)->accessibleDescription(); }
+
+    quorix::ProgramState state;
+    FakeNavigation nav;
+    std::unique_ptr<quorix::Form2> form;
+};
+
+} // namespace quorixtest
