@@ -34,6 +34,27 @@ bool isBlank(QChar c)
     return c == u' ' || c == u'\t';
 }
 
+bool isLineEnd(QChar c)
+{
+    return c == u'\n' || c == u'\r';
+}
+
+bool closesField(QChar c)
+{
+    return c == u',' || isLineEnd(c);
+}
+
+// CR LF counts once, like a lone CR or LF.
+int lineEnds(QStringView text)
+{
+    int count = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == u'\n' || (text[i] == u'\r' && (i + 1 >= text.size() || text[i + 1] != u'\n')))
+            ++count;
+    }
+    return count;
+}
+
 } // namespace
 
 DecodedText decodeDataFile(const QByteArray &bytes)
@@ -60,14 +81,9 @@ FieldReader FieldReader::fromBytes(const QByteArray &bytes)
     return reader;
 }
 
-bool FieldReader::atLineEnd(qsizetype pos) const
-{
-    return pos < m_text.size() && (m_text[pos] == u'\n' || m_text[pos] == u'\r');
-}
-
 void FieldReader::skipLineEnd()
 {
-    if (m_text[m_pos] == u'\r' && m_pos + 1 < m_text.size() && m_text[m_pos + 1] == u'\n')
+    if (m_text.at(m_pos) == u'\r' && m_pos + 1 < m_text.size() && m_text.at(m_pos + 1) == u'\n')
         ++m_pos;
     ++m_pos;
     ++m_line;
@@ -77,7 +93,7 @@ void FieldReader::skipSeparator()
 {
     if (atEnd())
         return;
-    if (m_text[m_pos] == u',') {
+    if (m_text.at(m_pos) == u',') {
         ++m_pos;
         m_atLineStart = false;
     } else {
@@ -93,34 +109,28 @@ std::optional<Field> FieldReader::next()
 
     const qsizetype size = m_text.size();
     const bool startedLine = m_atLineStart;
-    while (m_pos < size && isBlank(m_text[m_pos]))
+    while (m_pos < size && isBlank(m_text.at(m_pos)))
         ++m_pos;
 
     Field field;
     field.line = m_line;
 
-    if (m_pos < size && m_text[m_pos] == u'"') {
+    if (m_pos < size && m_text.at(m_pos) == u'"') {
         field.quoted = true;
         const qsizetype start = m_pos + 1;
-        qsizetype close = start;
-        while (close < size && m_text[close] != u'"') {
-            if (atLineEnd(close)) {
-                m_pos = close;
-                skipLineEnd();
-                close = m_pos;
-            } else {
-                ++close;
-            }
-        }
+        qsizetype close = m_text.indexOf(u'"', start);
+        if (close < 0)
+            close = size;
         field.text = m_text.mid(start, close - start);
+        m_line += lineEnds(field.text);
         if (close >= size) {
             field.unclosedQuote = true;
             m_pos = size;
             return field;
         }
         m_pos = close + 1;
-        while (m_pos < size && m_text[m_pos] != u',' && !atLineEnd(m_pos)) {
-            if (!isBlank(m_text[m_pos]))
+        while (m_pos < size && !closesField(m_text.at(m_pos))) {
+            if (!isBlank(m_text.at(m_pos)))
                 field.trailingDiscarded = true;
             ++m_pos;
         }
@@ -129,13 +139,14 @@ std::optional<Field> FieldReader::next()
     }
 
     const qsizetype start = m_pos;
-    while (m_pos < size && m_text[m_pos] != u',' && !atLineEnd(m_pos))
-        ++m_pos;
-    qsizetype end = m_pos;
-    while (end > start && isBlank(m_text[end - 1]))
-        --end;
-    field.text = m_text.mid(start, end - start);
-    field.blankLine = startedLine && field.text.isEmpty() && (m_pos >= size || atLineEnd(m_pos));
+    qsizetype stop = start;
+    while (stop < size && !closesField(m_text.at(stop)))
+        ++stop;
+    m_pos = stop;
+    while (stop > start && isBlank(m_text.at(stop - 1)))
+        --stop;
+    field.text = m_text.mid(start, stop - start);
+    field.blankLine = startedLine && field.text.isEmpty() && (m_pos >= size || isLineEnd(m_text.at(m_pos)));
     skipSeparator();
     return field;
 }
@@ -143,8 +154,8 @@ std::optional<Field> FieldReader::next()
 bool FieldReader::onlyBlanksRemain() const
 {
     for (qsizetype i = m_pos; i < m_text.size(); ++i) {
-        const QChar c = m_text[i];
-        if (!isBlank(c) && c != u'\n' && c != u'\r')
+        const QChar c = m_text.at(i);
+        if (!isBlank(c) && !isLineEnd(c))
             return false;
     }
     return true;
@@ -152,15 +163,9 @@ bool FieldReader::onlyBlanksRemain() const
 
 int FieldReader::lastLine() const
 {
-    int lines = 1;
     const qsizetype size = m_text.size();
-    for (qsizetype i = 0; i < size; ++i) {
-        if (m_text[i] == u'\n' || (m_text[i] == u'\r' && (i + 1 >= size || m_text[i + 1] != u'\n')))
-            ++lines;
-    }
-    if (size > 0 && (m_text.back() == u'\n' || m_text.back() == u'\r'))
-        --lines;
-    return lines;
+    const bool endsWithLineEnd = size > 0 && isLineEnd(m_text.at(size - 1));
+    return 1 + lineEnds(m_text) - (endsWithLineEnd ? 1 : 0);
 }
 
 } // namespace quorix

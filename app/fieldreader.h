@@ -55,7 +55,6 @@ public:
     bool decodedAsWindows1252() const { return m_windows1252; }
 
 private:
-    bool atLineEnd(qsizetype pos) const;
     // Steps over the line end at m_pos and counts it.
     void skipLineEnd();
     // Steps over the comma or line end that closes a field, if any.
