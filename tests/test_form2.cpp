@@ -156,6 +156,9 @@ void TestForm2::quotaOf41EndsAfter20Marked()
              QStringLiteral("You have completed this test. Go back to the main menu to see your score or "
                             "run another test."));
     QVERIFY(h.child("Command2")->isHidden());
+    auto *label2 = h.child<QLabel>("Label2");
+    QVERIFY(label2->heightForWidth(label2->width()) <= label2->height());  // not cut off
+    QVERIFY(label2->geometry().bottom() < h.form->height());
     QCOMPARE(h.text("Picture7"), feedback);  // the last feedback stays
     QCOMPARE(h.state.tally.asked, 20);
 }

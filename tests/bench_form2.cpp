@@ -1,0 +1,40 @@
+#include "form2harness.h"
+
+#include <QtTest>
+
+using namespace quorix;
+using namespace quorixtest;
+
+// One student step on a 400-question bank: "Select a question", then an
+// answer with its confidence and "OK", each click repainted at once.
+class BenchForm2 : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void selectAndMark();
+};
+
+void BenchForm2::selectAndMark()
+{
+    Harness h(2024);
+    const LoadedBank bank = makeBank(400, {QStringLiteral("T"), QStringLiteral("F")});
+    acceptBank(h.state, bank);
+    Form2 *form = h.open();
+    int marked = 0;
+    QBENCHMARK {
+        // Keep the test open and about half the bank flagged, as in a real test.
+        if (marked++ % 200 == 0)
+            acceptBank(h.state, bank);
+        h.click("Command2");
+        form->repaint();
+        h.click("Option1");
+        form->repaint();
+        h.click("Option8");
+        form->repaint();
+        h.click("OKanswer");
+        form->repaint();
+    }
+    QVERIFY(h.state.tally.asked > 0);
+}
+
+QTEST_MAIN(BenchForm2)
+#include "bench_form2.moc"
