@@ -41,12 +41,28 @@ private:
     PrintScript m_items;
 };
 
-QString countText(double count, const char *singular, const char *plural)
+} // namespace
+
+QString askedText(double asked)
 {
-    return QString::fromLatin1(count == 1 ? singular : plural);
+    return asked == 1 ? QStringLiteral(" question asked") : QStringLiteral(" questions asked");
 }
 
-} // namespace
+QString dontKnowText(double dontKnow)
+{
+    return dontKnow == 1 ? QStringLiteral(" question 'don't know'")
+                         : QStringLiteral(" questions 'don't know'");
+}
+
+QString confidenceText(int index)
+{
+    static const char *const texts[6] = {
+        " correct and unsure (score +1)",   " correct and fairly sure (score +2)",
+        "correct and very sure (score +3)", " wrong and unsure (score 0)",
+        "wrong and fairly sure (score -2)", "wrong and very sure (score -6)",
+    };
+    return index >= 0 && index < 6 ? QString::fromLatin1(texts[index]) : QString();
+}
 
 PrintScript reportScript(const ScoreTally &tally, const QString &name, const QString &time,
                          const QString &date)
@@ -74,12 +90,9 @@ PrintScript reportScript(const ScoreTally &tally, const QString &name, const QSt
     r.ruleLine();
     r.emptyLines(3);
 
-    r.column(10).number(asked).text(countText(asked, " question asked", " questions asked")).endLine();
+    r.column(10).number(asked).text(askedText(asked)).endLine();
     r.emptyLines(1);
-    r.column(10)
-        .number(dontKnow)
-        .text(countText(dontKnow, " question 'don't know'", " questions 'don't know'"))
-        .endLine();
+    r.column(10).number(dontKnow).text(dontKnowText(dontKnow)).endLine();
     r.emptyLines(1);
     r.column(10).number(tally.correct).text(QStringLiteral(" answered correctly")).endLine();
     r.emptyLines(1);
@@ -100,25 +113,14 @@ PrintScript reportScript(const ScoreTally &tally, const QString &name, const QSt
     }
     r.emptyLines(2);
 
-    // Three of these texts have no leading space; the printed report keeps them that way.
-    struct ConfidenceLine {
-        int count;
-        const char *text;
-    };
-    const ConfidenceLine confidenceLines[6] = {
-        {tally.correctUnsure, " correct and unsure (score +1)"},
-        {tally.correctFairlySure, " correct and fairly sure (score +2)"},
-        {tally.correctVerySure, "correct and very sure (score +3)"},
-        {tally.wrongUnsure, " wrong and unsure (score 0)"},
-        {tally.wrongFairlySure, "wrong and fairly sure (score -2)"},
-        {tally.wrongVerySure, "wrong and very sure (score -6)"},
-    };
+    const int counts[6] = {tally.correctUnsure, tally.correctFairlySure, tally.correctVerySure,
+                           tally.wrongUnsure,   tally.wrongFairlySure,   tally.wrongVerySure};
     for (int i = 0; i < 6; ++i) {
         if (i > 0)
             r.emptyLines(1);
         r.column(10)
-            .number(confidenceLines[i].count)
-            .text(QString::fromLatin1(confidenceLines[i].text))
+            .number(counts[i])
+            .text(confidenceText(i))
             .column(50)
             .text(QStringLiteral("score = "))
             .number(i == 3 ? 0.0 : scores[std::size_t(i)])

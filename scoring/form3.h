@@ -1,0 +1,42 @@
+#pragma once
+
+#include "ui/screenwindow.h"
+
+class QLabel;
+class QPushButton;
+
+namespace quorix {
+
+class ChartArea;
+class Navigation;
+class PictureArea;
+class TextOutputBox;
+struct ProgramState;
+
+// The score-to-date screen: the tally of the moment it is loaded, in words,
+// in confidence lines and as a bar chart. Built once, in the constructor; it
+// never changes while it lives.
+class Form3 : public ScreenWindow {
+    Q_OBJECT
+public:
+    Form3(ProgramState &state, Navigation &nav, QWidget *parent = nullptr);
+
+    ChartArea *chart() const { return m_picture6; }
+
+private:
+    void onCommand2Clicked();
+    void onCommand5Clicked();
+
+    ProgramState &m_state;
+    TextOutputBox *m_picture7 = nullptr;
+    ChartArea *m_picture6 = nullptr;
+    TextOutputBox *m_picture1 = nullptr;
+    TextOutputBox *m_picture2 = nullptr;
+    TextOutputBox *m_picture3 = nullptr;
+    TextOutputBox *m_picture4 = nullptr;
+    PictureArea *m_picture5 = nullptr;
+    QPushButton *m_command2 = nullptr;
+    QPushButton *m_command5 = nullptr;
+};
+
+} // namespace quorix
