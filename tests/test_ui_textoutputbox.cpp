@@ -72,14 +72,11 @@ void TestTextOutputBox::plainText_data()
         << PrintScript{P::textItem("score = "), P::numberItem(-12)} << "score = -12 ";
     QTest::newRow("zero") << PrintScript{P::numberItem(0)} << " 0 ";
     QTest::newRow("negative zero prints as zero") << PrintScript{P::numberItem(-0.0)} << " 0 ";
-    QTest::newRow("product giving negative zero")
-        << PrintScript{P::numberItem(0 * -2.0)} << " 0 ";
+    QTest::newRow("product giving negative zero") << PrintScript{P::numberItem(0 * -2.0)} << " 0 ";
     QTest::newRow("column step pads to the column")
         << PrintScript{P::columnStep(10), P::textItem("x")} << blanks(9) + "x";
-    QTest::newRow("column 1 is the left edge")
-        << PrintScript{P::columnStep(1), P::textItem("x")} << "x";
-    QTest::newRow("column 0 counts as column 1")
-        << PrintScript{P::columnStep(0), P::textItem("x")} << "x";
+    QTest::newRow("column 1 is the left edge") << PrintScript{P::columnStep(1), P::textItem("x")} << "x";
+    QTest::newRow("column 0 counts as column 1") << PrintScript{P::columnStep(0), P::textItem("x")} << "x";
     QTest::newRow("column step exactly at the position stays on the line")
         << PrintScript{P::textItem("abcdefghi"), P::columnStep(10), P::textItem("y")} << "abcdefghiy";
     QTest::newRow("column step already passed continues on the next line at that column")
@@ -89,17 +86,17 @@ void TestTextOutputBox::plainText_data()
         << PrintScript{P::textItem("WWWWW"), P::columnStep(10), P::textItem("y")}
         << "WWWWW\n" + blanks(9) + "y";
     QTest::newRow("narrow letters do not pass it with more characters")
-        << PrintScript{P::textItem("iiiiiiiiiiii"), P::columnStep(10), P::textItem("y")}
-        << "iiiiiiiiiiiiy";
+        << PrintScript{P::textItem("iiiiiiiiiiii"), P::columnStep(10), P::textItem("y")} << "iiiiiiiiiiiiy";
     QTest::newRow("line end at the start of a line gives an empty line")
-        << PrintScript{P::lineEnd(), P::textItem("a"), P::lineEnd(), P::lineEnd(), P::textItem("b"),
-                       P::lineEnd()}
+        << PrintScript{P::lineEnd(), P::textItem("a"), P::lineEnd(),
+                       P::lineEnd(), P::textItem("b"), P::lineEnd()}
         << "\na\n\nb";
     QTest::newRow("empty text then line end is an empty line")
         << PrintScript{P::textItem("a"), P::lineEnd(), P::textItem(""), P::lineEnd()} << "a\n";
     QTest::newRow("report line with count and column 50")
-        << PrintScript{P::columnStep(10), P::numberItem(3), P::textItem(" wrong and unsure (score 0)"),
-                       P::columnStep(50), P::textItem("score = "), P::numberItem(0), P::lineEnd()}
+        << PrintScript{P::columnStep(10), P::numberItem(3),        P::textItem(" wrong and unsure (score 0)"),
+                       P::columnStep(50), P::textItem("score = "), P::numberItem(0),
+                       P::lineEnd()}
         << blanks(9) + " 3  wrong and unsure (score 0)" + blanks(10) + "score =  0 ";
     QTest::newRow("column step then line end keeps the blanks")
         << PrintScript{P::columnStep(4), P::lineEnd(), P::textItem("z")} << blanks(3) + "\nz";
@@ -117,14 +114,14 @@ void TestTextOutputBox::plainText()
 void TestTextOutputBox::positions_data()
 {
     QTest::addColumn<PrintScript>("script");
-    QTest::addColumn<std::vector<double>>("segmentX");  // of the last line
+    QTest::addColumn<std::vector<double>>("segmentX"); // of the last line
     QTest::addColumn<double>("position");
 
     QTest::newRow("text advances by its width")
         << PrintScript{P::textItem("ab"), P::textItem("W")} << std::vector<double>{0, 20} << 40.0;
     QTest::newRow("column step moves right")
-        << PrintScript{P::textItem("ab"), P::columnStep(5), P::textItem("c")}
-        << std::vector<double>{0, 40} << 50.0;
+        << PrintScript{P::textItem("ab"), P::columnStep(5), P::textItem("c")} << std::vector<double>{0, 40}
+        << 50.0;
     QTest::newRow("passed column starts the next line there")
         << PrintScript{P::textItem("abcdefghijkl"), P::columnStep(10), P::textItem("y")}
         << std::vector<double>{90} << 100.0;
@@ -154,9 +151,9 @@ void TestTextOutputBox::openLineCounts()
     TextLayout layout = makeLayout();
     QCOMPARE(layout.lines().size(), 0u);
     layout.printText("a");
-    QCOMPARE(layout.lines().size(), 1u);  // the unfinished line counts
+    QCOMPARE(layout.lines().size(), 1u); // the unfinished line counts
     layout.endLine();
-    QCOMPARE(layout.lines().size(), 1u);  // and is not counted twice once ended
+    QCOMPARE(layout.lines().size(), 1u); // and is not counted twice once ended
     layout.endLine();
     QCOMPARE(layout.lines().size(), 2u);
     QCOMPARE(layout.plainText(), QString("a\n"));

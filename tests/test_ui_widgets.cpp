@@ -273,8 +273,8 @@ void TestUiWidgets::buttonsPressWithEnter()
 void TestUiWidgets::optionsAreExclusiveAndSilentFromProgram()
 {
     QWidget screen;
-    QGroupBox *frame = addFrame(&screen, "Frame1", "This statement is:", 120, 8280, 6615, 2895,
-                                QColor(255, 255, 192));
+    QGroupBox *frame
+        = addFrame(&screen, "Frame1", "This statement is:", 120, 8280, 6615, 2895, QColor(255, 255, 192));
     QRadioButton *t = addOptionButton(frame, "Option1", "TRUE", 120, 360, 1900, 375);
     QRadioButton *f = addOptionButton(frame, "Option2", "FALSE", 2280, 360, 1900, 375);
     QCOMPARE(t->geometry(), QRect(8, 24, 126, 25));
@@ -326,8 +326,8 @@ void TestUiWidgets::framesHoldTheirControls()
 {
     QWidget screen;
     QFrame *frame = addPlainFrame(&screen, "Frame3", 360, 9120, 5295, 1815, QColor(255, 255, 128));
-    QRadioButton *unsure =
-        addOptionButton(frame, "Option7", "I  am unsure (score +1, or 0 if wrong)", 240, 240, 4575, 375);
+    QRadioButton *unsure
+        = addOptionButton(frame, "Option7", "I  am unsure (score +1, or 0 if wrong)", 240, 240, 4575, 375);
     screen.resize(1024, 768);
     screen.show();
     QVERIFY(QTest::qWaitForWindowExposed(&screen));
@@ -406,9 +406,7 @@ void TestUiWidgets::faceShapes()
         const QImage image = box.grab().toImage();
         const auto middle = strokeY(image, cx, mouthTop, mouthBottom);
         const auto end = strokeY(image, endX, mouthTop, mouthBottom);
-        [&] {
-            QVERIFY2(middle && end, "the mouth is drawn");
-        }();
+        [&] { QVERIFY2(middle && end, "the mouth is drawn"); }();
         return Mouth{middle.value_or(0), end.value_or(0)};
     };
     const Mouth smile = mouthOf('J'), straight = mouthOf('K'), frown = mouthOf('L');
@@ -419,7 +417,8 @@ void TestUiWidgets::faceShapes()
 
     // Round outline and eyes above the mouth; the background elsewhere.
     const QImage image = box.grab().toImage();
-    QVERIFY(isDark(image.pixelColor(cx, cy - int(d / 2))) || isDark(image.pixelColor(cx, cy - int(d / 2) + 1)));
+    QVERIFY(isDark(image.pixelColor(cx, cy - int(d / 2)))
+            || isDark(image.pixelColor(cx, cy - int(d / 2) + 1)));
     QVERIFY(isDark(image.pixelColor(cx - int(d * 0.17), cy - int(d * 0.13))));
     QVERIFY(isDark(image.pixelColor(cx + int(d * 0.17), cy - int(d * 0.13))));
     QCOMPARE(image.pixelColor(cx, cy - int(d * 0.3)), QColor(Qt::white));
@@ -437,7 +436,7 @@ void TestUiWidgets::faceUsesColourOfItsPrint()
     box.setBackgroundColor(QColor(255, 50, 0));
     box.setTextColor(QColor(0, 0, 255));
     box.printFace('L');
-    box.setTextColor(QColor(0, 255, 0));  // applies only to what is printed next
+    box.setTextColor(QColor(0, 255, 0)); // applies only to what is printed next
     const QImage image = box.grab().toImage();
     QCOMPARE(image.pixelColor(0, 0), QColor(255, 50, 0));
     QVERIFY(countColour(image, QColor(0, 0, 255)) > 10);
@@ -485,7 +484,7 @@ void TestUiWidgets::pictureUnavailable()
     PictureArea area(&screen, "Picture1");
     area.resize(452, 380);
     QVERIFY(area.loadPicture("red.bmp"));
-    QVERIFY(!area.loadPicture(name));  // replaces what it showed
+    QVERIFY(!area.loadPicture(name)); // replaces what it showed
     QVERIFY(!area.isAvailable());
     QCOMPARE(area.fileName(), name);
     QCOMPARE(area.accessibleDescription(), "Picture not available: " + name);
@@ -536,7 +535,7 @@ void TestUiWidgets::emptyNameClears()
     QCOMPARE(area.accessibleDescription(), QString());
     QCOMPARE(countColour(area.grab().toImage(), Qt::white), 100 * 100);
 
-    area.setFixedPicture(QImage(":/nothing.png"));  // a null image shows nothing, no message
+    area.setFixedPicture(QImage(":/nothing.png")); // a null image shows nothing, no message
     QCOMPARE(countColour(area.grab().toImage(), Qt::white), 100 * 100);
 }
 

@@ -51,9 +51,9 @@ QFrame *addPlainFrame(QWidget *parent, const QString &name, int left, int top, i
     return frame;
 }
 
-QRadioButton *addOptionButton(QWidget *parent, const QString &name, const QString &caption, int left,
-                              int top, int width, int height, const QColor &background,
-                              const QColor &textColor, double pointSize)
+QRadioButton *addOptionButton(QWidget *parent, const QString &name, const QString &caption, int left, int top,
+                              int width, int height, const QColor &background, const QColor &textColor,
+                              double pointSize)
 {
     auto *option = new OptionButton(parent);
     option->setObjectName(name);
@@ -88,8 +88,8 @@ void setOptionSilently(QRadioButton *option, bool checked)
     std::vector<std::unique_ptr<QSignalBlocker>> blockers;
     blockers.push_back(std::make_unique<QSignalBlocker>(option));
     if (checked && option->autoExclusive() && option->parentWidget()) {
-        const auto siblings =
-            option->parentWidget()->findChildren<QRadioButton *>(Qt::FindDirectChildrenOnly);
+        const auto siblings
+            = option->parentWidget()->findChildren<QRadioButton *>(Qt::FindDirectChildrenOnly);
         for (QRadioButton *sibling : siblings) {
             if (sibling != option && sibling->isChecked())
                 blockers.push_back(std::make_unique<QSignalBlocker>(sibling));

@@ -27,8 +27,8 @@ QFrame *addPlainFrame(QWidget *parent, const QString &name, int left, int top, i
 // same parent are exclusive: choosing one un-chooses the others. The caption
 // is shown exactly as given (an "&" is shown, not taken as a shortcut mark).
 // An invalid background colour takes the parent's.
-QRadioButton *addOptionButton(QWidget *parent, const QString &name, const QString &caption, int left,
-                              int top, int width, int height, const QColor &background = QColor(),
+QRadioButton *addOptionButton(QWidget *parent, const QString &name, const QString &caption, int left, int top,
+                              int width, int height, const QColor &background = QColor(),
                               const QColor &textColor = Qt::black, double pointSize = 9.75);
 
 // Sets a button's caption so that it shows exactly as given, and reads it back.

@@ -45,8 +45,8 @@ ScreenWindow::ScreenWindow(const QString &formName, Navigation &navigation, QWid
     m_outline = outline;
 }
 
-QPushButton *ScreenWindow::addButton(QWidget *parent, const QString &name, const QString &caption,
-                                     int left, int top, int width, int height, double pointSize)
+QPushButton *ScreenWindow::addButton(QWidget *parent, const QString &name, const QString &caption, int left,
+                                     int top, int width, int height, double pointSize)
 {
     auto *button = new QPushButton(parent);
     button->setObjectName(name);
@@ -66,8 +66,7 @@ void ScreenWindow::addEndButtons(int printTop, int endTop)
                                 QStringLiteral("Print my score and END"), left, printTop, width, height);
     m_endNoPrint = addButton(this, QStringLiteral("endnoprint"),
                              QStringLiteral("END - don't print my results"), left, endTop, width, height);
-    connect(m_endPrintScore, &QPushButton::clicked, this,
-            [this] { m_navigation.printScoreAndEnd(this); });
+    connect(m_endPrintScore, &QPushButton::clicked, this, [this] { m_navigation.printScoreAndEnd(this); });
     connect(m_endNoPrint, &QPushButton::clicked, this, [this] { m_navigation.endWithoutPrinting(); });
 }
 
