@@ -51,6 +51,8 @@ const ReaderRow readerRows[] = {
     {"blanks_inside_kept", "the  cell ,x", {"the  cell@1", "x@1"}},
     {"quoted_comma", "\"a, b\",c", {"<a, b>@1", "c@1"}},
     {"quoted_line_end", "\"a\nb\",c\nd", {"<a\nb>@1", "c@2", "d@3"}},
+    {"quoted_crlf_counts_one_line", "\"a\r\nb\",c\r\nd", {"<a\r\nb>@1", "c@2", "d@3"}},
+    {"quoted_lone_cr_counts_one_line", "\"a\rb\"\rc", {"<a\rb>@1", "c@3"}},
     {"quoted_keeps_blanks", "\"  a  \"", {"<  a  >@1"}},
     {"quoted_empty", "\"\",x", {"<>@1", "x@1"}},
     {"text_after_closing_quote_discarded", "\"ab\"cd,e", {"<ab>~@1", "e@1"}},
