@@ -21,10 +21,17 @@ QString ordinal(int n)
     const char *suffix = "th";
     if (lastTwo < 11 || lastTwo > 13) {
         switch (n % 10) {
-        case 1: suffix = "st"; break;
-        case 2: suffix = "nd"; break;
-        case 3: suffix = "rd"; break;
-        default: break;
+        case 1:
+            suffix = "st";
+            break;
+        case 2:
+            suffix = "nd";
+            break;
+        case 3:
+            suffix = "rd";
+            break;
+        default:
+            break;
         }
     }
     return QString::number(n) + QLatin1String(suffix);
@@ -36,7 +43,8 @@ Result<Catalogue> readCatalogue(const QString &path)
 {
     const QFileInfo info(path);
     const QString name = info.fileName();
-    const QString where = QStringLiteral(" It was looked for in %1.").arg(QDir::toNativeSeparators(info.absolutePath()));
+    const QString where
+        = QStringLiteral(" It was looked for in %1.").arg(QDir::toNativeSeparators(info.absolutePath()));
     auto fail = [&](const QString &what) { return Result<Catalogue>::failure(name + what + where); };
 
     QFile file(path);
@@ -58,7 +66,8 @@ Result<Catalogue> readCatalogue(const QString &path)
     if (!number)
         return fail(countWhere + QStringLiteral(" is \"%1\", which is not a number.").arg(countField->text));
     if (*number != std::floor(*number))
-        return fail(countWhere + QStringLiteral(" is %1, which is not a whole number.").arg(countField->text.trimmed()));
+        return fail(countWhere
+                    + QStringLiteral(" is %1, which is not a whole number.").arg(countField->text.trimmed()));
 
     const double count = *number;
     Catalogue catalogue;
@@ -69,11 +78,12 @@ Result<Catalogue> readCatalogue(const QString &path)
     for (int k = 1; k <= toRead; ++k) {
         const auto title = reader.next();
         if (!title) {
-            return fail(countWhere + QStringLiteral(" is %1, but the file ends after %2 %3, at line %4.")
-                                         .arg(countField->text.trimmed())
-                                         .arg(k - 1)
-                                         .arg(k - 1 == 1 ? QStringLiteral("title") : QStringLiteral("titles"))
-                                         .arg(reader.lastLine()));
+            return fail(countWhere
+                        + QStringLiteral(" is %1, but the file ends after %2 %3, at line %4.")
+                              .arg(countField->text.trimmed())
+                              .arg(k - 1)
+                              .arg(k - 1 == 1 ? QStringLiteral("title") : QStringLiteral("titles"))
+                              .arg(reader.lastLine()));
         }
         catalogue.titles[std::size_t(k)] = title->text;
     }
@@ -81,12 +91,13 @@ Result<Catalogue> readCatalogue(const QString &path)
     if (count > maxTitles) {
         const auto extra = reader.next();
         const QString at = extra ? QStringLiteral(", on line %1").arg(extra->line) : QString();
-        return fail(countWhere + QStringLiteral(" is %1, but a catalogue holds at most %2 titles: "
-                                                "reading stops at the %3 title%4.")
-                                     .arg(countField->text.trimmed())
-                                     .arg(maxTitles)
-                                     .arg(ordinal(maxTitles + 1))
-                                     .arg(at));
+        return fail(countWhere
+                    + QStringLiteral(" is %1, but a catalogue holds at most %2 titles: "
+                                     "reading stops at the %3 title%4.")
+                          .arg(countField->text.trimmed())
+                          .arg(maxTitles)
+                          .arg(ordinal(maxTitles + 1))
+                          .arg(at));
     }
     return catalogue;
 }

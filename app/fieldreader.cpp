@@ -11,12 +11,14 @@ namespace {
 
 // 0x80..0x9F of Windows-1252; the five unassigned bytes keep their own code
 // points, as Windows itself decodes them.
+// clang-format off
 constexpr std::array<char16_t, 32> windows1252High = {
     0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
     0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
     0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
+// clang-format on
 
 QString decodeWindows1252(QByteArrayView bytes)
 {
@@ -71,7 +73,7 @@ DecodedText decodeDataFile(const QByteArray &bytes)
     return {decodeWindows1252(view), true};
 }
 
-FieldReader::FieldReader(QString text) : m_text(std::move(text)) {}
+FieldReader::FieldReader(QString text) : m_text(std::move(text)) { }
 
 FieldReader FieldReader::fromBytes(const QByteArray &bytes)
 {

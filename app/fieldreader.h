@@ -18,11 +18,11 @@ DecodedText decodeDataFile(const QByteArray &bytes);
 // One field as the reader found it.
 struct Field {
     QString text;
-    int line = 0;                   // line on which the field starts
-    bool quoted = false;            // enclosed in double quotes
+    int line = 0; // line on which the field starts
+    bool quoted = false; // enclosed in double quotes
     bool trailingDiscarded = false; // something other than blanks followed the closing quote
-    bool unclosedQuote = false;     // the opening quote has no partner: the field ran to the end
-    bool blankLine = false;         // the field is a line holding nothing but blanks
+    bool unclosedQuote = false; // the opening quote has no partner: the field ran to the end
+    bool blankLine = false; // the field is a line holding nothing but blanks
 };
 
 // Reads a data file as one stream of fields, whatever the lines:

@@ -82,7 +82,8 @@ Result<ResultsFile> ResultsFile::openAt(const QString &path)
 {
     const QByteArray encoded = QFile::encodeName(path);
     // No following of a planted symbolic link, and no waiting on a FIFO.
-    const int fd = ::open(encoded.constData(), O_WRONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
+    const int fd
+        = ::open(encoded.constData(), O_WRONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
     if (fd < 0) {
         const int error = errno;
         if (error == ELOOP)
@@ -90,7 +91,7 @@ Result<ResultsFile> ResultsFile::openAt(const QString &path)
         return Result<ResultsFile>::failure(path + QStringLiteral(": ") + errnoText(error));
     }
 
-    struct stat st {};
+    struct stat st { };
     if (::fstat(fd, &st) != 0) {
         const int error = errno;
         ::close(fd);
@@ -126,8 +127,9 @@ Result<ResultsFile> ResultsFile::create(const QStringList &environment, const QS
     auto second = openAt(joinPath(homeFolder, fileName));
     if (second)
         return second;
-    return Result<ResultsFile>::failure(QStringLiteral("The results file could not be created in either place: %1; %2.")
-                                            .arg(first.error(), second.error()));
+    return Result<ResultsFile>::failure(
+        QStringLiteral("The results file could not be created in either place: %1; %2.")
+            .arg(first.error(), second.error()));
 }
 
 } // namespace quorix

@@ -20,8 +20,10 @@ QByteArray generatedBank(int records)
     QByteArray out;
     for (int i = 1; i <= records; ++i) {
         const QByteArray n = QByteArray::number(i);
-        const QByteArray statement = "Statement " + n + " about the absorption of fat-soluble vitamins in the small intestine";
-        const QByteArray quoted = "\"Statement " + n + ", with a comma, about glycolysis and the citric acid cycle\"";
+        const QByteArray statement
+            = "Statement " + n + " about the absorption of fat-soluble vitamins in the small intestine";
+        const QByteArray quoted
+            = "\"Statement " + n + ", with a comma, about glycolysis and the citric acid cycle\"";
         const QByteArray explanation = "Explanation " + n
             + " that gives the reason in two or three sentences so that the student can see why the "
               "statement is true or false and where to read more about it in the course notes.";
@@ -63,9 +65,11 @@ void BM_SplitBaseline(benchmark::State &state)
             ++fields;
             p = stop + 1;
             if (comma && comma < p)
-                comma = static_cast<const char *>(std::memchr(p, ',', std::size_t(std::max(end - p, std::ptrdiff_t(0)))));
+                comma = static_cast<const char *>(
+                    std::memchr(p, ',', std::size_t(std::max(end - p, std::ptrdiff_t(0)))));
             if (newline && newline < p)
-                newline = static_cast<const char *>(std::memchr(p, '\n', std::size_t(std::max(end - p, std::ptrdiff_t(0)))));
+                newline = static_cast<const char *>(
+                    std::memchr(p, '\n', std::size_t(std::max(end - p, std::ptrdiff_t(0)))));
         }
         benchmark::DoNotOptimize(fields);
         benchmark::DoNotOptimize(chars);

@@ -22,10 +22,17 @@ QString ordinal(int n)
     const char *suffix = "th";
     if (lastTwo < 11 || lastTwo > 13) {
         switch (n % 10) {
-        case 1: suffix = "st"; break;
-        case 2: suffix = "nd"; break;
-        case 3: suffix = "rd"; break;
-        default: break;
+        case 1:
+            suffix = "st";
+            break;
+        case 2:
+            suffix = "nd";
+            break;
+        case 3:
+            suffix = "rd";
+            break;
+        default:
+            break;
         }
     }
     return QString::number(n) + QLatin1String(suffix);

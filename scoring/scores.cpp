@@ -28,12 +28,9 @@ double rawScore(const ScoreTally &t)
 
 std::array<double, 6> lineScores(const ScoreTally &t)
 {
-    return {double(t.correctUnsure) * 1,
-            double(t.correctFairlySure) * 2,
-            double(t.correctVerySure) * 3,
-            0.0,
-            double(t.wrongFairlySure) * -2,
-            double(t.wrongVerySure) * -6};
+    return {double(t.correctUnsure) * 1,    double(t.correctFairlySure) * 2,
+            double(t.correctVerySure) * 3,  0.0,
+            double(t.wrongFairlySure) * -2, double(t.wrongVerySure) * -6};
 }
 
 double confidenceTotal(const ScoreTally &t)

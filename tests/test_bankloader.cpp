@@ -29,12 +29,12 @@ QByteArray bankOf(int records, const QByteArray &end = "-999\n")
 struct AcceptRow {
     const char *name;
     QByteArray bytes;
-    std::vector<QString> numbers;     // toText of each record number
+    std::vector<QString> numbers; // toText of each record number
     std::vector<QString> statement1s;
     bool terminated;
 };
 
-class BankAccepted : public testing::TestWithParam<AcceptRow> {};
+class BankAccepted : public testing::TestWithParam<AcceptRow> { };
 
 TEST_P(BankAccepted, ReadsTheseRecords)
 {
@@ -57,27 +57,47 @@ const AcceptRow acceptRows[] = {
     {"terminator_quoted", record("1", "a") + "\"-999\"\n" + record("2", "b"), {"1"}, {"S1 a"}, true},
     {"terminator_decimal_and_blanks", record("1", "a") + "  -999.0  \n", {"1"}, {"S1 a"}, true},
     {"terminator_quoted_with_blanks", record("1", "a") + "\" -999 \"", {"1"}, {"S1 a"}, true},
-    {"terminator_mid_bank_ignores_rest", record("1", "a") + "-999\n" + record("2", "b") + "-999\n", {"1"},
-     {"S1 a"}, true},
-    {"numbers_5_9_12_fill_rows_1_to_3", record("5", "a") + record("9", "b") + record("12", "c") + "-999",
-     {"5", "9", "12"}, {"S1 a", "S1 b", "S1 c"}, true},
+    {"terminator_mid_bank_ignores_rest",
+     record("1", "a") + "-999\n" + record("2", "b") + "-999\n",
+     {"1"},
+     {"S1 a"},
+     true},
+    {"numbers_5_9_12_fill_rows_1_to_3",
+     record("5", "a") + record("9", "b") + record("12", "c") + "-999",
+     {"5", "9", "12"},
+     {"S1 a", "S1 b", "S1 c"},
+     true},
     {"eight_lines_per_record", "1\nblank.bmp\nS1 a\nT\nE1 a\nS2 a\nF\nE2 a\n-999\n", {"1"}, {"S1 a"}, true},
-    {"quoted_statement_holds_commas", "1,blank.bmp,\"one, two\",T,E1,S2,F,E2\n-999", {"1"}, {"one, two"},
+    {"quoted_statement_holds_commas",
+     "1,blank.bmp,\"one, two\",T,E1,S2,F,E2\n-999",
+     {"1"},
+     {"one, two"},
      true},
     // Without quotes the comma splits the statement and every later field
     // moves by one: the last field of record 1 becomes the number of record 2.
-    {"unquoted_comma_shifts_fields", "1,blank.bmp,one, two,T,E1,S2,F,2\nblank.bmp,S1,T,E1,S2,F,E2\n-999",
-     {"1", "2"}, {"one", "S1"}, true},
-    {"missing_terminator_keeps_complete_records", record("1", "a") + record("2", "b"), {"1", "2"},
-     {"S1 a", "S1 b"}, false},
+    {"unquoted_comma_shifts_fields",
+     "1,blank.bmp,one, two,T,E1,S2,F,2\nblank.bmp,S1,T,E1,S2,F,E2\n-999",
+     {"1", "2"},
+     {"one", "S1"},
+     true},
+    {"missing_terminator_keeps_complete_records",
+     record("1", "a") + record("2", "b"),
+     {"1", "2"},
+     {"S1 a", "S1 b"},
+     false},
     {"trailing_blank_lines_are_the_end", record("1", "a") + "\n\n  \n\t\n", {"1"}, {"S1 a"}, false},
     {"empty_record_number_counts_as_zero", record("", "a") + "-999", {""}, {"S1 a"}, true},
     {"quoted_empty_record_number_counts_as_zero", record("\"\"", "a") + "-999", {""}, {"S1 a"}, true},
     {"quoted_numeric_record_number", record("\"7\"", "a") + "-999", {"7"}, {"S1 a"}, true},
     {"empty_file", "", {}, {}, false},
     {"blank_file", "\n\n", {}, {}, false},
-    {"windows_1252_bank", "1,blank.bmp,\x93" "caf\xE9\x94,T,E1,S2,F,E2\r\n-999\r\n", {"1"},
-     {QString::fromUtf8("\xE2\x80\x9C" "caf\xC3\xA9\xE2\x80\x9D")}, true},
+    {"windows_1252_bank",
+     "1,blank.bmp,\x93"
+     "caf\xE9\x94,T,E1,S2,F,E2\r\n-999\r\n",
+     {"1"},
+     {QString::fromUtf8("\xE2\x80\x9C"
+                        "caf\xC3\xA9\xE2\x80\x9D")},
+     true},
 };
 
 INSTANTIATE_TEST_SUITE_P(Rows, BankAccepted, testing::ValuesIn(acceptRows),
@@ -89,7 +109,7 @@ struct RefuseRow {
     const char *message;
 };
 
-class BankRefused : public testing::TestWithParam<RefuseRow> {};
+class BankRefused : public testing::TestWithParam<RefuseRow> { };
 
 TEST_P(BankRefused, WithThisMessage)
 {
@@ -100,7 +120,8 @@ TEST_P(BankRefused, WithThisMessage)
 
 const RefuseRow refuseRows[] = {
     {"ends_inside_a_record", bankOf(11, "12,blank.bmp,S1,T,E1\n"),
-     "qbank12.txt ends inside record 12, the 12th in the file, at line 12: the record has 5 of its 8 fields."},
+     "qbank12.txt ends inside record 12, the 12th in the file, at line 12: the record has 5 of its 8 "
+     "fields."},
     {"ends_inside_first_record_numbered_5", "5,blank.bmp,\n",
      "qbank12.txt ends inside record 5, the 1st in the file, at line 1: the record has 3 of its 8 fields."},
     {"ends_inside_record_without_number", record("1", "a") + ",blank.bmp\n\n",
@@ -128,7 +149,8 @@ INSTANTIATE_TEST_SUITE_P(Rows, BankRefused, testing::ValuesIn(refuseRows),
 
 TEST(BankFields, NumberAndPictureAreValuesTheRestText)
 {
-    const auto bank = parseBank("3,7,1,2,3,4,5,6\n\"4\",\"8\",a,b,c,d,e,f\n,,a,b,c,d,e,f\n-999", QStringLiteral("q"));
+    const auto bank
+        = parseBank("3,7,1,2,3,4,5,6\n\"4\",\"8\",a,b,c,d,e,f\n,,a,b,c,d,e,f\n-999", QStringLiteral("q"));
     ASSERT_TRUE(bank.ok());
     ASSERT_EQ(bank->records.size(), 3u);
     const QuestionRecord &first = bank->records[0];
@@ -243,8 +265,9 @@ TEST(BankFileOpen, MissingFileNamesFileFolderAndReason)
     const QString path = dir.filePath(QStringLiteral("qbank9.txt"));
     const auto file = BankFile::open(path);
     ASSERT_FALSE(file.ok());
-    EXPECT_EQ(file.error(), path + QStringLiteral(" cannot be read: No such file or directory. It was looked for in ")
-                                + QDir::toNativeSeparators(dir.path()) + QStringLiteral("."));
+    EXPECT_EQ(file.error(),
+              path + QStringLiteral(" cannot be read: No such file or directory. It was looked for in ")
+                  + QDir::toNativeSeparators(dir.path()) + QStringLiteral("."));
 }
 
 } // namespace

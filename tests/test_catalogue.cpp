@@ -38,10 +38,10 @@ struct AcceptRow {
     const char *name;
     QByteArray bytes;
     int count;
-    std::vector<const char *> titles;   // slots 1.. as read
+    std::vector<const char *> titles; // slots 1.. as read
 };
 
-class CatalogueAccepted : public CatalogueFile, public testing::WithParamInterface<AcceptRow> {};
+class CatalogueAccepted : public CatalogueFile, public testing::WithParamInterface<AcceptRow> { };
 
 TEST_P(CatalogueAccepted, ReadsTheseTitles)
 {
@@ -60,15 +60,19 @@ const AcceptRow acceptRows[] = {
     {"zero_titles", "0\nSet 1\n", 0, {}},
     {"negative_count_means_none", "-3\nSet 1\n", -3, {}},
     {"seven", titles(7, 7), 7, {"Set 1", "Set 2", "Set 3", "Set 4", "Set 5", "Set 6", "Set 7"}},
-    {"sixteen", titles(16, 16), 16,
+    {"sixteen",
+     titles(16, 16),
+     16,
      {"Set 1", "Set 2", "Set 3", "Set 4", "Set 5", "Set 6", "Set 7", "Set 8", "Set 9", "Set 10", "Set 11",
       "Set 12", "Set 13", "Set 14", "Set 15", "Set 16"}},
-    {"eighteen_keeps_17_and_18", titles(18, 18), 18,
+    {"eighteen_keeps_17_and_18",
+     titles(18, 18),
+     18,
      {"Set 1", "Set 2", "Set 3", "Set 4", "Set 5", "Set 6", "Set 7", "Set 8", "Set 9", "Set 10", "Set 11",
       "Set 12", "Set 13", "Set 14", "Set 15", "Set 16", "Set 17", "Set 18"}},
-    {"twenty", titles(20, 20), 20,
-     {"Set 1", "Set 2", "Set 3", "Set 4", "Set 5", "Set 6", "Set 7", "Set 8", "Set 9", "Set 10", "Set 11",
-      "Set 12", "Set 13", "Set 14", "Set 15", "Set 16", "Set 17", "Set 18", "Set 19", "Set 20"}},
+    {"twenty", titles(20, 20), 20, {"Set 1",  "Set 2",  "Set 3",  "Set 4",  "Set 5",  "Set 6",  "Set 7",
+                                    "Set 8",  "Set 9",  "Set 10", "Set 11", "Set 12", "Set 13", "Set 14",
+                                    "Set 15", "Set 16", "Set 17", "Set 18", "Set 19", "Set 20"}},
     {"one_line", titles(3, 3, ","), 3, {"Set 1", "Set 2", "Set 3"}},
     {"quoted_comma_is_one_title", "2\n\"Fats, oils\"\nProteins\n", 2, {"Fats, oils", "Proteins"}},
     // Unquoted, the comma splits the title: later titles move down and the
@@ -78,7 +82,11 @@ const AcceptRow acceptRows[] = {
     {"count_with_blanks_and_decimal_point", "  2.0 \nA\nB", 2, {"A", "B"}},
     {"quoted_count", "\"2\"\nA\nB", 2, {"A", "B"}},
     {"numeric_title_stays_text", "1\n1.50\n", 1, {"1.50"}},
-    {"crlf_and_bom", "\xEF\xBB\xBF" "2\r\nA\r\nB\r\n", 2, {"A", "B"}},
+    {"crlf_and_bom",
+     "\xEF\xBB\xBF"
+     "2\r\nA\r\nB\r\n",
+     2,
+     {"A", "B"}},
     {"windows_1252_title", "1\nVitamins \x96 water soluble\n", 1, {"Vitamins \xE2\x80\x93 water soluble"}},
     // The locale's decimal comma is a field separator here like any comma.
     {"decimal_comma_splits_the_count", "2,5\nA\n", 2, {"5", "A"}},
@@ -91,27 +99,31 @@ INSTANTIATE_TEST_SUITE_P(Rows, CatalogueAccepted, testing::ValuesIn(acceptRows),
 struct RefuseRow {
     const char *name;
     QByteArray bytes;
-    const char *what;   // the message between the file name and the folder sentence
+    const char *what; // the message between the file name and the folder sentence
 };
 
-class CatalogueRefused : public CatalogueFile, public testing::WithParamInterface<RefuseRow> {};
+class CatalogueRefused : public CatalogueFile, public testing::WithParamInterface<RefuseRow> { };
 
 TEST_P(CatalogueRefused, NamesFileFolderAndWhatIsWrong)
 {
     const auto catalogue = read(GetParam().bytes);
     ASSERT_FALSE(catalogue.ok());
-    EXPECT_EQ(catalogue.error(), QStringLiteral("qbanks.txt") + QString::fromUtf8(GetParam().what)
-                                     + QStringLiteral(" It was looked for in ") + folder() + QStringLiteral("."));
+    EXPECT_EQ(catalogue.error(),
+              QStringLiteral("qbanks.txt") + QString::fromUtf8(GetParam().what)
+                  + QStringLiteral(" It was looked for in ") + folder() + QStringLiteral("."));
 }
 
 const RefuseRow refuseRows[] = {
-    {"twelve_with_eleven", titles(12, 11), ": the count on line 1 is 12, but the file ends after 11 titles, at line 12."},
+    {"twelve_with_eleven", titles(12, 11),
+     ": the count on line 1 is 12, but the file ends after 11 titles, at line 12."},
     {"one_with_none", "1\n", ": the count on line 1 is 1, but the file ends after 0 titles, at line 1."},
     {"two_with_one", "2\nA", ": the count on line 1 is 2, but the file ends after 1 title, at line 2."},
     {"twenty_one", titles(21, 21),
-     ": the count on line 1 is 21, but a catalogue holds at most 20 titles: reading stops at the 21st title, on line 22."},
+     ": the count on line 1 is 21, but a catalogue holds at most 20 titles: reading stops at the 21st title, "
+     "on line 22."},
     {"twenty_five_with_twenty", titles(25, 20),
-     ": the count on line 1 is 25, but a catalogue holds at most 20 titles: reading stops at the 21st title."},
+     ": the count on line 1 is 25, but a catalogue holds at most 20 titles: reading stops at the 21st "
+     "title."},
     {"huge_count", titles(1, 0).replace("1", "1e12"),
      ": the count on line 1 is 1e12, but the file ends after 0 titles, at line 1."},
     {"count_not_a_number", "twelve\nA\n", ": the count on line 1 is \"twelve\", which is not a number."},
@@ -127,9 +139,10 @@ TEST_F(CatalogueFile, MissingFileIsRefusedWithFolder)
 {
     const auto catalogue = readCatalogue(path());
     ASSERT_FALSE(catalogue.ok());
-    EXPECT_EQ(catalogue.error(), QStringLiteral("qbanks.txt cannot be read: No such file or directory. "
-                                                "It was looked for in ")
-                                     + folder() + QStringLiteral("."));
+    EXPECT_EQ(catalogue.error(),
+              QStringLiteral("qbanks.txt cannot be read: No such file or directory. "
+                             "It was looked for in ")
+                  + folder() + QStringLiteral("."));
 }
 
 TEST_F(CatalogueFile, FolderInsteadOfFileIsRefused)
@@ -137,7 +150,8 @@ TEST_F(CatalogueFile, FolderInsteadOfFileIsRefused)
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("qbanks.txt")));
     const auto catalogue = readCatalogue(path());
     ASSERT_FALSE(catalogue.ok());
-    EXPECT_TRUE(catalogue.error().startsWith(QStringLiteral("qbanks.txt cannot be read: "))) << catalogue.error().toStdString();
+    EXPECT_TRUE(catalogue.error().startsWith(QStringLiteral("qbanks.txt cannot be read: ")))
+        << catalogue.error().toStdString();
 }
 
 } // namespace

@@ -33,7 +33,7 @@ struct ReaderRow {
     std::vector<std::string> fields;
 };
 
-class ReaderRules : public testing::TestWithParam<ReaderRow> {};
+class ReaderRules : public testing::TestWithParam<ReaderRow> { };
 
 TEST_P(ReaderRules, YieldsTheseFields)
 {
@@ -68,15 +68,33 @@ const ReaderRow readerRows[] = {
     {"final_line_end_opens_nothing", "a\n", {"a@1"}},
     {"trailing_blank_lines_are_fields", "a\n\n\n", {"a@1", "#@2", "#@3"}},
     {"empty_text_has_no_fields", "", {}},
-    {"bom_skipped", "\xEF\xBB\xBF" "12\nx", {"12@1", "x@2"}},
-    {"utf8_kept", "caf\xC3\xA9,\xE2\x82\xAC" "5", {"caf\xC3\xA9@1", "\xE2\x82\xAC" "5@1"}},
+    {"bom_skipped",
+     "\xEF\xBB\xBF"
+     "12\nx",
+     {"12@1", "x@2"}},
+    {"utf8_kept",
+     "caf\xC3\xA9,\xE2\x82\xAC"
+     "5",
+     {"caf\xC3\xA9@1",
+      "\xE2\x82\xAC"
+      "5@1"}},
     // Windows-1252: curly quotes, euro, dashes; not Latin-1.
-    {"cp1252_curly_quotes_are_text", "\x93hi\x94,\x80" "5 \x96 \x97",
-     {"\xE2\x80\x9C" "hi" "\xE2\x80\x9D@1", "\xE2\x82\xAC" "5 \xE2\x80\x93 \xE2\x80\x94@1"}},
+    {"cp1252_curly_quotes_are_text",
+     "\x93hi\x94,\x80"
+     "5 \x96 \x97",
+     {"\xE2\x80\x9C"
+      "hi"
+      "\xE2\x80\x9D@1",
+      "\xE2\x82\xAC"
+      "5 \xE2\x80\x93 \xE2\x80\x94@1"}},
     {"cp1252_latin_letters", "caf\xE9 \x8A\x9C", {"caf\xC3\xA9 \xC5\xA0\xC5\x93@1"}},
-    {"cp1252_unassigned_bytes_keep_code_points", "\x81\x8D\x8F\x90\x9D",
+    {"cp1252_unassigned_bytes_keep_code_points",
+     "\x81\x8D\x8F\x90\x9D",
      {"\xC2\x81\xC2\x8D\xC2\x8F\xC2\x90\xC2\x9D@1"}},
-    {"cp1252_with_bom", "\xEF\xBB\xBF" "caf\xE9", {"caf\xC3\xA9@1"}},
+    {"cp1252_with_bom",
+     "\xEF\xBB\xBF"
+     "caf\xE9",
+     {"caf\xC3\xA9@1"}},
     {"truncated_utf8_falls_back", "ab\xC3", {"ab\xC3\x83@1"}},
     {"overlong_utf8_falls_back", "\xC0\xAF", {"\xC3\x80\xC2\xAF@1"}},
 };
@@ -117,7 +135,7 @@ struct LastLineRow {
     int lastLine;
 };
 
-class LastLine : public testing::TestWithParam<LastLineRow> {};
+class LastLine : public testing::TestWithParam<LastLineRow> { };
 
 TEST_P(LastLine, CountsLinesWithoutAFinalLineEnd)
 {

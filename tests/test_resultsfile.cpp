@@ -36,10 +36,10 @@ protected:
 
 struct LookupRow {
     const char *name;
-    const char *entry;  // %T stands for the temporary folder of the test
+    const char *entry; // %T stands for the temporary folder of the test
 };
 
-class TempLookup : public ResultsFileTest, public testing::WithParamInterface<LookupRow> {};
+class TempLookup : public ResultsFileTest, public testing::WithParamInterface<LookupRow> { };
 
 TEST_P(TempLookup, FindsTheFolderIgnoringCase)
 {
@@ -53,11 +53,8 @@ TEST_P(TempLookup, FindsTheFolderIgnoringCase)
 }
 
 const LookupRow lookupRows[] = {
-    {"lower_case", "temp=%T"},
-    {"upper_case", "TEMP=%T"},
-    {"mixed_case", "Temp=%T"},
-    {"trailing_slash", "temp=%T/"},
-    {"unset_uses_tmpdir", "TMPDIR=%T"},
+    {"lower_case", "temp=%T"},      {"upper_case", "TEMP=%T"},          {"mixed_case", "Temp=%T"},
+    {"trailing_slash", "temp=%T/"}, {"unset_uses_tmpdir", "TMPDIR=%T"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Rows, TempLookup, testing::ValuesIn(lookupRows),
@@ -74,8 +71,8 @@ TEST_F(ResultsFileTest, EmptyTempFallsBackToTmpdir)
 TEST_F(ResultsFileTest, ExactNameWinsOverOtherCase)
 {
     QTemporaryDir other;
-    const auto file = ResultsFile::create({QStringLiteral("TEMP=") + other.path(), QStringLiteral("temp=") + temp.path()},
-                                          home.path());
+    const auto file = ResultsFile::create(
+        {QStringLiteral("TEMP=") + other.path(), QStringLiteral("temp=") + temp.path()}, home.path());
     ASSERT_TRUE(file.ok());
     EXPECT_EQ(file->path(), tempFile());
 }
@@ -103,7 +100,7 @@ TEST_F(ResultsFileTest, NewFileIsPrivate)
 {
     const auto file = ResultsFile::openAt(tempFile());
     ASSERT_TRUE(file.ok());
-    struct stat st {};
+    struct stat st { };
     ASSERT_EQ(::stat(QFile::encodeName(tempFile()).constData(), &st), 0);
     const mode_t mask = ::umask(0);
     ::umask(mask);
@@ -112,8 +109,8 @@ TEST_F(ResultsFileTest, NewFileIsPrivate)
 
 TEST_F(ResultsFileTest, MissingFolderFallsBackToHome)
 {
-    const auto file = ResultsFile::create({QStringLiteral("temp=") + temp.filePath(QStringLiteral("gone"))},
-                                          home.path());
+    const auto file
+        = ResultsFile::create({QStringLiteral("temp=") + temp.filePath(QStringLiteral("gone"))}, home.path());
     ASSERT_TRUE(file.ok()) << file.error().toStdString();
     EXPECT_EQ(file->path(), homeFile());
     EXPECT_TRUE(QFile::exists(homeFile()));
@@ -154,10 +151,11 @@ TEST_F(ResultsFileTest, BothPlacesFailingNamesBoth)
     const QString noHome = home.filePath(QStringLiteral("gone too"));
     const auto file = ResultsFile::create({QStringLiteral("temp=") + gone}, noHome);
     ASSERT_FALSE(file.ok());
-    EXPECT_EQ(file.error(), QStringLiteral("The results file could not be created in either place: "
-                                           "%1/quorixout.txt: No such file or directory; "
-                                           "%2/quorixout.txt: No such file or directory.")
-                                .arg(gone, noHome));
+    EXPECT_EQ(file.error(),
+              QStringLiteral("The results file could not be created in either place: "
+                             "%1/quorixout.txt: No such file or directory; "
+                             "%2/quorixout.txt: No such file or directory.")
+                  .arg(gone, noHome));
 }
 
 TEST_F(ResultsFileTest, MovingKeepsTheFileOpenOnce)

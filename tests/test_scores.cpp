@@ -27,7 +27,7 @@ struct ScoreRow {
     const char *printed;
 };
 
-class DerivedScore : public testing::TestWithParam<ScoreRow> {};
+class DerivedScore : public testing::TestWithParam<ScoreRow> { };
 
 TEST_P(DerivedScore, PrintsAs)
 {

@@ -16,7 +16,7 @@ struct ParseRow {
     std::optional<double> expected;
 };
 
-class ParseNumber : public testing::TestWithParam<ParseRow> {};
+class ParseNumber : public testing::TestWithParam<ParseRow> { };
 
 TEST_P(ParseNumber, FollowsTheOneGrammar)
 {
@@ -67,7 +67,7 @@ struct FormatRow {
     const char *expected;
 };
 
-class FormatNumber : public testing::TestWithParam<FormatRow> {};
+class FormatNumber : public testing::TestWithParam<FormatRow> { };
 
 TEST_P(FormatNumber, PrintsSignPositionDigitsAndOneBlank)
 {
