@@ -1,1 +1,214 @@
-// placeholder until implemented
+#include "app/form1.h"
+
+#include "app/programstate.h"
+#include "questions/bankloader.h"
+#include "ui/fixedpictures.h"
+#include "ui/frames.h"
+#include "ui/picturearea.h"
+#include "ui/twips.h"
+
+#include <QGroupBox>
+#include <QImage>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <algorithm>
+
+namespace quorix {
+
+namespace {
+
+QString placeholderCaption(int k)
+{
+    if (k <= 10)
+        return QStringLiteral("option%1").arg(k);
+    if (k == 11)
+        return QStringLiteral("option 11");
+    return QStringLiteral("Option%1").arg(k);
+}
+
+// The loader's messages name the file already; make sure every one does.
+QString namingFile(const QString &error, const QString &fileName)
+{
+    return error.contains(fileName) ? error : fileName + QStringLiteral(": ") + error;
+}
+
+} // namespace
+
+Form1::Form1(ProgramState &state, Navigation &navigation, QWidget *parent)
+    : ScreenWindow(QStringLiteral("Form1"), navigation, parent), m_state(state)
+{
+    m_frame1 = addFrame(this, QStringLiteral("Frame1"), QStringLiteral("Select a set of questions"),
+                        840, 960, 10575, 9255, QColor(255, 255, 192));
+    for (int k = 1; k <= OptionCount; ++k) {
+        QRadioButton *option =
+            addOptionButton(m_frame1, QStringLiteral("Option%1").arg(k), placeholderCaption(k), 360,
+                            720 + 480 * (k - 1), 8000, 450, QColor(224, 224, 224),
+                            k > 10 ? QColor(0, 0, 255) : QColor(0, 0, 0));
+        // A button fills with its Button colour unless told to use Window.
+        option->setBackgroundRole(QPalette::Window);
+        option->setVisible(k <= 10);
+        m_options[k - 1] = option;
+        connect(option, &QRadioButton::toggled, this,
+                [this, k](bool checked) { onOptionToggled(k, checked); });
+        connect(option, &QRadioButton::clicked, this, [this, k] { onOptionClicked(k); });
+    }
+    m_selectionOK = addButton(m_frame1, QStringLiteral("selectionOK"), QStringLiteral("OK"), 8880,
+                              8400, 1335, 495, 8.25);
+    connect(m_selectionOK, &QPushButton::clicked, this, &Form1::onSelectionOKClicked);
+
+    addEndButtons(9480, 10200);
+    endPrintScoreButton()->hide();
+
+    m_picture1 = new PictureArea(this, QStringLiteral("Picture1"));
+    placeAt(m_picture1, 11640, 0, 3690, 2925);
+    m_picture1->setFixedPicture(QImage(QString::fromLatin1(fixedpictures::menuIllustration)));
+
+    // The design state: start-up shows the frame once the options are labelled.
+    m_frame1->hide();
+
+    m_message = [](QWidget *parent, const QString &text) {
+        QMessageBox::warning(parent, programTitle(), text);
+    };
+}
+
+void Form1::labelOptions(int count)
+{
+    for (int k = 1; k <= std::min(count, OptionCount); ++k) {
+        setCaption(option(k), toText(m_state.bankTitles[k]));
+        option(k)->show();
+    }
+    for (int k = 1; k <= 10; ++k)
+        setOptionSilently(option(k), false);
+    m_selectionOK->hide();
+    m_frame1->show();
+}
+
+QString Form1::bankFileName(int option)
+{
+    // The fourteenth set's file has always been numbered 143.
+    const int number = option == 14 ? 143 : option;
+    return QStringLiteral("qbank%1.txt").arg(number);
+}
+
+Form1::FirstScreen Form1::firstScreenFor(int option)
+{
+    if (option == 5 || option == 7)
+        return FirstScreen::Bmi;
+    if (option == 4)
+        return FirstScreen::Par;
+    return FirstScreen::Questions;
+}
+
+int Form1::chosenOption() const
+{
+    for (int k = 1; k <= OptionCount; ++k) {
+        if (option(k)->isChecked())
+            return k;
+    }
+    return 0;
+}
+
+void Form1::keyPressEvent(QKeyEvent *event)
+{
+    // Enter confirms a chosen set wherever the focus is among the options.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && m_selectionOK->isVisibleTo(this)) {
+        m_selectionOK->click();
+        return;
+    }
+    ScreenWindow::keyPressEvent(event);
+}
+
+void Form1::onOptionToggled(int k, bool checked)
+{
+    if (checked)
+        chooseOption(k);
+}
+
+void Form1::onOptionClicked(int k)
+{
+    // Clicking the option that is still marked emits no toggled: that click
+    // chooses it again. A click that just chose it has opened its file already.
+    if (!option(k)->isChecked())
+        return;
+    if (m_state.openBankFile && m_openOption == k)
+        return;
+    chooseOption(k);
+}
+
+void Form1::chooseOption(int k)
+{
+    m_state.openBankFile.reset();
+    m_openOption = 0;
+    m_state.selectedBankTitle = toText(m_state.bankTitles[k]);
+
+    const QString fileName = bankFileName(k);
+    auto file = BankFile::open(fileName);
+    if (!file) {
+        restoreLoadedSet();
+        tell(namingFile(file.error(), fileName) +
+             QStringLiteral("\n\nThis set cannot be opened. Your score so far is kept."));
+        return;
+    }
+    m_state.openBankFile = std::move(file.value());
+    m_openOption = k;
+    m_selectionOK->show();
+}
+
+void Form1::onSelectionOKClicked()
+{
+    const int k = chosenOption();
+    if (!m_state.openBankFile || k == 0) {
+        m_selectionOK->hide();
+        return;
+    }
+    const QString fileName = m_state.openBankFile->fileName();
+    auto bank = m_state.openBankFile->readAndClose();
+    m_state.openBankFile.reset();
+    m_openOption = 0;
+    if (!bank) {
+        restoreLoadedSet();
+        tell(namingFile(bank.error(), fileName) +
+             QStringLiteral("\n\nThis set was not loaded. Your score so far is kept."));
+        return;
+    }
+
+    loadBank(m_state.table, bank.value());
+    if (bank->terminated)
+        m_state.currentQuestion = -999.0;
+    m_state.markedInTest = 0;
+    m_state.loadedOption = k;
+
+    m_selectionOK->hide();
+    Q_EMIT bankAccepted(k);
+    endPrintScoreButton()->show();
+}
+
+// After a set could not be opened or loaded the menu goes back to the set in
+// the question table, so the student can go on with it or choose again.
+void Form1::restoreLoadedSet()
+{
+    m_state.openBankFile.reset();
+    m_openOption = 0;
+    m_selectionOK->hide();
+    const int loaded = m_state.loadedOption;
+    if (loaded >= 1 && loaded <= OptionCount) {
+        setOptionSilently(option(loaded), true);
+        m_state.selectedBankTitle = toText(m_state.bankTitles[loaded]);
+    } else {
+        for (QRadioButton *o : m_options)
+            setOptionSilently(o, false);
+        m_state.selectedBankTitle.clear();
+    }
+}
+
+void Form1::tell(const QString &text)
+{
+    if (m_message)
+        m_message(this, text);
+}
+
+} // namespace quorix

@@ -1,1 +1,88 @@
-int main() { return 0; }
+#include "app/navigator.h"
+#include "app/startup.h"
+#include "ui/fonts.h"
+#include "ui/screenwindow.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFileInfo>
+#include <QMessageBox>
+
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+int failUsage(const QString &text)
+{
+    std::fprintf(stderr, "quorix: %s\n", qPrintable(text));
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("quorix"));
+    QApplication::setApplicationDisplayName(quorix::programTitle());
+    QApplication::setApplicationVersion(QStringLiteral(QUORIX_VERSION));
+    quorix::installFontSubstitutions();
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(quorix::programTitle());
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption dataDir(
+        QStringLiteral("data-dir"),
+        QStringLiteral("Read the catalogue, banks and pictures from <dir>."), QStringLiteral("dir"));
+    const QCommandLineOption seed(QStringLiteral("seed"),
+                                  QStringLiteral("Seed the random generator with <n> (a whole "
+                                                 "number from 0) instead of the clock."),
+                                  QStringLiteral("n"));
+    const QCommandLineOption printToPdf(
+        QStringLiteral("print-to-pdf"),
+        QStringLiteral("Write the results report to <file> as PDF instead of printing it."),
+        QStringLiteral("file"));
+    parser.addOptions({dataDir, seed, printToPdf});
+    parser.process(app);
+    if (!parser.positionalArguments().isEmpty())
+        return failUsage(QStringLiteral("unexpected argument \"%1\"; see --help.")
+                             .arg(parser.positionalArguments().constFirst()));
+
+    quorix::StartupOptions options = quorix::StartupOptions::fromSystem();
+    if (parser.isSet(seed)) {
+        bool ok = false;
+        const qulonglong value = parser.value(seed).toULongLong(&ok);
+        if (!ok)
+            return failUsage(QStringLiteral("--seed needs a whole number from 0, not \"%1\".")
+                                 .arg(parser.value(seed)));
+        options.seed = value;
+    }
+
+    // Resolved before the data folder becomes the current one, so that a
+    // relative name means what it meant on the command line.
+    QString pdfFile;
+    if (parser.isSet(printToPdf)) {
+        if (parser.value(printToPdf).isEmpty())
+            return failUsage(QStringLiteral("--print-to-pdf needs a file name."));
+        pdfFile = QFileInfo(parser.value(printToPdf)).absoluteFilePath();
+    }
+
+    if (parser.isSet(dataDir)) {
+        const QString dir = parser.value(dataDir);
+        if (!QFileInfo(dir).isDir())
+            return failUsage(QStringLiteral("the data folder \"%1\" does not exist.").arg(dir));
+        if (!QDir::setCurrent(dir))
+            return failUsage(QStringLiteral("cannot change to the data folder \"%1\".").arg(dir));
+    }
+
+    auto navigator = std::make_unique<quorix::Navigator>(pdfFile);
+    auto started = navigator->start(options);
+    if (!started) {
+        QMessageBox::critical(nullptr, quorix::programTitle(), started.error());
+        return 1;
+    }
+    return app.exec();
+}

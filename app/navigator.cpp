@@ -1,1 +1,268 @@
-// placeholder until implemented
+#include "app/navigator.h"
+
+#include "app/form1.h"
+#include "app/startup.h"
+#include "exercises/form4.h"
+#include "exercises/form5.h"
+#include "questions/form2.h"
+#include "scoring/form3.h"
+#include "scoring/report.h"
+
+#include <QCoreApplication>
+#include <QDate>
+#include <QGroupBox>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTime>
+
+namespace quorix {
+
+Navigator::Navigator(QString pdfFile) : m_pdfFile(std::move(pdfFile))
+{
+    m_closeQuestion = &Navigator::askBeforeClosing;
+    // Queued, so that the handler that ends the program returns first.
+    m_quit = [] {
+        QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit,
+                                  Qt::QueuedConnection);
+    };
+}
+
+Navigator::~Navigator()
+{
+    m_ending = true;
+    for (QPointer<QWidget> &screen : m_unloaded)
+        delete screen.data();
+    delete m_form2.data();
+    delete m_form3.data();
+    delete m_form4.data();
+    delete m_form5.data();
+    m_form1.reset();
+}
+
+Form2 *Navigator::form2() const
+{
+    return m_form2;
+}
+
+Form3 *Navigator::form3() const
+{
+    return m_form3;
+}
+
+Form4 *Navigator::form4() const
+{
+    return m_form4;
+}
+
+Form5 *Navigator::form5() const
+{
+    return m_form5;
+}
+
+Result<int> Navigator::start(const StartupOptions &options)
+{
+    auto started = startUp(m_state, options);
+    if (!started)
+        return started;
+    m_form1 = std::make_unique<Form1>(m_state, *this);
+    m_form1->labelOptions(started.value());
+    connect(m_form1.get(), &Form1::bankAccepted, this, &Navigator::onBankAccepted);
+    m_form1->show();
+    return started;
+}
+
+void Navigator::present(QWidget *screen)
+{
+    screen->show();
+    screen->raise();
+    screen->activateWindow();
+}
+
+template <typename Screen> void Navigator::unload(QPointer<Screen> &screen)
+{
+    if (!screen)
+        return;
+    Screen *gone = screen;
+    screen = nullptr;
+    gone->hide();
+    // The screen may be the one whose button is being handled right now.
+    gone->deleteLater();
+    m_unloaded.emplace_back(gone);
+}
+
+Form2 *Navigator::ensureForm2()
+{
+    if (!m_form2) {
+        m_form2 = new Form2(m_state, *this);
+        m_form2->move(m_form1->pos());
+    }
+    return m_form2;
+}
+
+void Navigator::onBankAccepted(int option)
+{
+    // A question screen left loaded from the last set would show that set's
+    // heading and feedback; the new set starts on fresh screens.
+    unload(m_form3);
+    unload(m_form2);
+
+    QWidget *next = nullptr;
+    switch (Form1::firstScreenFor(option)) {
+    case Form1::FirstScreen::Bmi:
+        if (!m_form4) {
+            m_form4 = new Form4(m_state, *this);
+            m_form4->move(m_form1->pos());
+        }
+        next = m_form4;
+        break;
+    case Form1::FirstScreen::Par:
+        if (!m_form5) {
+            m_form5 = new Form5(m_state, *this);
+            m_form5->move(m_form1->pos());
+        }
+        next = m_form5;
+        break;
+    case Form1::FirstScreen::Questions:
+        next = ensureForm2();
+        break;
+    }
+    present(next);
+    m_form1->hide();
+}
+
+void Navigator::backToMainMenu(QWidget *from)
+{
+    present(m_form1.get());
+    if (from == m_form3) {
+        // The question screen stays loaded, as the student left it.
+        unload(m_form3);
+    } else if (from == m_form2) {
+        // A chart over a question screen that is gone would lead nowhere.
+        unload(m_form3);
+        unload(m_form2);
+    } else if (from == m_form4) {
+        unload(m_form4);
+    } else if (from == m_form5) {
+        unload(m_form5);
+    }
+}
+
+void Navigator::showScoreToDate()
+{
+    if (!m_form3) {
+        m_form3 = new Form3(m_state, *this);
+        m_form3->move(m_form2 ? m_form2->pos() : m_form1->pos());
+    }
+    present(m_form3);
+}
+
+void Navigator::moreQuestions()
+{
+    unload(m_form3);
+    present(ensureForm2());
+}
+
+void Navigator::goToQuestions(QWidget *from)
+{
+    present(ensureForm2());
+    if (from && from != m_form2)
+        from->hide();
+}
+
+void Navigator::printScoreAndEnd(QWidget *from)
+{
+    if (m_ending)
+        return;
+    const bool onMenu = from && from == m_form1.get();
+    if (onMenu) {
+        m_state.resultsFile.close();
+        m_form1->frame1()->hide();
+    }
+    const PrintOutcome outcome = m_reportRunner ? m_reportRunner(from) : runReport(from);
+    if (outcome == PrintOutcome::GoBack) {
+        if (onMenu)
+            m_form1->frame1()->show();
+        return;
+    }
+    end();
+}
+
+PrintOutcome Navigator::runReport(QWidget *from)
+{
+    const QString name = askStudentName(from);
+    const PrintScript script =
+        reportScript(m_state.tally, name, QTime::currentTime().toString(QStringLiteral("HH:mm")),
+                     QLocale().toString(QDate::currentDate(), QLocale::LongFormat));
+    return printReport(from, script, m_pdfFile);
+}
+
+void Navigator::endWithoutPrinting()
+{
+    end();
+}
+
+void Navigator::end()
+{
+    if (m_ending)
+        return;
+    m_ending = true;
+    m_state.openBankFile.reset();
+    m_state.resultsFile.close();
+    for (QWidget *screen : std::initializer_list<QWidget *>{m_form3, m_form2, m_form4, m_form5})
+        if (screen)
+            screen->hide();
+    if (m_form1)
+        m_form1->hide();
+    if (m_quit)
+        m_quit();
+}
+
+bool Navigator::closeRequested(QWidget *from)
+{
+    // Quitting closes every window; none of those closes may ask.
+    if (m_ending)
+        return true;
+    if (from && from == m_form3) {
+        moreQuestions();
+        return true;
+    }
+    if (m_state.tally.asked == 0) {
+        end();
+        return true;
+    }
+    switch (m_closeQuestion ? m_closeQuestion(from) : CloseAnswer::Cancel) {
+    case CloseAnswer::PrintAndEnd:
+        printScoreAndEnd(from);
+        return m_ending;
+    case CloseAnswer::EndWithoutPrinting:
+        end();
+        return true;
+    case CloseAnswer::Cancel:
+        break;
+    }
+    return false;
+}
+
+Navigator::CloseAnswer Navigator::askBeforeClosing(QWidget *parent)
+{
+    QMessageBox box(QMessageBox::Question, programTitle(),
+                    QStringLiteral("End without printing your results?"), QMessageBox::NoButton,
+                    parent);
+    box.setObjectName(QStringLiteral("closeQuestion"));
+    QPushButton *print =
+        box.addButton(QStringLiteral("Print my score and END"), QMessageBox::AcceptRole);
+    QPushButton *end =
+        box.addButton(QStringLiteral("End without printing"), QMessageBox::DestructiveRole);
+    QPushButton *cancel = box.addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole);
+    box.setDefaultButton(cancel);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == print)
+        return CloseAnswer::PrintAndEnd;
+    if (box.clickedButton() == end)
+        return CloseAnswer::EndWithoutPrinting;
+    return CloseAnswer::Cancel;
+}
+
+} // namespace quorix

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "ui/screenwindow.h"
+
+#include <array>
+#include <functional>
+
+class QGroupBox;
+class QKeyEvent;
+class QRadioButton;
+
+namespace quorix {
+
+class PictureArea;
+struct ProgramState;
+
+// The main menu: the catalogue's sets as options, OK to load the chosen set,
+// and the two ways of ending. Created once; afterwards only hidden and shown.
+class Form1 : public ScreenWindow {
+    Q_OBJECT
+public:
+    static constexpr int OptionCount = 16;
+    enum class FirstScreen { Questions, Bmi, Par };
+
+    Form1(ProgramState &state, Navigation &navigation, QWidget *parent = nullptr);
+
+    // Start-up's part on the menu: titles 1..count on the options (at most 16),
+    // nothing chosen, OK hidden, the frame shown.
+    void labelOptions(int count);
+
+    static QString bankFileName(int option);
+    static FirstScreen firstScreenFor(int option);
+
+    QGroupBox *frame1() const { return m_frame1; }
+    QRadioButton *option(int k) const { return m_options[k - 1]; }
+    QPushButton *selectionOK() const { return m_selectionOK; }
+    // The option marked now, 0 when none is.
+    int chosenOption() const;
+
+    // Failures to open or load a set are told through this; the default shows
+    // a warning box over the menu.
+    using MessageHook = std::function<void(QWidget *parent, const QString &text)>;
+    void setMessageHook(MessageHook hook) { m_message = std::move(hook); }
+
+Q_SIGNALS:
+    // OK loaded the set of this option; its first screen is to be shown.
+    void bankAccepted(int option);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    void onOptionToggled(int k, bool checked);
+    void onOptionClicked(int k);
+    void onSelectionOKClicked();
+
+    void chooseOption(int k);
+    void restoreLoadedSet();
+    void tell(const QString &text);
+
+    ProgramState &m_state;
+    QGroupBox *m_frame1 = nullptr;
+    std::array<QRadioButton *, OptionCount> m_options{};
+    QPushButton *m_selectionOK = nullptr;
+    PictureArea *m_picture1 = nullptr;
+    int m_openOption = 0;  // option whose bank file is open, if one is
+    MessageHook m_message;
+};
+
+} // namespace quorix

@@ -1,0 +1,97 @@
+#pragma once
+
+#include "app/programstate.h"
+#include "app/result.h"
+#include "ui/navigation.h"
+#include "ui/reportprinter.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+class QWidget;
+
+namespace quorix {
+
+class Form1;
+class Form2;
+class Form3;
+class Form4;
+class Form5;
+struct StartupOptions;
+
+// The screen manager: owns the program state and the five screens, moves
+// between them and ends the program. The menu lives for the whole run; the
+// other screens are created when first shown and destroyed when unloaded.
+class Navigator : public QObject, public Navigation {
+    Q_OBJECT
+public:
+    enum class CloseAnswer { PrintAndEnd, EndWithoutPrinting, Cancel };
+    using CloseQuestion = std::function<CloseAnswer(QWidget *parent)>;
+    using ReportRunner = std::function<PrintOutcome(QWidget *from)>;
+
+    // pdfFile: where the report goes instead of the printer, when not empty.
+    explicit Navigator(QString pdfFile = {});
+    ~Navigator() override;
+
+    // Start-up, then the menu labelled and shown. The error is for the
+    // message box that ends the program before the menu.
+    Result<int> start(const StartupOptions &options);
+
+    ProgramState &state() { return m_state; }
+    Form1 *form1() const { return m_form1.get(); }
+    // The loaded screens; null while unloaded.
+    Form2 *form2() const;
+    Form3 *form3() const;
+    Form4 *form4() const;
+    Form5 *form5() const;
+    bool isEnding() const { return m_ending; }
+
+    void backToMainMenu(QWidget *from) override;
+    void showScoreToDate() override;
+    void moreQuestions() override;
+    void goToQuestions(QWidget *from) override;
+    void printScoreAndEnd(QWidget *from) override;
+    void endWithoutPrinting() override;
+    bool closeRequested(QWidget *from) override;
+
+    // The question asked before a window closes once a statement has been
+    // marked: "End without printing your results?".
+    static CloseAnswer askBeforeClosing(QWidget *parent);
+
+    // Tests replace the dialogs and the end of the program.
+    void setCloseQuestion(CloseQuestion question) { m_closeQuestion = std::move(question); }
+    void setReportRunner(ReportRunner runner) { m_reportRunner = std::move(runner); }
+    void setQuitHandler(std::function<void()> quit) { m_quit = std::move(quit); }
+
+private:
+    void onBankAccepted(int option);
+    PrintOutcome runReport(QWidget *from);
+    void end();
+
+    Form2 *ensureForm2();
+    void present(QWidget *screen);
+    template <typename Screen> void unload(QPointer<Screen> &screen);
+
+    ProgramState m_state;
+    QString m_pdfFile;
+    std::unique_ptr<Form1> m_form1;
+    QPointer<Form2> m_form2;
+    QPointer<Form3> m_form3;
+    QPointer<Form4> m_form4;
+    QPointer<Form5> m_form5;
+    // Unloaded screens wait for deleteLater; whatever is left at the end is
+    // deleted with the navigator.
+    std::vector<QPointer<QWidget>> m_unloaded;
+    bool m_ending = false;
+
+    CloseQuestion m_closeQuestion;
+    ReportRunner m_reportRunner;
+    std::function<void()> m_quit;
+};
+
+} // namespace quorix

@@ -1,0 +1,727 @@
+// The main menu, start-up's labelling and the moves between screens, driven
+// through the real Navigator on catalogues and banks written into a fresh
+// folder. Message boxes and the end of the program go through its hooks.
+
+#include "app/form1.h"
+#include "app/navigator.h"
+#include "app/startup.h"
+#include "exercises/form4.h"
+#include "exercises/form5.h"
+#include "questions/form2.h"
+#include "scoring/form3.h"
+#include "ui/fonts.h"
+#include "ui/frames.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+using namespace quorix;
+
+namespace {
+
+QByteArray catalogueOf(int count, int titles)
+{
+    QByteArray bytes = QByteArray::number(count) + "\r\n";
+    for (int k = 1; k <= titles; ++k)
+        bytes += "\"Set " + QByteArray::number(k) + ", the title\"\r\n";
+    return bytes;
+}
+
+QString titleOf(int k)
+{
+    return QStringLiteral("Set %1, the title").arg(k);
+}
+
+// count records whose statements name the set, then the terminator.
+QByteArray bankOf(int set, int count)
+{
+    QByteArray bytes;
+    for (int n = 1; n <= count; ++n) {
+        const QByteArray id = QByteArray::number(set) + "." + QByteArray::number(n);
+        bytes += QByteArray::number(n) + ",blank.bmp,\"Statement " + id + " a\",T,\"Why " + id +
+                 " a\",\"Statement " + id + " b\",F,\"Why " + id + " b\"\r\n";
+    }
+    return bytes + "-999\r\n";
+}
+
+QString placeholder(int k)
+{
+    if (k <= 10)
+        return QStringLiteral("option%1").arg(k);
+    return k == 11 ? QStringLiteral("option 11") : QStringLiteral("Option%1").arg(k);
+}
+
+} // namespace
+
+class MenuTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void menuStatesAfterStartUp_data();
+    void menuStatesAfterStartUp();
+    void titleOutlineAndPlaces();
+    void routingAfterOK_data();
+    void routingAfterOK();
+    void laterChoiceIsTheOneLoaded();
+    void placeholderOptionOpensItsFile();
+    void stillMarkedOptionChosenAgain();
+    void keyboardChoosesAndConfirms();
+    void missingBankKeepsTheMenuUsable_data();
+    void missingBankKeepsTheMenuUsable();
+    void refusedBankLeavesTheLoadedSet_data();
+    void refusedBankLeavesTheLoadedSet();
+    void okUnloadsTheOldQuestionScreens();
+    void movesBetweenScreens();
+    void endWithoutPrintingEndsAtOnce();
+    void closingAsksOnlyOnceSomethingIsMarked_data();
+    void closingAsksOnlyOnceSomethingIsMarked();
+    void closingTheScoreScreenMeansMoreQuestions();
+    void printOnTheMenuClosesTheResultsFileFirst_data();
+    void printOnTheMenuClosesTheResultsFileFirst();
+    void closeQuestionBox();
+
+private:
+    void write(const QString &name, const QByteArray &bytes);
+    bool startWith(const QByteArray &catalogue);
+    void choose(int k);
+    void confirm();
+    static void flushDeletes();
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_previous;
+    std::unique_ptr<Navigator> m_nav;
+    QStringList m_messages;
+    int m_questions = 0;
+    Navigator::CloseAnswer m_answer = Navigator::CloseAnswer::Cancel;
+    int m_ended = 0;
+    int m_reports = 0;
+    PrintOutcome m_outcome = PrintOutcome::Printed;
+    bool m_frameShownDuringReport = true;
+    bool m_resultsOpenDuringReport = true;
+};
+
+void MenuTest::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+    m_previous = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(m_dir->path()));
+    m_messages.clear();
+    m_questions = 0;
+    m_answer = Navigator::CloseAnswer::Cancel;
+    m_ended = 0;
+    m_reports = 0;
+    m_outcome = PrintOutcome::Printed;
+}
+
+void MenuTest::cleanup()
+{
+    m_nav.reset();
+    flushDeletes();
+    QDir::setCurrent(m_previous);
+    m_dir.reset();
+}
+
+void MenuTest::write(const QString &name, const QByteArray &bytes)
+{
+    QFile f(m_dir->filePath(name));
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+bool MenuTest::startWith(const QByteArray &catalogue)
+{
+    write(QStringLiteral("qbanks.txt"), catalogue);
+    m_nav = std::make_unique<Navigator>();
+    m_nav->setCloseQuestion([this](QWidget *) {
+        ++m_questions;
+        return m_answer;
+    });
+    m_nav->setQuitHandler([this] { ++m_ended; });
+    m_nav->setReportRunner([this](QWidget *) {
+        ++m_reports;
+        m_frameShownDuringReport = m_nav->form1()->frame1()->isVisibleTo(m_nav->form1());
+        m_resultsOpenDuringReport = m_nav->state().resultsFile.isOpen();
+        return m_outcome;
+    });
+    StartupOptions options;
+    options.seed = 20240611;
+    options.environment = {QStringLiteral("temp=") + m_dir->path()};
+    options.homeFolder = m_dir->filePath(QStringLiteral("home"));
+    auto started = m_nav->start(options);
+    if (!started) {
+        qWarning("%s", qPrintable(started.error()));
+        return false;
+    }
+    m_nav->form1()->setMessageHook([this](QWidget *, const QString &text) { m_messages << text; });
+    return true;
+}
+
+void MenuTest::choose(int k)
+{
+    QRadioButton *option = m_nav->form1()->option(k);
+    QVERIFY(option->isVisibleTo(m_nav->form1()));
+    QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(12, option->height() / 2));
+}
+
+void MenuTest::confirm()
+{
+    QPushButton *ok = m_nav->form1()->selectionOK();
+    QVERIFY(ok->isVisibleTo(m_nav->form1()));
+    QTest::mouseClick(ok, Qt::LeftButton);
+}
+
+void MenuTest::flushDeletes()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void MenuTest::menuStatesAfterStartUp_data()
+{
+    QTest::addColumn<int>("count");
+    QTest::addColumn<int>("titles");
+    QTest::addColumn<int>("labelled");
+    QTest::newRow("N = 0: placeholders only") << 0 << 0 << 0;
+    QTest::newRow("N = 7: options 8 to 10 keep their placeholders") << 7 << 7 << 7;
+    QTest::newRow("N = 16: every option titled") << 16 << 16 << 16;
+    QTest::newRow("N = 18: titles 17 and 18 stored, not shown") << 18 << 18 << 16;
+}
+
+void MenuTest::menuStatesAfterStartUp()
+{
+    QFETCH(int, count);
+    QFETCH(int, titles);
+    QFETCH(int, labelled);
+    QVERIFY(startWith(catalogueOf(count, titles)));
+    Form1 *menu = m_nav->form1();
+    QVERIFY(menu->isVisible());
+
+    for (int k = 1; k <= Form1::OptionCount; ++k) {
+        QRadioButton *option = menu->option(k);
+        QCOMPARE(option->objectName(), QStringLiteral("Option%1").arg(k));
+        QCOMPARE(captionOf(option), k <= labelled ? titleOf(k) : placeholder(k));
+        QCOMPARE(option->isVisibleTo(menu), k <= 10 || k <= labelled);
+        QVERIFY2(!option->isChecked(), qPrintable(option->objectName()));
+        const QColor text = option->palette().color(option->foregroundRole());
+        QCOMPARE(text, k > 10 ? QColor(0, 0, 255) : QColor(0, 0, 0));
+        // What is painted, right of the caption.
+        const QImage painted = option->grab().toImage();
+        QCOMPARE(painted.pixelColor(option->width() - 3, option->height() / 2), QColor(224, 224, 224));
+    }
+    for (int k = 17; k <= count; ++k)
+        QCOMPARE(toText(m_nav->state().bankTitles[k]), titleOf(k));
+    QCOMPARE(menu->chosenOption(), 0);
+    QVERIFY(menu->frame1()->isVisibleTo(menu));
+    QVERIFY(!menu->selectionOK()->isVisibleTo(menu));
+    QVERIFY(!menu->endPrintScoreButton()->isVisibleTo(menu));
+    QVERIFY(menu->endNoPrintButton()->isVisibleTo(menu));
+    QVERIFY(!m_nav->state().openBankFile);
+}
+
+void MenuTest::titleOutlineAndPlaces()
+{
+    QVERIFY(startWith(catalogueOf(16, 16)));
+    Form1 *menu = m_nav->form1();
+    QCOMPARE(menu->windowTitle(), QStringLiteral("Quorix self-assessment questions"));
+    QCOMPARE(menu->objectName(), QStringLiteral("Form1"));
+    auto *shape = menu->findChild<QWidget *>(QStringLiteral("Shape1"));
+    QVERIFY(shape);
+    QCOMPARE(shape->geometry(), QRect(0, 0, 1024, 768));
+    QCOMPARE(menu->frame1()->title(), QStringLiteral("Select a set of questions"));
+    QCOMPARE(menu->frame1()->geometry(), QRect(56, 64, 705, 617));
+    QCOMPARE(menu->frame1()->palette().color(QPalette::Window), QColor(255, 255, 192));
+    QCOMPARE(menu->option(1)->geometry(), QRect(24, 48, 533, 30));
+    QCOMPARE(menu->option(16)->geometry(), QRect(24, 528, 533, 30));
+    QCOMPARE(menu->selectionOK()->geometry(), QRect(592, 560, 89, 33));
+    QCOMPARE(menu->selectionOK()->text(), QStringLiteral("OK"));
+    QVERIFY(menu->selectionOK()->font().bold());
+    QCOMPARE(menu->selectionOK()->font().pointSizeF(), 8.25);
+    QCOMPARE(menu->endPrintScoreButton()->geometry(), QRect(776, 632, 241, 33));
+    QCOMPARE(menu->endNoPrintButton()->geometry(), QRect(776, 680, 241, 33));
+    QCOMPARE(menu->endNoPrintButton()->text(), QStringLiteral("END - don't print my results"));
+    auto *picture = menu->findChild<QWidget *>(QStringLiteral("Picture1"));
+    QVERIFY(picture);
+    QCOMPARE(picture->geometry(), QRect(776, 0, 246, 195));
+    QVERIFY(menu->option(1)->font().bold());
+    QCOMPARE(menu->option(1)->font().pointSizeF(), 9.75);
+}
+
+void MenuTest::routingAfterOK_data()
+{
+    QTest::addColumn<int>("option");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("screen");
+    QTest::newRow("option 1: questions") << 1 << "qbank1.txt" << "Form2";
+    QTest::newRow("option 4: PAR exercise") << 4 << "qbank4.txt" << "Form5";
+    QTest::newRow("option 5: BMI exercise") << 5 << "qbank5.txt" << "Form4";
+    QTest::newRow("option 7: BMI exercise") << 7 << "qbank7.txt" << "Form4";
+    QTest::newRow("option 10: questions") << 10 << "qbank10.txt" << "Form2";
+    QTest::newRow("option 14 opens qbank143.txt") << 14 << "qbank143.txt" << "Form2";
+    QTest::newRow("option 16: questions") << 16 << "qbank16.txt" << "Form2";
+}
+
+void MenuTest::routingAfterOK()
+{
+    QFETCH(int, option);
+    QFETCH(QString, file);
+    QFETCH(QString, screen);
+    QVERIFY(startWith(catalogueOf(16, 16)));
+    write(file, bankOf(option, 6));
+    Form1 *menu = m_nav->form1();
+
+    choose(option);
+    QVERIFY(m_nav->state().openBankFile);
+    QCOMPARE(m_nav->state().openBankFile->fileName(), file);
+    QCOMPARE(m_nav->state().selectedBankTitle, titleOf(option));
+    QVERIFY(menu->selectionOK()->isVisibleTo(menu));
+    QVERIFY(!menu->endPrintScoreButton()->isVisibleTo(menu));
+
+    m_nav->state().markedInTest = 3;
+    confirm();
+    QVERIFY2(m_messages.isEmpty(), qPrintable(m_messages.join(QLatin1Char('\n'))));
+    QCOMPARE(m_nav->state().table.questionCount, 6);
+    QCOMPARE(toText(m_nav->state().table.cell(6, Statement1)), QStringLiteral("Statement %1.6 a").arg(option));
+    QCOMPARE(m_nav->state().loadedOption, option);
+    QCOMPARE(m_nav->state().markedInTest, 0);
+    QVERIFY(!m_nav->state().openBankFile);
+    QVERIFY(!menu->isVisible());
+    QVERIFY(!menu->selectionOK()->isVisibleTo(menu));
+    QVERIFY(menu->endPrintScoreButton()->isVisibleTo(menu));
+
+    const QList<QWidget *> shown = {m_nav->form2(), m_nav->form4(), m_nav->form5()};
+    int visible = 0;
+    for (QWidget *w : shown) {
+        if (w && w->isVisible()) {
+            ++visible;
+            QCOMPARE(w->objectName(), screen);
+        }
+    }
+    QCOMPARE(visible, 1);
+}
+
+void MenuTest::laterChoiceIsTheOneLoaded()
+{
+    QVERIFY(startWith(catalogueOf(16, 16)));
+    write(QStringLiteral("qbank3.txt"), bankOf(3, 4));
+    write(QStringLiteral("qbank9.txt"), bankOf(9, 7));
+    choose(3);
+    choose(9);
+    QVERIFY(!m_nav->form1()->option(3)->isChecked());
+    QCOMPARE(m_nav->state().openBankFile->fileName(), QStringLiteral("qbank9.txt"));
+    confirm();
+    QCOMPARE(m_nav->state().table.questionCount, 7);
+    QCOMPARE(toText(m_nav->state().table.cell(1, Statement1)), QStringLiteral("Statement 9.1 a"));
+    QCOMPARE(m_nav->state().selectedBankTitle, titleOf(9));
+    QVERIFY(m_nav->form2() && m_nav->form2()->isVisible());
+}
+
+void MenuTest::placeholderOptionOpensItsFile()
+{
+    QVERIFY(startWith(catalogueOf(7, 7)));
+    write(QStringLiteral("qbank8.txt"), bankOf(8, 2));
+    choose(8);
+    QVERIFY(m_nav->state().openBankFile);
+    QCOMPARE(m_nav->state().openBankFile->fileName(), QStringLiteral("qbank8.txt"));
+    QCOMPARE(m_nav->state().selectedBankTitle, QString());
+}
+
+void MenuTest::stillMarkedOptionChosenAgain()
+{
+    QVERIFY(startWith(catalogueOf(16, 16)));
+    write(QStringLiteral("qbank2.txt"), bankOf(2, 4));
+    Form1 *menu = m_nav->form1();
+    choose(2);
+    confirm();
+    m_nav->backToMainMenu(m_nav->form2());
+    flushDeletes();
+    QVERIFY(menu->isVisible());
+    QVERIFY(menu->option(2)->isChecked());
+    QVERIFY(!menu->selectionOK()->isVisibleTo(menu));
+    QVERIFY(!m_nav->state().openBankFile);
+    QVERIFY(menu->endPrintScoreButton()->isVisibleTo(menu));
+
+    // Clicking the marked option opens its set again.
+    choose(2);
+    QVERIFY(m_nav->state().openBankFile);
+    QCOMPARE(m_nav->state().openBankFile->fileName(), QStringLiteral("qbank2.txt"));
+    QVERIFY(menu->selectionOK()->isVisibleTo(menu));
+    confirm();
+    QVERIFY(m_nav->form2() && m_nav->form2()->isVisible());
+
+    // An ordinary choice and a click on a marked option each open the file
+    // once: with the file gone, each says so once.
+    m_nav->backToMainMenu(m_nav->form2());
+    QFile::remove(m_dir->filePath(QStringLiteral("qbank2.txt")));
+    choose(2);
+    QCOMPARE(m_messages.size(), 1);
+    choose(6);
+    QCOMPARE(m_messages.size(), 2);
+    QVERIFY(menu->option(2)->isChecked());
+}
+
+void MenuTest::keyboardChoosesAndConfirms()
+{
+    QVERIFY(startWith(catalogueOf(16, 16)));
+    write(QStringLiteral("qbank1.txt"), bankOf(1, 2));
+    write(QStringLiteral("qbank2.txt"), bankOf(2, 2));
+    Form1 *menu = m_nav->form1();
+    menu->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(menu));
+    menu->option(1)->setFocus();
+    QTest::keyClick(menu->option(1), Qt::Key_Space);
+    QCOMPARE(m_nav->state().openBankFile->fileName(), QStringLiteral("qbank1.txt"));
+    QTest::keyClick(menu->option(1), Qt::Key_Down);
+    QVERIFY(menu->option(2)->isChecked());
+    QCOMPARE(m_nav->state().openBankFile->fileName(), QStringLiteral("qbank2.txt"));
+    QTest::keyClick(menu->option(2), Qt::Key_Return);
+    QVERIFY(!menu->isVisible());
+    QCOMPARE(m_nav->state().loadedOption, 2);
+
+    // Back on the menu, Space on the still marked option chooses it again.
+    m_nav->backToMainMenu(m_nav->form2());
+    menu->option(2)->setFocus();
+    QTest::keyClick(menu->option(2), Qt::Key_Space);
+    QVERIFY(m_nav->state().openBankFile);
+    QVERIFY(menu->selectionOK()->isVisibleTo(menu));
+}
+
+void MenuTest::missingBankKeepsTheMenuUsable_data()
+{
+    QTest::addColumn<bool>("setLoadedBefore");
+    QTest::newRow("nothing loaded yet: nothing marked") << false;
+    QTest::newRow("set 2 loaded: set 2 marked again") << true;
+}
+
+void MenuTest::missingBankKeepsTheMenuUsable()
+{
+    QFETCH(bool, setLoadedBefore);
+    QVERIFY(startWith(catalogueOf(16, 16)));
+    write(QStringLiteral("qbank2.txt"), bankOf(2, 4));
+    Form1 *menu = m_nav->form1();
+    if (setLoadedBefore) {
+        choose(2);
+        confirm();
+        m_nav->backToMainMenu(m_nav->form2());
+    }
+    m_nav->state().tally.asked = 5;
+    m_nav->state().tally.correct = 3;
+
+    choose(3);
+    QCOMPARE(m_messages.size(), 1);
+    QVERIFY2(m_messages.first().contains(QStringLiteral("qbank3.txt")), qPrintable(m_messages.first()));
+    QVERIFY(menu->isVisible());
+    QVERIFY(!m_nav->state().openBankFile);
+    QVERIFY(!menu->selectionOK()->isVisibleTo(menu));
+    QVERIFY(!menu->option(3)->isChecked());
+    QCOMPARE(menu->chosenOption(), setLoadedBefore ? 2 : 0);
+    QCOMPARE(m_nav->state().selectedBankTitle, setLoadedBefore ? titleOf(2) : QString());
+    QCOMPARE(m_nav->state().tally.asked, 5);
+    QCOMPARE(m_nav->state().tally.correct, 3);
+    QCOMPARE(m_ended, 0);
+
+    // The menu goes on: another set can be chosen and loaded.
+    write(QStringLiteral("qbank3.txt"), bankOf(3, 2));
+    choose(3);
+    QVERIFY(m_nav->state().openBankFile);
+    confirm();
+    QCOMPARE(m_nav->state().loadedOption, 3);
+    QCOMPARE(m_messages.size(), 1);
+}
+
+void MenuTest::refusedBankLeavesTheLoadedSet_data()
+{
+    QTest::addColumn<QByteArray>("bank");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("ends inside a record")
+        << QByteArray("1,blank.bmp,\"S a\",T,\"W a\",\"S b\",F,\"W b\"\r\n2,blank.bmp,\"S a\",T\r\n")
+        << QStringList{QStringLiteral("qbank3.txt"), QStringLiteral("record 2"), QStringLiteral("line")};
+    QTest::newRow("record number is a word")
+        << QByteArray("one,blank.bmp,\"S a\",T,\"W a\",\"S b\",F,\"W b\"\r\n-999\r\n")
+        << QStringList{QStringLiteral("qbank3.txt"), QStringLiteral("line 1")};
+    QTest::newRow("more than 400 records") << bankOf(3, 401) << QStringList{QStringLiteral("qbank3.txt"), QStringLiteral("400")};
+}
+
+void MenuTest::refusedBankLeavesTheLoadedSet()
+{
+    QFETCH(QByteArray, bank);
+    QFETCH(QStringList, expected);
+    QVERIFY(startWith(catalogueOf(16, 16)));
+    write(QStringLiteral("qbank2.txt"), bankOf(2, 4));
+    write(QStringLiteral("qbank3.txt"), bank);
+    Form1 *menu = m_nav->form1();
+    choose(2);
+    confirm();
+    m_nav->backToMainMenu(m_nav->form2());
+    ProgramState &state = m_nav->state();
+    state.tally.asked = 2;
+    state.markedInTest = 2;
+    state.table.cell(1, ShownFlag) = 1.0;
+
+    choose(3);
+    QVERIFY(state.openBankFile);
+    confirm();
+    QCOMPARE(m_messages.size(), 1);
+    for (const QString &part : expected)
+        QVERIFY2(m_messages.first().contains(part), qPrintable(m_messages.first()));
+    QVERIFY(menu->isVisible());
+    QVERIFY(!state.openBankFile);
+    QVERIFY(!menu->selectionOK()->isVisibleTo(menu));
+    QCOMPARE(menu->chosenOption(), 2);
+    QCOMPARE(state.selectedBankTitle, titleOf(2));
+    QCOMPARE(state.loadedOption, 2);
+    QCOMPARE(state.table.questionCount, 4);
+    QCOMPARE(toText(state.table.cell(1, Statement1)), QStringLiteral("Statement 2.1 a"));
+    QVERIFY(state.table.isShown(1));
+    QCOMPARE(state.markedInTest, 2);
+    QCOMPARE(state.tally.asked, 2);
+    QVERIFY(!m_nav->form2());
+    QCOMPARE(m_ended, 0);
+}
+
+void MenuTest::okUnloadsTheOldQuestionScreens()
+{
+    QVERIFY(startWith(catalogueOf(16, 16)));
+    write(QStringLiteral("qbank1.txt"), bankOf(1, 4));
+    write(QStringLiteral("qbank5.txt"), bankOf(5, 4));
+    choose(1);
+    confirm();
+    QPointer<Form2> firstQuestions = m_nav->form2();
+    m_nav->showScoreToDate();
+    QPointer<Form3> firstChart = m_nav->form3();
+    QVERIFY(firstChart && firstChart->isVisible());
+    m_nav->backToMainMenu(firstChart);
+    QVERIFY(!m_nav->form3());
+    QCOMPARE(m_nav->form2(), firstQuestions.data());
+
+    // A new set, even one that starts with an exercise, starts without them.
+    choose(5);
+    confirm();
+    flushDeletes();
+    QVERIFY(firstQuestions.isNull());
+    QVERIFY(firstChart.isNull());
+    QVERIFY(!m_nav->form2());
+    QVERIFY(m_nav->form4() && m_nav->form4()->isVisible());
+    QTest::mouseClick(m_nav->form4()->findChild<QPushButton *>(QStringLiteral("Command1")), Qt::LeftButton);
+    QVERIFY(m_nav->form2() && m_nav->form2()->isVisible());
+    QVERIFY(!m_nav->form4()->isVisible());
+}
+
+void MenuTest::movesBetweenScreens()
+{
+    QVERIFY(startWith(catalogueOf(16, 16)));
+    write(QStringLiteral("qbank1.txt"), bankOf(1, 4));
+    choose(1);
+    confirm();
+    QPointer<Form2> questions = m_nav->form2();
+    QVERIFY(questions && questions->isVisible());
+
+    m_nav->showScoreToDate();
+    QPointer<Form3> chart = m_nav->form3();
+    QVERIFY(chart && chart->isVisible());
+    m_nav->showScoreToDate();
+    QCOMPARE(m_nav->form3(), chart.data());
+
+    m_nav->moreQuestions();
+    flushDeletes();
+    QVERIFY(chart.isNull());
+    QCOMPARE(m_nav->form2(), questions.data());
+    QVERIFY(questions->isVisible());
+
+    m_nav->backToMainMenu(questions);
+    flushDeletes();
+    QVERIFY(questions.isNull());
+    QVERIFY(m_nav->form1()->isVisible());
+    QVERIFY(m_nav->form1()->endPrintScoreButton()->isVisibleTo(m_nav->form1()));
+}
+
+void MenuTest::endWithoutPrintingEndsAtOnce()
+{
+    QVERIFY(startWith(catalogueOf(16, 16)));
+    write(QStringLiteral("qbank1.txt"), bankOf(1, 4));
+    const QString results = m_nav->state().resultsFilePath;
+    QVERIFY(QFileInfo::exists(results));
+    choose(1);  // a set chosen but not confirmed: its file is open
+    QVERIFY(m_nav->state().openBankFile);
+
+    QTest::mouseClick(m_nav->form1()->endNoPrintButton(), Qt::LeftButton);
+    QCOMPARE(m_ended, 1);
+    QCOMPARE(m_questions, 0);
+    QCOMPARE(m_reports, 0);
+    QVERIFY(m_nav->isEnding());
+    QVERIFY(!m_nav->state().resultsFile.isOpen());
+    QVERIFY(!m_nav->state().openBankFile);
+    QVERIFY(!m_nav->form1()->isVisible());
+    QVERIFY(QFileInfo::exists(results));
+    QCOMPARE(QFileInfo(results).size(), 0);
+
+    // The close events that quitting sends are let through without a question.
+    m_nav->state().tally.asked = 1;
+    QVERIFY(m_nav->closeRequested(m_nav->form1()));
+    QCOMPARE(m_questions, 0);
+}
+
+void MenuTest::closingAsksOnlyOnceSomethingIsMarked_data()
+{
+    QTest::addColumn<int>("asked");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<int>("outcome");
+    QTest::addColumn<int>("questions");
+    QTest::addColumn<int>("reports");
+    QTest::addColumn<bool>("ends");
+    using A = Navigator::CloseAnswer;
+    QTest::newRow("nothing marked: ends without asking")
+        << 0 << int(A::Cancel) << int(PrintOutcome::Printed) << 0 << 0 << true;
+    QTest::newRow("marked, Cancel: stays") << 1 << int(A::Cancel) << int(PrintOutcome::Printed) << 1 << 0 << false;
+    QTest::newRow("marked, End without printing: ends")
+        << 3 << int(A::EndWithoutPrinting) << int(PrintOutcome::Printed) << 1 << 0 << true;
+    QTest::newRow("marked, Print: report, then ends")
+        << 3 << int(A::PrintAndEnd) << int(PrintOutcome::Printed) << 1 << 1 << true;
+    QTest::newRow("marked, Print, nothing printed, go back: stays")
+        << 3 << int(A::PrintAndEnd) << int(PrintOutcome::GoBack) << 1 << 1 << false;
+}
+
+void MenuTest::closingAsksOnlyOnceSomethingIsMarked()
+{
+    QFETCH(int, asked);
+    QFETCH(int, answer);
+    QFETCH(int, outcome);
+    QFETCH(int, questions);
+    QFETCH(int, reports);
+    QFETCH(bool, ends);
+    QVERIFY(startWith(catalogueOf(16, 16)));
+    write(QStringLiteral("qbank1.txt"), bankOf(1, 4));
+    m_answer = Navigator::CloseAnswer(answer);
+    m_outcome = PrintOutcome(outcome);
+    m_nav->state().tally.asked = asked;
+
+    // On the menu and on the question screen alike.
+    for (int screen = 0; screen < 2; ++screen) {
+        QWidget *window = m_nav->form1();
+        if (screen == 1) {
+            if (ends)
+                break;
+            choose(1);
+            confirm();
+            window = m_nav->form2();
+        }
+        const int questionsBefore = m_questions;
+        const int reportsBefore = m_reports;
+        const bool closed = window->close();
+        QCOMPARE(closed, ends);
+        QCOMPARE(window->isVisible(), !ends);
+        QCOMPARE(m_questions - questionsBefore, questions);
+        QCOMPARE(m_reports - reportsBefore, reports);
+        QCOMPARE(m_ended, ends ? 1 : 0);
+    }
+    QVERIFY(m_nav->form1()->frame1()->isVisibleTo(m_nav->form1()) || ends);
+}
+
+void MenuTest::closingTheScoreScreenMeansMoreQuestions()
+{
+    QVERIFY(startWith(catalogueOf(16, 16)));
+    write(QStringLiteral("qbank1.txt"), bankOf(1, 4));
+    choose(1);
+    confirm();
+    m_nav->state().tally.asked = 1;
+    m_nav->showScoreToDate();
+    QPointer<Form3> chart = m_nav->form3();
+    QVERIFY(chart->close());
+    flushDeletes();
+    QVERIFY(chart.isNull());
+    QVERIFY(m_nav->form2()->isVisible());
+    QCOMPARE(m_questions, 0);
+    QCOMPARE(m_ended, 0);
+}
+
+void MenuTest::printOnTheMenuClosesTheResultsFileFirst_data()
+{
+    QTest::addColumn<int>("outcome");
+    QTest::addColumn<bool>("ends");
+    QTest::newRow("printed: ends") << int(PrintOutcome::Printed) << true;
+    QTest::newRow("saved as PDF: ends") << int(PrintOutcome::Saved) << true;
+    QTest::newRow("ended without results") << int(PrintOutcome::EndWithoutResults) << true;
+    QTest::newRow("nothing printed, go back: the frame returns") << int(PrintOutcome::GoBack) << false;
+}
+
+void MenuTest::printOnTheMenuClosesTheResultsFileFirst()
+{
+    QFETCH(int, outcome);
+    QFETCH(bool, ends);
+    QVERIFY(startWith(catalogueOf(16, 16)));
+    write(QStringLiteral("qbank1.txt"), bankOf(1, 4));
+    choose(1);
+    confirm();
+    m_nav->backToMainMenu(m_nav->form2());
+    m_outcome = PrintOutcome(outcome);
+    Form1 *menu = m_nav->form1();
+
+    QTest::mouseClick(menu->endPrintScoreButton(), Qt::LeftButton);
+    QCOMPARE(m_reports, 1);
+    QVERIFY(!m_frameShownDuringReport);
+    QVERIFY(!m_resultsOpenDuringReport);
+    QCOMPARE(m_ended, ends ? 1 : 0);
+    QCOMPARE(menu->isVisible(), !ends);
+    if (!ends)
+        QVERIFY(menu->frame1()->isVisibleTo(menu));
+    QCOMPARE(QFileInfo(m_nav->state().resultsFilePath).size(), 0);
+}
+
+void MenuTest::closeQuestionBox()
+{
+    QVERIFY(startWith(catalogueOf(1, 1)));
+    QString text, title;
+    QStringList buttons;
+    QString defaultButton, escapeButton;
+    bool seen = false;
+    // Polls for the box a bounded number of times.
+    QTimer poll;
+    int tries = 0;
+    connect(&poll, &QTimer::timeout, &poll, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box) {
+            if (++tries > 200)
+                poll.stop();
+            return;
+        }
+        poll.stop();
+        seen = true;
+        text = box->text();
+        title = box->windowTitle();
+        for (QAbstractButton *b : box->buttons())
+            buttons << b->text();
+        defaultButton = box->defaultButton() ? box->defaultButton()->text() : QString();
+        escapeButton = box->escapeButton() ? box->escapeButton()->text() : QString();
+        QTest::keyClick(box, Qt::Key_Escape);
+        // Should Escape not close it, this does, so the test cannot hang.
+        QTimer::singleShot(1000, box, [box] { box->done(-1); });
+    });
+    poll.start(10);
+    const auto answer = Navigator::askBeforeClosing(m_nav->form1());
+    QVERIFY(seen);
+    QCOMPARE(answer, Navigator::CloseAnswer::Cancel);
+    QCOMPARE(text, QStringLiteral("End without printing your results?"));
+    QCOMPARE(title, QStringLiteral("Quorix self-assessment questions"));
+    buttons.sort();
+    QCOMPARE(buttons, (QStringList{QStringLiteral("Cancel"), QStringLiteral("End without printing"),
+                                   QStringLiteral("Print my score and END")}));
+    QCOMPARE(defaultButton, QStringLiteral("Cancel"));
+    QCOMPARE(escapeButton, QStringLiteral("Cancel"));
+}
+
+QTEST_MAIN(MenuTest)
+#include "test_menu.moc"
