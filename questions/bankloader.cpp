@@ -77,9 +77,8 @@ Result<LoadedBank> parseBank(const QByteArray &bytes, const QString &fileName)
             return Result<LoadedBank>::failure(
                 QStringLiteral("%1: the %2 record starts on line %3 with \"%4\", which is not a number. "
                                "A record must start with its number, and -999 ends the bank.")
-                    .arg(fileName, ordinal(int(bank.records.size()) + 1))
-                    .arg(numberField.line)
-                    .arg(numberField.text));
+                    .arg(fileName, ordinal(int(bank.records.size()) + 1), QString::number(numberField.line),
+                         numberField.text));
         }
         if (*numeric == terminator) {
             bank.terminated = true;
@@ -92,10 +91,8 @@ Result<LoadedBank> parseBank(const QByteArray &bytes, const QString &fileName)
             return Result<LoadedBank>::failure(
                 QStringLiteral("%1 holds more than %2 questions: the %3 starts on line %4. "
                                "A set can hold at most %2.")
-                    .arg(fileName)
-                    .arg(QuestionTable::MaxQuestions)
-                    .arg(ordinal(position))
-                    .arg(numberField.line));
+                    .arg(fileName, QString::number(QuestionTable::MaxQuestions), ordinal(position),
+                         QString::number(numberField.line)));
         }
 
         std::optional<Field> fields[fieldsPerRecord - 1];
@@ -104,10 +101,8 @@ Result<LoadedBank> parseBank(const QByteArray &bytes, const QString &fileName)
             if (!fields[i]) {
                 return Result<LoadedBank>::failure(
                     QStringLiteral("%1 ends inside %2, at line %3: the record has %4 of its %5 fields.")
-                        .arg(fileName, describeRecord(number, position))
-                        .arg(reader.lastLine())
-                        .arg(i + 1)
-                        .arg(fieldsPerRecord));
+                        .arg(fileName, describeRecord(number, position), QString::number(reader.lastLine()),
+                             QString::number(i + 1), QString::number(fieldsPerRecord)));
             }
         }
 

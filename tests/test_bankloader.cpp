@@ -135,6 +135,9 @@ const RefuseRow refuseRows[] = {
     {"quoted_text_record_number", "\"no. 1\"," + record("1", "a").mid(2) + "-999",
      "qbank12.txt: the 1st record starts on line 1 with \"no. 1\", which is not a number. "
      "A record must start with its number, and -999 ends the bank."},
+    {"percent_signs_in_the_text_are_kept", "%3 %1\n",
+     "qbank12.txt: the 1st record starts on line 1 with \"%3 %1\", which is not a number. "
+     "A record must start with its number, and -999 ends the bank."},
     {"shifted_fields_put_text_where_a_number_belongs", "1,blank.bmp,one, two,T,E1,S2,F,E2\n-999",
      "qbank12.txt: the 2nd record starts on line 1 with \"E2\", which is not a number. "
      "A record must start with its number, and -999 ends the bank."},
