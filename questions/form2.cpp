@@ -64,26 +64,27 @@ void Form2::createControls()
 
     m_label3 = addLabel(this, QStringLiteral("Label3"), 7080, 3000, 7815, 3615, 12, true, QColor(0, 0, 255));
 
-    m_frame1 = addFrame(this, QStringLiteral("Frame1"), QStringLiteral("This statement is:"), 120, 8280,
-                        6615, 2895, paleYellow);
-    m_option1 = addOptionButton(m_frame1, QStringLiteral("Option1"), QStringLiteral("TRUE"), 120, 360,
+    m_frame1 = addFrame(this, QStringLiteral("Frame1"), QStringLiteral("This statement is:"), 120, 8280, 6615,
+                        2895, paleYellow);
+    m_option1
+        = addOptionButton(m_frame1, QStringLiteral("Option1"), QStringLiteral("TRUE"), 120, 360, 1900, 375);
+    m_option2
+        = addOptionButton(m_frame1, QStringLiteral("Option2"), QStringLiteral("FALSE"), 2280, 360, 1900, 375);
+    m_option3 = addOptionButton(m_frame1, QStringLiteral("Option3"), QStringLiteral("Don't know"), 4440, 360,
                                 1900, 375);
-    m_option2 = addOptionButton(m_frame1, QStringLiteral("Option2"), QStringLiteral("FALSE"), 2280, 360,
-                                1900, 375);
-    m_option3 = addOptionButton(m_frame1, QStringLiteral("Option3"), QStringLiteral("Don't know"), 4440,
-                                360, 1900, 375);
     m_okAnswer = addButton(m_frame1, QStringLiteral("OKanswer"), QStringLiteral("OK"), 5520, 2400, 975, 375);
 
     // Created after Frame1 so that it lies over Frame1's lower part.
     m_frame3 = addPlainFrame(this, QStringLiteral("Frame3"), 360, 9120, 5295, 1815, lightYellow);
-    m_option7 = addOptionButton(m_frame3, QStringLiteral("Option7"),
-                                QStringLiteral("I  am unsure (score +1, or 0 if wrong)"), 240, 240, 4575, 375);
-    m_option8 = addOptionButton(m_frame3, QStringLiteral("Option8"),
-                                QStringLiteral("I am fairly sure (score +2, or -2 if wrong)"), 240, 720, 4575,
-                                375);
-    m_option9 = addOptionButton(m_frame3, QStringLiteral("Option9"),
-                                QStringLiteral("I am very sure (score +3, or -6 if wrong)"), 240, 1200, 4575,
-                                375);
+    m_option7
+        = addOptionButton(m_frame3, QStringLiteral("Option7"),
+                          QStringLiteral("I  am unsure (score +1, or 0 if wrong)"), 240, 240, 4575, 375);
+    m_option8
+        = addOptionButton(m_frame3, QStringLiteral("Option8"),
+                          QStringLiteral("I am fairly sure (score +2, or -2 if wrong)"), 240, 720, 4575, 375);
+    m_option9
+        = addOptionButton(m_frame3, QStringLiteral("Option9"),
+                          QStringLiteral("I am very sure (score +3, or -6 if wrong)"), 240, 1200, 4575, 375);
 
     m_frame2 = addPlainFrame(this, QStringLiteral("Frame2"), 5040, 8520, 6495, 1695, paleYellow);
     m_picture6 = new FaceBox(m_frame2, QStringLiteral("Picture6"), 36);
@@ -93,15 +94,15 @@ void Form2::createControls()
     m_command5 = addButton(m_frame2, QStringLiteral("Command5"), QStringLiteral("See the explanation"), 2760,
                            1200, 3495, 375);
 
-    m_label2 = addLabel(this, QStringLiteral("Label2"), 3120, 10560, 8175, 375, 9.75, true,
-                        QColor(255, 0, 0), QColor(255, 255, 0));
+    m_label2 = addLabel(this, QStringLiteral("Label2"), 3120, 10560, 8175, 375, 9.75, true, QColor(255, 0, 0),
+                        QColor(255, 255, 0));
 
     m_showme = addButton(this, QStringLiteral("showme"), QStringLiteral("Show my score to date"), 11640, 6600,
                          3615, 495);
     m_command2 = addButton(this, QStringLiteral("Command2"), QStringLiteral("Select a question"), 11640, 7320,
                            3615, 495);
-    m_command4 = addButton(this, QStringLiteral("Command4"), QStringLiteral("Skip this question"), 11640, 8040,
-                           3615, 495);
+    m_command4 = addButton(this, QStringLiteral("Command4"), QStringLiteral("Skip this question"), 11640,
+                           8040, 3615, 495);
     m_command1 = addButton(this, QStringLiteral("Command1"), QStringLiteral("Back to main menu"), 11640, 8760,
                            3615, 495);
     addEndButtons(9480, 10200);

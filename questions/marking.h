@@ -23,13 +23,13 @@ struct Rgb {
 
 struct Marking {
     Verdict verdict = Verdict::DontKnow;
-    int confidence = 0;     // 1, 2 or 3; 0 when none was picked
-    QString truthWord;      // "true" or "false"
-    Rgb feedbackColor;      // Picture7's text
-    Rgb faceBackground;     // Picture6's background
-    Rgb faceColor;          // Picture6's text
-    QChar face;             // 'J', 'K' or 'L'
-    PrintScript feedback;   // Picture7's lines
+    int confidence = 0; // 1, 2 or 3; 0 when none was picked
+    QString truthWord; // "true" or "false"
+    Rgb feedbackColor; // Picture7's text
+    Rgb faceBackground; // Picture6's background
+    Rgb faceColor; // Picture6's text
+    QChar face; // 'J', 'K' or 'L'
+    PrintScript feedback; // Picture7's lines
 };
 
 // Keys and answers are compared exactly: only "T" and "F" can match, and a

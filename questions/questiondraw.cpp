@@ -33,10 +33,8 @@ PrintScript headingScript(const QString &title, int questionCount)
 PrintScript questionLineScript(int row, int version)
 {
     return {
-        PrintItem::textItem(QStringLiteral("Question ")),
-        PrintItem::numberItem(row),
-        PrintItem::textItem(QStringLiteral(":")),
-        PrintItem::numberItem(version),
+        PrintItem::textItem(QStringLiteral("Question ")), PrintItem::numberItem(row),
+        PrintItem::textItem(QStringLiteral(":")),         PrintItem::numberItem(version),
         PrintItem::textItem(QStringLiteral("  ")),
     };
 }

@@ -20,7 +20,8 @@ void BenchForm2::selectAndMark()
     acceptBank(h.state, bank);
     Form2 *form = h.open();
     int marked = 0;
-    QBENCHMARK {
+    QBENCHMARK
+    {
         // Keep the test open and about half the bank flagged, as in a real test.
         if (marked++ % 200 == 0)
             acceptBank(h.state, bank);

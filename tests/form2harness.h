@@ -23,8 +23,8 @@ class FakeNavigation : public quorix::Navigation {
 public:
     void backToMainMenu(QWidget *from) override { ++backCalls, backFrom = from; }
     void showScoreToDate() override { ++scoreCalls; }
-    void moreQuestions() override {}
-    void goToQuestions(QWidget *) override {}
+    void moreQuestions() override { }
+    void goToQuestions(QWidget *) override { }
     void printScoreAndEnd(QWidget *) override { ++printCalls; }
     void endWithoutPrinting() override { ++endCalls; }
     bool closeRequested(QWidget *) override { return true; }
@@ -83,8 +83,7 @@ public:
         return form.get();
     }
 
-    template <typename T = QWidget>
-    T *child(const char *name) const
+    template<typename T = QWidget> T *child(const char *name) const
     {
         T *w = form->findChild<T *>(QString::fromLatin1(name));
         if (!w)
@@ -106,8 +105,8 @@ public:
     bool event(const QString &name)
     {
         static const std::pair<const char *, const char *> controls[] = {
-            {"select", "Command2"}, {"skip", "Command4"}, {"true", "Option1"}, {"false", "Option2"},
-            {"dk", "Option3"},      {"c1", "Option7"},    {"c2", "Option8"},   {"c3", "Option9"},
+            {"select", "Command2"}, {"skip", "Command4"},    {"true", "Option1"}, {"false", "Option2"},
+            {"dk", "Option3"},      {"c1", "Option7"},       {"c2", "Option8"},   {"c3", "Option9"},
             {"ok", "OKanswer"},     {"explain", "Command5"},
         };
         for (auto [event, control] : controls) {
@@ -140,9 +139,8 @@ public:
     // a control's own flag, whatever its frame shows.
     QString visibility() const
     {
-        static const char *names[] = {"showme",   "Command2", "Command4", "Frame1",
-                                      "OKanswer", "Frame3",   "Frame2",   "Command5",
-                                      "Label1",   "Label2",   "Label3"};
+        static const char *names[] = {"showme", "Command2", "Command4", "Frame1", "OKanswer", "Frame3",
+                                      "Frame2", "Command5", "Label1",   "Label2", "Label3"};
         QString out;
         for (const char *name : names)
             out += child(name)->isHidden() ? QLatin1Char('h') : QLatin1Char('V');

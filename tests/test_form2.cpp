@@ -86,8 +86,8 @@ void TestForm2::visibilityAfterEachEvent()
     QVERIFY(h.events(events));
     QCOMPARE(h.visibility(), expected);
     // Always on screen.
-    for (const char *name : {"Picture1", "Picture2", "Picture3", "Picture4", "Command1", "endprintscore",
-                             "endnoprint"})
+    for (const char *name :
+         {"Picture1", "Picture2", "Picture3", "Picture4", "Command1", "endprintscore", "endnoprint"})
         QVERIFY2(h.child(name)->isVisible(), name);
 }
 
@@ -100,7 +100,7 @@ void TestForm2::hiddenControlsCannotBePressed()
     for (const char *name : {"Option1", "Option3", "Option7", "OKanswer", "Command5"})
         QVERIFY2(!h.click(name), name);
     QVERIFY(h.events({"select", "dk"}));
-    QVERIFY(!h.child("Option7")->isVisible());  // Frame3 stays hidden for Don't know
+    QVERIFY(!h.child("Option7")->isVisible()); // Frame3 stays hidden for Don't know
     QVERIFY(h.events({"ok"}));
     QVERIFY(!h.click("Option1"));
     QVERIFY(!h.click("OKanswer"));
@@ -135,7 +135,7 @@ void TestForm2::loadResetsTheCurrentQuestionAndShowsNoQuestion()
 {
     Harness h;
     acceptBank(h.state, makeBank(3));
-    h.state.currentQuestion = -999.0;  // what loading a bank leaves behind
+    h.state.currentQuestion = -999.0; // what loading a bank leaves behind
     h.open();
     QCOMPARE(toNumber(h.state.currentQuestion), 1.0);
     QCOMPARE(h.state.selectedBankTitle, QStringLiteral("Test set"));
@@ -157,9 +157,9 @@ void TestForm2::quotaOf41EndsAfter20Marked()
                             "run another test."));
     QVERIFY(h.child("Command2")->isHidden());
     auto *label2 = h.child<QLabel>("Label2");
-    QVERIFY(label2->heightForWidth(label2->width()) <= label2->height());  // not cut off
+    QVERIFY(label2->heightForWidth(label2->width()) <= label2->height()); // not cut off
     QVERIFY(label2->geometry().bottom() < h.form->height());
-    QCOMPARE(h.text("Picture7"), feedback);  // the last feedback stays
+    QCOMPARE(h.text("Picture7"), feedback); // the last feedback stays
     QCOMPARE(h.state.tally.asked, 20);
 }
 
@@ -224,15 +224,17 @@ void TestForm2::emptyBankCompletesAtOnce()
     Harness h;
     acceptBank(h.state, makeBank(0));
     h.open();
-    QVERIFY(h.text("Picture2").endsWith(
-        QStringLiteral("There are 0 questions in this test. You will be asked 0 selected at random.")));
+    QVERIFY(h.text("Picture2")
+                .endsWith(QStringLiteral(
+                    "There are 0 questions in this test. You will be asked 0 selected at random.")));
     QVERIFY(h.events({"select"}));
     QVERIFY(h.child("Label2")->isVisible());
     QVERIFY(h.child("Command2")->isHidden());
     // Focus is not handed to a button that leaves or ends.
     QWidget *focused = QApplication::focusWidget();
-    QVERIFY(!focused || (focused->objectName() != QLatin1String("Command1")
-                         && !focused->objectName().startsWith(QLatin1String("end"))));
+    QVERIFY(!focused
+            || (focused->objectName() != QLatin1String("Command1")
+                && !focused->objectName().startsWith(QLatin1String("end"))));
 }
 
 void TestForm2::noQuestionTwiceAndAllReachableAfterReload()
@@ -370,7 +372,7 @@ void TestForm2::skipBeforeAnyQuestion()
     QCOMPARE(h.text("Picture3"), QString());
     QCOMPARE(h.child<PictureArea>("Picture1")->fileName(), QStringLiteral("blank.bmp"));
     QVERIFY(h.child("Command2")->isVisible());
-    QVERIFY(h.events({"select"}));  // and the test goes on
+    QVERIFY(h.events({"select"})); // and the test goes on
     QVERIFY(h.child("Label1")->isVisible());
 }
 
@@ -384,7 +386,7 @@ void TestForm2::explanationAndCommands()
     QVERIFY(h.events({"explain"}));
     QVERIFY(h.child("Label3")->isVisible());
     QCOMPARE(h.child<QLabel>("Label3")->text(), h.state.currentExplanation);
-    QVERIFY(!h.click("Command5"));  // it hid itself
+    QVERIFY(!h.click("Command5")); // it hid itself
 
     QVERIFY(h.click("showme"));
     QCOMPARE(h.nav.scoreCalls, 1);
@@ -407,7 +409,7 @@ void TestForm2::keyboardAnswersAndFocus()
         return w ? w->objectName() : QString();
     };
 
-    h.key(Qt::Key_Return);  // nothing to mark yet: selects a question
+    h.key(Qt::Key_Return); // nothing to mark yet: selects a question
     QVERIFY(h.child("Label1")->isVisible());
     QCOMPARE(focused(), QStringLiteral("Option1"));
     h.key(Qt::Key_T);
@@ -426,7 +428,7 @@ void TestForm2::keyboardAnswersAndFocus()
     QCOMPARE(focused(), QStringLiteral("Option1"));
     h.key(Qt::Key_F);
     h.key(Qt::Key_1);
-    h.key(Qt::Key_Space);  // presses the focused OK
+    h.key(Qt::Key_Space); // presses the focused OK
     QCOMPARE(h.state.tally.wrongUnsure, 1);
 
     h.key(Qt::Key_Return);
@@ -437,10 +439,10 @@ void TestForm2::keyboardAnswersAndFocus()
     QCOMPARE(h.state.tally.answered, 2);
 
     h.key(Qt::Key_Return);
-    h.key(Qt::Key_Space);  // chooses the focused "TRUE"
+    h.key(Qt::Key_Space); // chooses the focused "TRUE"
     QCOMPARE(toText(h.state.chosenAnswer), QStringLiteral("T"));
     h.key(Qt::Key_2);
-    h.key(Qt::Key_D);  // Don't know after a confidence
+    h.key(Qt::Key_D); // Don't know after a confidence
     QCOMPARE(toText(h.state.chosenAnswer), QStringLiteral("DK"));
     QVERIFY(h.click("Command4"));
     QCOMPARE(focused(), QStringLiteral("Command2"));
@@ -459,14 +461,14 @@ void TestForm2::keysOfHiddenControlsDoNothing()
 
     QVERIFY(h.events({"select"}));
     for (Qt::Key k : {Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_E})
-        h.key(k);  // Frame3 and Frame2 are hidden
+        h.key(k); // Frame3 and Frame2 are hidden
     QVERIFY(isEmpty(h.state.chosenConfidence));
-    h.key(Qt::Key_Return);  // neither OK nor "Select a question" is shown
+    h.key(Qt::Key_Return); // neither OK nor "Select a question" is shown
     QCOMPARE(h.state.tally.asked, 0);
     QCOMPARE(h.visibility(), QStringLiteral("hhVVhhhVVhh"));
 
     QVERIFY(h.events({"dk", "ok"}));
-    h.key(Qt::Key_T);  // Frame1 hidden after marking
+    h.key(Qt::Key_T); // Frame1 hidden after marking
     QCOMPARE(toText(h.state.chosenAnswer), QStringLiteral("DK"));
 }
 

@@ -12,14 +12,15 @@
 using namespace quorix;
 using namespace quorixtest;
 
-using Counts = std::array<int, 10>;  // asked answered correct wrong cu cf cv wu wf wv
+using Counts = std::array<int, 10>; // asked answered correct wrong cu cf cv wu wf wv
 
 namespace {
 
 Counts countsOf(const ScoreTally &t)
 {
-    return {t.asked, t.answered, t.correct, t.wrong, t.correctUnsure, t.correctFairlySure,
-            t.correctVerySure, t.wrongUnsure, t.wrongFairlySure, t.wrongVerySure};
+    return {t.asked,           t.answered,          t.correct,         t.wrong,
+            t.correctUnsure,   t.correctFairlySure, t.correctVerySure, t.wrongUnsure,
+            t.wrongFairlySure, t.wrongVerySure};
 }
 
 QString countsText(const Counts &c)
@@ -77,9 +78,8 @@ void TestForm2Marking::feedbackForEachVerdict_data()
         << "T" << QStringList{"dk"} << " You did not know the answer\n This statement is true"
         << "neutral face" << grey << black << "1 0 0 0 0 0 0 0 0 0";
     QTest::newRow("don't know after TRUE and a confidence, key F")
-        << "F" << QStringList{"true", "c3", "dk"}
-        << " You did not know the answer\n This statement is false" << "neutral face" << grey << black
-        << "1 0 0 0 0 0 0 0 0 0";
+        << "F" << QStringList{"true", "c3", "dk"} << " You did not know the answer\n This statement is false"
+        << "neutral face" << grey << black << "1 0 0 0 0 0 0 0 0 0";
     QTest::newRow("correct, unsure")
         << "T" << QStringList{"true", "c1"}
         << " You are correct, this statement is true\n\n You were not very sure; you score +1" << smiling
@@ -90,8 +90,8 @@ void TestForm2Marking::feedbackForEachVerdict_data()
         << green << darkGreen << "1 1 1 0 0 1 0 0 0 0";
     QTest::newRow("correct, very sure")
         << "T" << QStringList{"true", "c3"}
-        << " You are correct, this statement is true\n\n You were very sure; you score +3" << smiling
-        << green << darkGreen << "1 1 1 0 0 0 1 0 0 0";
+        << " You are correct, this statement is true\n\n You were very sure; you score +3" << smiling << green
+        << darkGreen << "1 1 1 0 0 0 1 0 0 0";
     QTest::newRow("wrong, unsure")
         << "T" << QStringList{"false", "c1"}
         << " You are wrong, this statement is true\n\n You were not very sure; you score 0" << frowning
@@ -173,13 +173,13 @@ void TestForm2Marking::tallyAddsUpOverATest()
 {
     Harness h;
     acceptBank(h.state, makeBank(20, {QStringLiteral("T"), QStringLiteral("F")}));
-    h.state.tally.asked = 5;  // an earlier test in this run
+    h.state.tally.asked = 5; // an earlier test in this run
     h.state.tally.answered = 5;
     h.state.tally.correct = 5;
     h.state.tally.correctVerySure = 5;
     h.open();
-    const QStringList answers[] = {{"true", "c1"}, {"false", "c2"}, {"dk"}, {"true", "c3"}, {"false", "c3"},
-                                   {"true", "c2"}};
+    const QStringList answers[]
+        = {{"true", "c1"}, {"false", "c2"}, {"dk"}, {"true", "c3"}, {"false", "c3"}, {"true", "c2"}};
     int right = 0;
     for (const QStringList &a : answers) {
         QVERIFY(h.events({"select"}));

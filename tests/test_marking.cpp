@@ -35,7 +35,10 @@ std::string describe(const PrintScript &script)
     return out.toStdString();
 }
 
-Value text(const char *s) { return QString::fromLatin1(s); }
+Value text(const char *s)
+{
+    return QString::fromLatin1(s);
+}
 
 struct MarkCase {
     const char *name;
@@ -47,7 +50,7 @@ struct MarkCase {
     std::string feedback;
 };
 
-class MarkAnswer : public testing::TestWithParam<MarkCase> {};
+class MarkAnswer : public testing::TestWithParam<MarkCase> { };
 
 TEST_P(MarkAnswer, GivesVerdictFaceAndExactLines)
 {
@@ -118,8 +121,9 @@ using Counts = std::array<int, 10>;
 
 Counts countsOf(const ScoreTally &t)
 {
-    return {t.asked, t.answered, t.correct, t.wrong, t.correctUnsure, t.correctFairlySure,
-            t.correctVerySure, t.wrongUnsure, t.wrongFairlySure, t.wrongVerySure};
+    return {t.asked,           t.answered,          t.correct,         t.wrong,
+            t.correctUnsure,   t.correctFairlySure, t.correctVerySure, t.wrongUnsure,
+            t.wrongFairlySure, t.wrongVerySure};
 }
 
 struct TallyCase {
@@ -130,7 +134,7 @@ struct TallyCase {
     Counts increments;
 };
 
-class TallyIncrements : public testing::TestWithParam<TallyCase> {};
+class TallyIncrements : public testing::TestWithParam<TallyCase> { };
 
 TEST_P(TallyIncrements, RaiseExactlyTheRightCounters)
 {
