@@ -1,0 +1,598 @@
+#include "ui/reportprinter.h"
+
+#include "app/value.h"
+#include "scoring/report.h"
+#include "ui/textoutputbox.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QFile>
+#include <QFontInfo>
+#include <QFontMetricsF>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <vector>
+
+Q_DECLARE_METATYPE(quorix::ScoreTally)
+Q_DECLARE_METATYPE(quorix::PrintOutcome)
+Q_DECLARE_METATYPE(std::vector<quorix::AfterFailure>)
+
+using namespace quorix;
+
+namespace {
+
+ScoreTally tally(int asked, std::array<int, 6> c)
+{
+    ScoreTally t;
+    t.asked = asked;
+    t.correctUnsure = c[0];
+    t.correctFairlySure = c[1];
+    t.correctVerySure = c[2];
+    t.wrongUnsure = c[3];
+    t.wrongFairlySure = c[4];
+    t.wrongVerySure = c[5];
+    t.correct = c[0] + c[1] + c[2];
+    t.wrong = c[3] + c[4] + c[5];
+    t.answered = t.correct + t.wrong;
+    return t;
+}
+
+PrintScript sampleReport(const ScoreTally &t = tally(12, {2, 1, 3, 1, 1, 1}))
+{
+    return reportScript(t, QStringLiteral("Ann Smith"), QStringLiteral("14:05"),
+                        QStringLiteral("Tuesday, 3 June 2025"));
+}
+
+// The lines as words: what survives any spacing a PDF text extractor chooses.
+QStringList words(const QStringList &lines)
+{
+    QStringList out;
+    for (const QString &line : lines) {
+        const QString simple = line.simplified();
+        if (!simple.isEmpty())
+            out << simple;
+    }
+    return out;
+}
+
+QStringList plainLines(const TextLayout &layout)
+{
+    return layout.plainText().split(QLatin1Char('\n'));
+}
+
+// Runs a poppler tool; empty when it is not installed.
+QString runTool(const QString &tool, const QStringList &args, bool *found)
+{
+    const QString exe = QStandardPaths::findExecutable(tool);
+    *found = !exe.isEmpty();
+    if (!*found)
+        return {};
+    QProcess p;
+    p.start(exe, args);
+    if (!p.waitForFinished(30000)) {
+        p.kill();
+        p.waitForFinished(5000);
+        return QStringLiteral("<timed out>");
+    }
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+// Answers every modal dialog that appears with act, one after another, for
+// at most a few seconds; then rejects whatever is left so no test can hang.
+class DialogAnswerer : public QObject {
+public:
+    using Act = std::function<void(QWidget *)>;
+    explicit DialogAnswerer(std::vector<Act> acts) : m_acts(std::move(acts))
+    {
+        m_timer.setInterval(20);
+        QObject::connect(&m_timer, &QTimer::timeout, this, [this] { poll(); });
+        m_timer.start();
+        m_deadline.start();
+    }
+    int answered() const { return m_next; }
+    bool timedOut() const { return m_timedOut; }
+
+private:
+    void poll()
+    {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal || modal == m_last)
+            return;
+        if (m_next < int(m_acts.size()) && m_deadline.elapsed() < 10000) {
+            m_last = modal;
+            m_acts[std::size_t(m_next++)](modal);
+            return;
+        }
+        m_timedOut = true;
+        if (auto *dialog = qobject_cast<QDialog *>(modal))
+            dialog->reject();
+    }
+    std::vector<Act> m_acts;
+    QTimer m_timer;
+    QElapsedTimer m_deadline;
+    QPointer<QWidget> m_last;
+    int m_next = 0;
+    bool m_timedOut = false;
+};
+
+// A printing whose every hook records its calls and fails the test when it
+// is not expected to be asked.
+struct FakePrinting {
+    QString folder;
+    bool submitSucceeds = false;
+    QString submitError = QStringLiteral("there is no default printer");
+    std::vector<AfterFailure> choices;
+    std::vector<QString> chosenFiles;
+
+    QStringList savedMessages;
+    QStringList failureMessages;
+    QStringList suggestions;
+    QByteArray submittedHead;
+    int submits = 0;
+
+    ReportPrinting printing()
+    {
+        ReportPrinting p;
+        p.askName = [](QWidget *) { return QStringLiteral("unused"); };
+        p.tellSaved = [this](QWidget *, const QString &m) { savedMessages << m; };
+        p.askAfterFailure = [this](QWidget *, const QString &m) {
+            failureMessages << m;
+            if (choices.empty())
+                return AfterFailure::GoBack;
+            const AfterFailure c = choices.front();
+            choices.erase(choices.begin());
+            return c;
+        };
+        p.chooseFile = [this](QWidget *, const QString &suggested) {
+            suggestions << suggested;
+            if (chosenFiles.empty())
+                return QString();
+            const QString f = chosenFiles.front();
+            chosenFiles.erase(chosenFiles.begin());
+            return f;
+        };
+        p.submit = [this](const QString &path, const QString &) -> Result<int> {
+            ++submits;
+            QFile f(path);
+            if (f.open(QIODevice::ReadOnly))
+                submittedHead = f.read(5);
+            if (submitSucceeds)
+                return 42;
+            return Result<int>::failure(submitError);
+        };
+        p.fallbackFolder = [this] { return folder; };
+        p.now = [] { return QDateTime(QDate(2025, 6, 3), QTime(14, 5, 59)); };
+        return p;
+    }
+};
+
+bool isPdf(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) && f.read(5) == "%PDF-";
+}
+
+} // namespace
+
+class TestReportPrinter : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void printerFontIsArialTenPoint()
+    {
+        const QFont font = reportFont();
+        QCOMPARE(font.pointSizeF(), 10.0);
+        QCOMPARE(font.bold(), false);
+        QCOMPARE(QFontInfo(font).family(), QStringLiteral("Liberation Sans"));
+    }
+
+    void columnsAreAverageCharacterWidthsOfThePrinterFont()
+    {
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
+        const double column = QFontMetricsF(reportFont(), &writer).averageCharWidth();
+        const TextLayout layout = layoutReport(sampleReport(), &writer);
+        int at10 = 0, at50 = 0;
+        for (const TextLayout::Line &line : layout.lines()) {
+            for (const TextLayout::Segment &s : line.segments) {
+                if (s.text == QLatin1String("Quorix self-assessment questions")
+                    || s.text == QLatin1String("Score for ")) {
+                    QCOMPARE(s.x, 9 * column);
+                    ++at10;
+                }
+                if (s.text == QLatin1String("score = ") || s.text == QLatin1String(" total = ")) {
+                    QCOMPARE(s.x, 49 * column);
+                    ++at50;
+                }
+            }
+        }
+        QCOMPARE(at10, 2);
+        QCOMPARE(at50, 7);
+    }
+
+    void pastColumn50ContinuesOnTheNextLineAtColumn50_data()
+    {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<bool>("continues");
+        QTest::newRow("a confidence line fits before column 50")
+            << " 2147483647  correct and fairly sure (score +2)" << false;
+        QTest::newRow("text beyond column 50 continues on the next line")
+            << " 1  correct and fairly sure (score +2), and a good deal more besides" << true;
+    }
+
+    void pastColumn50ContinuesOnTheNextLineAtColumn50()
+    {
+        QFETCH(QString, before);
+        QFETCH(bool, continues);
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
+        const QFontMetricsF metrics(reportFont(), &writer);
+        const double column50 = 49 * metrics.averageCharWidth();
+        const PrintScript script = {PrintItem::columnStep(10), PrintItem::textItem(before),
+                                    PrintItem::columnStep(50), PrintItem::textItem(QStringLiteral("score = ")),
+                                    PrintItem::numberItem(-12), PrintItem::lineEnd()};
+        const TextLayout layout = layoutReport(script, &writer);
+        const auto &lines = layout.lines();
+        QCOMPARE(metrics.horizontalAdvance(before) + 9 * metrics.averageCharWidth() > column50, continues);
+        QCOMPARE(int(lines.size()), continues ? 2 : 1);
+        const TextLayout::Line &scoreLine = lines.back();
+        const TextLayout::Segment &score = scoreLine.segments.at(continues ? 0 : 1);
+        QCOMPARE(score.text, QStringLiteral("score = "));
+        QCOMPARE(score.x, column50);
+        if (continues)
+            QCOMPARE(scoreLine.plain, QString(49, QLatin1Char(' ')) + QStringLiteral("score = -12 "));
+    }
+
+    void pdfTextIsTheReportsLines_data()
+    {
+        QTest::addColumn<ScoreTally>("t");
+        QTest::addColumn<int>("lines");
+        QTest::newRow("answered") << tally(12, {2, 1, 3, 1, 1, 1}) << 56;
+        QTest::newRow("nothing asked") << ScoreTally{} << 41;
+    }
+
+    void pdfTextIsTheReportsLines()
+    {
+        QFETCH(ScoreTally, t);
+        QFETCH(int, lines);
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("report.pdf"));
+        const PrintScript script = sampleReport(t);
+        const Result<bool> written = writeReportPdfFile(script, pdf);
+        QVERIFY2(written.ok(), qPrintable(written.error()));
+
+        bool found = false;
+        const QString text = runTool(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")}, &found);
+        if (!found)
+            QSKIP("pdftotext (poppler-utils) is not installed");
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
+        const TextLayout layout = layoutReport(script, &writer);
+        QCOMPARE(int(layout.lines().size()), lines);
+        QCOMPARE(words(text.split(QLatin1Char('\n'))), words(plainLines(layout)));
+        QVERIFY(text.contains(QString(70, QLatin1Char('_'))));
+        // One page of A4.
+        const QString info = runTool(QStringLiteral("pdfinfo"), {pdf}, &found);
+        QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n"))), qPrintable(info));
+        QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Page size:\\s+595[.0-9]* x 84[12][.0-9]* pts \\(A4\\)"))),
+                 qPrintable(info));
+    }
+
+    void pdfWordsStandAtTheirColumns()
+    {
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("report.pdf"));
+        QVERIFY(writeReportPdfFile(sampleReport(), pdf).ok());
+        bool found = false;
+        const QString boxes = runTool(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")}, &found);
+        if (!found)
+            QSKIP("pdftotext (poppler-utils) is not installed");
+        // Column 1 is where the rule lines start; a column is the average
+        // character width of Arial 10 pt on the PDF device, here in points.
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
+        const double column = QFontMetricsF(reportFont(), &writer).averageCharWidth() * 72 / writer.resolution();
+        const QRegularExpression word(QStringLiteral("<word xMin=\"([0-9.]+)\"[^>]*>([^<]*)</word>"));
+        double ruleX = -1;
+        QList<double> quorixX, scoreX;
+        for (auto m = word.globalMatch(boxes); m.hasNext();) {
+            const auto match = m.next();
+            const double x = match.captured(1).toDouble();
+            if (match.captured(2) == QString(70, QLatin1Char('_')))
+                ruleX = x;
+            if (match.captured(2) == QLatin1String("Quorix"))
+                quorixX << x;
+            if (match.captured(2) == QLatin1String("score"))
+                scoreX << x;
+        }
+        QVERIFY(ruleX > 0);
+        QCOMPARE(quorixX.size(), 1);
+        QVERIFY2(std::abs(quorixX.front() - ruleX - 9 * column) < 0.1, qPrintable(QString::number(quorixX.front())));
+        const auto atColumn50 = std::count_if(scoreX.begin(), scoreX.end(), [&](double x) {
+            return std::abs(x - ruleX - 49 * column) < 0.1;
+        });
+        QCOMPARE(int(atColumn50), 6);
+    }
+
+    void printerAndPdfWriterPaintTheSame()
+    {
+        QTemporaryDir dir;
+        const QString viaPrinter = dir.filePath(QStringLiteral("printer.pdf"));
+        const QString viaWriter = dir.filePath(QStringLiteral("writer.pdf"));
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(viaPrinter);
+        QVERIFY(paintReport(printer, sampleReport()));
+        QVERIFY(writeReportPdfFile(sampleReport(), viaWriter).ok());
+        bool found = false;
+        const QString a = runTool(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), viaPrinter, QStringLiteral("-")}, &found);
+        if (!found)
+            QSKIP("pdftotext (poppler-utils) is not installed");
+        const QString b = runTool(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), viaWriter, QStringLiteral("-")}, &found);
+        QVERIFY(!a.trimmed().isEmpty());
+        QCOMPARE(a, b);
+    }
+
+    void pdfFileReplacesAnExistingFile()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("results.pdf"));
+        {
+            QFile old(path);
+            QVERIFY(old.open(QIODevice::WriteOnly));
+            old.write("an older file that is much longer than nothing at all");
+        }
+        QVERIFY(writeReportPdfFile(sampleReport(), path).ok());
+        QVERIFY(isPdf(path));
+    }
+
+    void pdfFileThatCannotBeWrittenFails()
+    {
+        QTemporaryDir dir;
+        QFile plain(dir.filePath(QStringLiteral("plain")));
+        QVERIFY(plain.open(QIODevice::WriteOnly));
+        plain.close();
+        // Below a regular file: no folder there, even for root.
+        const Result<bool> r = writeReportPdfFile(sampleReport(), dir.filePath(QStringLiteral("plain/results.pdf")));
+        QVERIFY(!r.ok());
+        QVERIFY(!r.error().isEmpty());
+    }
+
+    void savedReportsNeverReplaceEachOther()
+    {
+        QTemporaryDir dir;
+        const QDateTime when(QDate(2025, 6, 3), QTime(14, 5, 59));
+        const QString first = dir.filePath(QStringLiteral("quorix-results-2025-06-03-1405.pdf"));
+        {
+            QFile f(first);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("the first student's report");
+        }
+        const Result<QString> second = saveReportInFolder(sampleReport(), dir.path(), when);
+        QVERIFY2(second.ok(), qPrintable(second.error()));
+        QCOMPARE(second.value(), dir.filePath(QStringLiteral("quorix-results-2025-06-03-1405-2.pdf")));
+        const Result<QString> third = saveReportInFolder(sampleReport(), dir.path(), when);
+        QCOMPARE(third.value(), dir.filePath(QStringLiteral("quorix-results-2025-06-03-1405-3.pdf")));
+        QVERIFY(isPdf(second.value()) && isPdf(third.value()));
+        QFile f(first);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), QByteArray("the first student's report"));
+    }
+
+    void savedReportFailsWhenTheFolderIsNotThere()
+    {
+        QTemporaryDir dir;
+        const Result<QString> r = saveReportInFolder(sampleReport(), dir.filePath(QStringLiteral("missing")),
+                                                     QDateTime::currentDateTime());
+        QVERIFY(!r.ok());
+        QVERIFY(!r.error().isEmpty());
+    }
+
+    void printedWhenTheJobIsAccepted()
+    {
+        QTemporaryDir dir;
+        FakePrinting fake;
+        fake.folder = dir.path();
+        fake.submitSucceeds = true;
+        QCOMPARE(printReport(nullptr, sampleReport(), QString(), fake.printing()), PrintOutcome::Printed);
+        QCOMPARE(fake.submits, 1);
+        QCOMPARE(fake.submittedHead, QByteArray("%PDF-"));
+        QVERIFY(fake.savedMessages.isEmpty() && fake.failureMessages.isEmpty());
+        QVERIFY(QDir(dir.path()).isEmpty());
+    }
+
+    void pdfFileIsWrittenInsteadOfPrinting()
+    {
+        QTemporaryDir dir;
+        FakePrinting fake;
+        fake.folder = dir.filePath(QStringLiteral("documents"));
+        const QString path = dir.filePath(QStringLiteral("out.pdf"));
+        QCOMPARE(printReport(nullptr, sampleReport(), path, fake.printing()), PrintOutcome::Printed);
+        QCOMPARE(fake.submits, 0);
+        QVERIFY(isPdf(path));
+        QVERIFY(fake.savedMessages.isEmpty());
+    }
+
+    void failedPrintIsSavedAndTheStudentTold_data()
+    {
+        QTest::addColumn<bool>("toPdfFile");
+        QTest::addColumn<QString>("submitError");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("no default printer")
+            << false << "there is no default printer" << "there is no default printer";
+        QTest::newRow("job refused")
+            << false << "the printer \"Q\" did not accept the job (Printer stopped)"
+            << "the printer \"Q\" did not accept the job (Printer stopped)";
+        QTest::newRow("--print-to-pdf file not writable") << true << "" << "could not be written";
+    }
+
+    void failedPrintIsSavedAndTheStudentTold()
+    {
+        QFETCH(bool, toPdfFile);
+        QFETCH(QString, submitError);
+        QFETCH(QString, reason);
+        QTemporaryDir dir;
+        FakePrinting fake;
+        fake.folder = dir.path();
+        fake.submitError = submitError;
+        const QString pdfFile = toPdfFile ? dir.filePath(QStringLiteral("none/x.pdf")) : QString();
+        QCOMPARE(printReport(nullptr, sampleReport(), pdfFile, fake.printing()), PrintOutcome::Saved);
+        const QString saved = dir.filePath(QStringLiteral("quorix-results-2025-06-03-1405.pdf"));
+        QVERIFY(isPdf(saved));
+        QCOMPARE(fake.savedMessages.size(), 1);
+        const QString message = fake.savedMessages.front();
+        QVERIFY2(message.startsWith(QStringLiteral("Your results could not be printed: ")), qPrintable(message));
+        QVERIFY2(message.contains(reason), qPrintable(message));
+        QVERIFY2(message.contains(saved), qPrintable(message));
+        QVERIFY(fake.failureMessages.isEmpty());
+    }
+
+    void whenNothingCanBeSavedTheStudentChooses_data()
+    {
+        QTest::addColumn<std::vector<AfterFailure>>("choices");
+        QTest::addColumn<QStringList>("files");  // "ok" a writable file, "bad" one that is not
+        QTest::addColumn<PrintOutcome>("outcome");
+        QTest::addColumn<int>("questions");
+        using A = AfterFailure;
+        QTest::newRow("go back") << std::vector<A>{A::GoBack} << QStringList() << PrintOutcome::GoBack << 1;
+        QTest::newRow("end without results")
+            << std::vector<A>{A::EndWithoutResults} << QStringList() << PrintOutcome::EndWithoutResults << 1;
+        QTest::newRow("save as a chosen file")
+            << std::vector<A>{A::ChooseFile} << QStringList{"ok"} << PrintOutcome::Saved << 1;
+        QTest::newRow("save dialog cancelled asks again")
+            << std::vector<A>{A::ChooseFile, A::GoBack} << QStringList{""} << PrintOutcome::GoBack << 2;
+        QTest::newRow("chosen file not writable asks again")
+            << std::vector<A>{A::ChooseFile, A::ChooseFile} << QStringList{"bad", "ok"}
+            << PrintOutcome::Saved << 2;
+    }
+
+    void whenNothingCanBeSavedTheStudentChooses()
+    {
+        QFETCH(std::vector<AfterFailure>, choices);
+        QFETCH(QStringList, files);
+        QFETCH(PrintOutcome, outcome);
+        QFETCH(int, questions);
+        QTemporaryDir dir;
+        FakePrinting fake;
+        fake.folder = dir.filePath(QStringLiteral("no-such-folder"));
+        fake.choices = choices;
+        const QString good = dir.filePath(QStringLiteral("chosen.pdf"));
+        const QString bad = dir.filePath(QStringLiteral("no-such-folder/chosen.pdf"));
+        for (const QString &f : files)
+            fake.chosenFiles.push_back(f == QLatin1String("ok") ? good : f == QLatin1String("bad") ? bad : QString());
+
+        QCOMPARE(printReport(nullptr, sampleReport(), QString(), fake.printing()), outcome);
+        QCOMPARE(fake.failureMessages.size(), questions);
+        const QString first = fake.failureMessages.front();
+        QVERIFY2(first.startsWith(QStringLiteral("Your results could not be printed: there is no default printer.")),
+                 qPrintable(first));
+        QVERIFY2(first.contains(QStringLiteral("could not be saved in %1 either").arg(fake.folder)), qPrintable(first));
+        if (files.contains(QStringLiteral("bad")))
+            QVERIFY2(fake.failureMessages.at(1).startsWith(QStringLiteral("Your results could not be saved as %1: ").arg(bad)),
+                     qPrintable(fake.failureMessages.at(1)));
+        if (!fake.suggestions.isEmpty())
+            QCOMPARE(fake.suggestions.front(),
+                     QDir(fake.folder).filePath(QStringLiteral("quorix-results-2025-06-03-1405.pdf")));
+        QCOMPARE(isPdf(good), outcome == PrintOutcome::Saved);
+        QVERIFY(fake.savedMessages.isEmpty());
+    }
+
+    void namePromptTakesTheTypedName()
+    {
+        QWidget screen;
+        screen.show();
+        QString title, label, initial;
+        QPoint position;
+        DialogAnswerer answer({[&](QWidget *w) {
+            auto *dialog = qobject_cast<QInputDialog *>(w);
+            QVERIFY(dialog);
+            title = dialog->windowTitle();
+            label = dialog->labelText();
+            initial = dialog->textValue();
+            position = dialog->pos();
+            auto *edit = dialog->findChild<QLineEdit *>();
+            QTest::keyClicks(edit, QStringLiteral("Ann Smith"));
+            QTest::keyClick(edit, Qt::Key_Return);
+        }});
+        QCOMPARE(askStudentName(&screen), QStringLiteral("Ann Smith"));
+        QVERIFY(!answer.timedOut());
+        QCOMPARE(title, QStringLiteral("Quorix self-assessment questions"));
+        QCOMPARE(label, QStringLiteral("Please enter your name to identify your printout"));
+        QCOMPARE(initial, QString());
+        QCOMPARE(position, QPoint(30, 300));
+    }
+
+    void namePromptCancelledGivesAnEmptyName()
+    {
+        DialogAnswerer answer({[](QWidget *w) {
+            auto *edit = w->findChild<QLineEdit *>();
+            QTest::keyClicks(edit, QStringLiteral("half a name"));
+            QTest::keyClick(w, Qt::Key_Escape);
+        }});
+        QCOMPARE(askStudentName(nullptr), QString());
+        QCOMPARE(answer.answered(), 1);
+    }
+
+    void realMessagesSayWhereTheResultsAre()
+    {
+        QTemporaryDir dir;
+        ReportPrinting printing = ReportPrinting::system();
+        printing.submit = [](const QString &, const QString &) {
+            return Result<int>::failure(QStringLiteral("there is no default printer"));
+        };
+        printing.fallbackFolder = [&] { return dir.path(); };
+        QString text;
+        DialogAnswerer answer({[&](QWidget *w) {
+            auto *box = qobject_cast<QMessageBox *>(w);
+            QVERIFY(box);
+            QCOMPARE(box->windowTitle(), QStringLiteral("Quorix self-assessment questions"));
+            text = box->text();
+            QTest::keyClick(box, Qt::Key_Return);
+        }});
+        QCOMPARE(printReport(nullptr, sampleReport(), QString(), printing), PrintOutcome::Saved);
+        const QStringList saved = QDir(dir.path()).entryList({QStringLiteral("quorix-results-*.pdf")});
+        QCOMPARE(saved.size(), 1);
+        QVERIFY2(text.contains(dir.filePath(saved.front())), qPrintable(text));
+    }
+
+    void escapeOnTheFailureMessageGoesBack()
+    {
+        QTemporaryDir dir;
+        ReportPrinting printing = ReportPrinting::system();
+        printing.submit = [](const QString &, const QString &) {
+            return Result<int>::failure(QStringLiteral("there is no default printer"));
+        };
+        printing.fallbackFolder = [&] { return dir.filePath(QStringLiteral("missing")); };
+        QStringList buttons;
+        DialogAnswerer answer({[&](QWidget *w) {
+            for (auto *b : w->findChildren<QPushButton *>())
+                buttons << b->text();
+            QTest::keyClick(w, Qt::Key_Escape);
+        }});
+        QCOMPARE(printReport(nullptr, sampleReport(), QString(), printing), PrintOutcome::GoBack);
+        buttons.sort();
+        QCOMPARE(buttons, (QStringList{"End without results", "Go back", "Save as..."}));
+    }
+};
+
+QTEST_MAIN(TestReportPrinter)
+#include "test_reportprinter.moc"
