@@ -1,0 +1,323 @@
+// "Print my score and END" end to end: the real navigator and screens on a
+// catalogue written into a fresh folder, a name typed into the real prompt,
+// and either the real default CUPS queue (scripts/setup-printer adds one that
+// writes PDF files) or no printer at all, when the report must be saved.
+
+#include "app/form1.h"
+#include "app/navigator.h"
+#include "app/startup.h"
+#include "questions/form2.h"
+#include "scoring/report.h"
+#include "ui/reportprinter.h"
+
+#include <QApplication>
+#include <QDate>
+#include <QDebug>
+#include <QImage>
+#include <QLocale>
+#include <QRegularExpression>
+#include <QTime>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPointer>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <cups/cups.h>
+
+#include <cmath>
+#include <functional>
+#include <memory>
+
+using namespace quorix;
+
+namespace {
+
+const QString studentName = QStringLiteral("Integration Student");
+
+QString printerState()
+{
+    const QString dir = qEnvironmentVariable("QUORIX_PRINTER_STATE");
+    return dir.isEmpty() ? QStringLiteral("/tmp/quorix-printer") : dir;
+}
+
+QString readLine(const QString &path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(f.readAll()).trimmed();
+}
+
+QString pdfText(const QString &path)
+{
+    const QString exe = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (exe.isEmpty())
+        return {};
+    QProcess p;
+    p.start(exe, {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    if (!p.waitForFinished(20000)) {
+        p.kill();
+        p.waitForFinished(2000);
+        return {};
+    }
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+QString pdfInfo(const QString &path)
+{
+    QProcess p;
+    p.start(QStringLiteral("pdfinfo"), {path});
+    if (!p.waitForFinished(20000)) {
+        p.kill();
+        p.waitForFinished(2000);
+    }
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+// Where a page has ink, at 100 dots per inch (enough for the rule lines).
+struct Ink {
+    QRect box;
+    int pixels = 0;
+};
+
+Ink inkOf(const QString &pdf, const QString &stem)
+{
+    QProcess p;
+    p.start(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("100"), QStringLiteral("-gray"),
+                                         QStringLiteral("-png"), QStringLiteral("-singlefile"), pdf, stem});
+    if (!p.waitForFinished(20000)) {
+        p.kill();
+        p.waitForFinished(2000);
+    }
+    const QImage image(stem + QStringLiteral(".png"));
+    Ink ink;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qGray(image.pixel(x, y)) < 128) {
+                ink.box |= QRect(x, y, 1, 1);
+                ++ink.pixels;
+            }
+    return ink;
+}
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+// Answers each modal dialog in turn; anything beyond them, or anything still
+// open after the deadline, is rejected so that the test cannot hang.
+class DialogAnswerer : public QObject {
+public:
+    using Act = std::function<void(QWidget *)>;
+    explicit DialogAnswerer(std::vector<Act> acts) : m_acts(std::move(acts))
+    {
+        m_timer.setInterval(20);
+        connect(&m_timer, &QTimer::timeout, this, [this] { poll(); });
+        m_timer.start();
+        m_clock.start();
+    }
+    int answered() const { return m_next; }
+    QStringList unexpected() const { return m_unexpected; }
+
+private:
+    void poll()
+    {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal || modal == m_last)
+            return;
+        m_last = modal;
+        if (m_next < int(m_acts.size()) && m_clock.elapsed() < 20000) {
+            m_acts[std::size_t(m_next++)](modal);
+            return;
+        }
+        auto *box = qobject_cast<QMessageBox *>(modal);
+        m_unexpected << (box ? box->text() : modal->objectName());
+        if (auto *dialog = qobject_cast<QDialog *>(modal))
+            dialog->reject();
+    }
+    std::vector<Act> m_acts;
+    QTimer m_timer;
+    QElapsedTimer m_clock;
+    QPointer<QWidget> m_last;
+    int m_next = 0;
+    QStringList m_unexpected;
+};
+
+void typeName(QWidget *prompt)
+{
+    auto *dialog = qobject_cast<QInputDialog *>(prompt);
+    QVERIFY2(dialog, qPrintable(prompt->objectName()));
+    QCOMPARE(dialog->labelText(), QStringLiteral("Please enter your name to identify your printout"));
+    QTest::keyClicks(dialog->findChild<QLineEdit *>(), studentName);
+    QTest::keyClick(dialog->findChild<QLineEdit *>(), Qt::Key_Return);
+}
+
+} // namespace
+
+class PrintingTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_data;
+    QTemporaryDir m_home;
+    QString m_oldCurrent;
+    std::unique_ptr<Navigator> m_nav;
+    int m_quits = 0;
+
+    // Start-up, a set chosen and taken to the question screen, whose own
+    // "Print my score and END" is then pressed.
+    void pressPrintOnTheQuestionScreen()
+    {
+        QVERIFY(writeFile(m_data.filePath(QStringLiteral("qbanks.txt")), "1\r\n\"Printing test set\"\r\n"));
+        QVERIFY(writeFile(m_data.filePath(QStringLiteral("qbank1.txt")),
+                          "1,blank.bmp,\"One a\",T,\"Why a\",\"One b\",F,\"Why b\"\r\n"
+                          "2,blank.bmp,\"Two a\",T,\"Why a\",\"Two b\",F,\"Why b\"\r\n-999\r\n"));
+        QVERIFY(QDir::setCurrent(m_data.path()));
+
+        StartupOptions options;
+        options.seed = 7;
+        options.environment = {QStringLiteral("temp=") + m_data.path()};
+        options.homeFolder = m_home.path();
+        m_nav = std::make_unique<Navigator>();
+        m_nav->setQuitHandler([this] { ++m_quits; });
+        QVERIFY(m_nav->start(options).ok());
+
+        auto *option = m_nav->form1()->findChild<QRadioButton *>(QStringLiteral("Option1"));
+        QVERIFY(option);
+        QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(8, option->height() / 2));
+        auto *ok = m_nav->form1()->findChild<QPushButton *>(QStringLiteral("selectionOK"));
+        QVERIFY(ok && ok->isVisible());
+        QTest::mouseClick(ok, Qt::LeftButton);
+        QVERIFY(m_nav->form2() && m_nav->form2()->isVisible());
+        auto *print = m_nav->form2()->findChild<QPushButton *>(QStringLiteral("endprintscore"));
+        QVERIFY(print && print->isVisible());
+        QTest::mouseClick(print, Qt::LeftButton);
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        QVERIFY(m_data.isValid() && m_home.isValid());
+        m_oldCurrent = QDir::currentPath();
+        m_quits = 0;
+        // A home of our own, so a saved report lands where the test looks.
+        qputenv("HOME", m_home.path().toUtf8());
+        qunsetenv("XDG_CONFIG_HOME");
+        QVERIFY(QDir(m_home.path()).mkpath(QStringLiteral("Documents")));
+    }
+
+    void cleanup()
+    {
+        m_nav.reset();
+        QDir::setCurrent(m_oldCurrent);
+    }
+
+    void printsOnTheDefaultQueue()
+    {
+        const QString state = printerState();
+        if (QFile::exists(state + QStringLiteral("/unavailable")))
+            QSKIP(qPrintable(QStringLiteral("no CUPS queue: ") + readLine(state + QStringLiteral("/unavailable"))));
+        const QString outFolder = readLine(state + QStringLiteral("/output-folder"));
+        if (outFolder.isEmpty())
+            QSKIP("scripts/setup-printer has not been run, so there is no CUPS queue to print on");
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty())
+            QSKIP("pdftoppm (poppler-utils) is not installed");
+
+        const QStringList before = QDir(outFolder).entryList({QStringLiteral("*.pdf")}, QDir::Files);
+        DialogAnswerer answer({typeName});
+        pressPrintOnTheQuestionScreen();
+        QCOMPARE(answer.answered(), 1);
+        QCOMPARE(answer.unexpected(), QStringList());
+        QCOMPARE(m_quits, 1);
+        QVERIFY(QDir(m_home.filePath(QStringLiteral("Documents"))).isEmpty());
+
+        // The job is done when cups-pdf has written a whole PDF. Its text went
+        // through PostScript and cannot be read back, so the page is compared
+        // with the report's own PDF as pictures.
+        QString printed;
+        const QDeadlineTimer deadline(60000);
+        while (!deadline.hasExpired() && printed.isEmpty()) {
+            for (const QString &name : QDir(outFolder).entryList({QStringLiteral("*.pdf")}, QDir::Files)) {
+                const QString path = QDir(outFolder).filePath(name);
+                if (!before.contains(name) && pdfInfo(path).contains(QLatin1String("Pages:")))
+                    printed = path;
+            }
+            if (printed.isEmpty())
+                QTest::qWait(250);
+        }
+        QVERIFY2(!printed.isEmpty(), qPrintable(QStringLiteral("no report appeared in %1 within 60 s").arg(outFolder)));
+        const QString info = pdfInfo(printed);
+        QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n"))), qPrintable(info));
+        QVERIFY2(info.contains(QLatin1String("(A4)")), qPrintable(info));
+
+        const QString own = m_home.filePath(QStringLiteral("own.pdf"));
+        QVERIFY(writeReportPdfFile(reportScript(m_nav->state().tally, studentName,
+                                                QTime::currentTime().toString(QStringLiteral("HH:mm")),
+                                                QLocale().toString(QDate::currentDate(), QLocale::LongFormat)),
+                                   own)
+                    .ok());
+        const Ink printedInk = inkOf(printed, m_home.filePath(QStringLiteral("printed")));
+        const Ink ownInk = inkOf(own, m_home.filePath(QStringLiteral("own")));
+        QVERIFY(ownInk.pixels > 0);
+        const QString both = QStringLiteral("printed %1 %2 px, own %3 %4 px")
+                                 .arg(QDebug::toString(printedInk.box)).arg(printedInk.pixels)
+                                 .arg(QDebug::toString(ownInk.box)).arg(ownInk.pixels);
+        QVERIFY2(std::abs(printedInk.box.left() - ownInk.box.left()) <= 2
+                     && std::abs(printedInk.box.top() - ownInk.box.top()) <= 2
+                     && std::abs(printedInk.box.right() - ownInk.box.right()) <= 2
+                     && std::abs(printedInk.box.bottom() - ownInk.box.bottom()) <= 2,
+                 qPrintable(both));
+        QVERIFY2(printedInk.pixels > ownInk.pixels * 0.9 && printedInk.pixels < ownInk.pixels * 1.1, qPrintable(both));
+        QFile::remove(printed);
+    }
+
+    void savesWhenNoPrinterIsReachable()
+    {
+        // Nobody listens there; libcups is told to look again.
+        qputenv("CUPS_SERVER", m_home.filePath(QStringLiteral("no-cupsd.sock")).toUtf8());
+        cupsSetServer(nullptr);
+
+        QString message;
+        DialogAnswerer answer({typeName, [&](QWidget *w) {
+                                   auto *box = qobject_cast<QMessageBox *>(w);
+                                   QVERIFY(box);
+                                   message = box->text();
+                                   QTest::keyClick(box, Qt::Key_Return);
+                               }});
+        pressPrintOnTheQuestionScreen();
+        QCOMPARE(answer.answered(), 2);
+        QCOMPARE(answer.unexpected(), QStringList());
+        QCOMPARE(m_quits, 1);
+
+        const QDir documents(m_home.filePath(QStringLiteral("Documents")));
+        const QStringList saved = documents.entryList({QStringLiteral("quorix-results-*.pdf")}, QDir::Files);
+        QCOMPARE(saved.size(), 1);
+        QVERIFY2(QRegularExpression(QStringLiteral("^quorix-results-\\d{4}-\\d\\d-\\d\\d-\\d{4}\\.pdf$"))
+                     .match(saved.front())
+                     .hasMatch(),
+                 qPrintable(saved.front()));
+        QVERIFY2(message.startsWith(QStringLiteral("Your results could not be printed: ")), qPrintable(message));
+        QVERIFY2(message.contains(documents.filePath(saved.front())), qPrintable(message));
+        const QString text = pdfText(documents.filePath(saved.front()));
+        if (!text.isEmpty())
+            QVERIFY2(text.contains(QStringLiteral("Score for ") + studentName + QStringLiteral(" at ")), qPrintable(text));
+        qunsetenv("CUPS_SERVER");
+        cupsSetServer(nullptr);
+    }
+};
+
+QTEST_MAIN(PrintingTest)
+#include "test_printing.moc"
