@@ -182,6 +182,8 @@ void Form1::onSelectionOKClicked()
     m_state.markedInTest = 0;
     m_state.loadedOption = k;
 
+    // Hiding the focused OK would pass the focus on to an END button.
+    option(k)->setFocus();
     m_selectionOK->hide();
     Q_EMIT bankAccepted(k);
     endPrintScoreButton()->show();
@@ -193,8 +195,10 @@ void Form1::restoreLoadedSet()
 {
     m_state.openBankFile.reset();
     m_openOption = 0;
-    m_selectionOK->hide();
     const int loaded = m_state.loadedOption;
+    if (m_selectionOK->hasFocus())
+        option(loaded >= 1 && loaded <= OptionCount ? loaded : 1)->setFocus();
+    m_selectionOK->hide();
     if (loaded >= 1 && loaded <= OptionCount) {
         setOptionSilently(option(loaded), true);
         m_state.selectedBankTitle = toText(m_state.bankTitles[loaded]);

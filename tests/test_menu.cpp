@@ -398,6 +398,15 @@ void MenuTest::keyboardChoosesAndConfirms()
     QTest::keyClick(menu->option(2), Qt::Key_Space);
     QVERIFY(m_nav->state().openBankFile);
     QVERIFY(menu->selectionOK()->isVisibleTo(menu));
+
+    // OK pressed with the focus on it: the focus must not pass to an END
+    // button, where the next Enter would end the program.
+    menu->selectionOK()->setFocus();
+    QTest::keyClick(menu->selectionOK(), Qt::Key_Space);
+    QVERIFY(!menu->isVisible());
+    m_nav->backToMainMenu(m_nav->form2());
+    QVERIFY(QTest::qWaitForWindowActive(menu));
+    QCOMPARE(menu->focusWidget(), menu->option(2));
 }
 
 void MenuTest::missingBankKeepsTheMenuUsable_data()
