@@ -1,0 +1,610 @@
+#include "tools/check/bankchecker.h"
+
+#include "app/catalogue.h"
+#include "app/fieldreader.h"
+#include "app/value.h"
+#include "questions/bankloader.h"
+#include "questions/questiontable.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QImageReader>
+#include <QRegularExpression>
+#include <QSet>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <optional>
+
+namespace quorix::check {
+
+namespace {
+
+constexpr double terminator = -999;
+constexpr int maxTitles = 20;
+constexpr int menuOptions = 16;
+// Options 1 to 10 stay on the menu with placeholder captions whatever the count.
+constexpr int alwaysShownOptions = 10;
+constexpr int fieldsAfterNumber = 7;
+
+enum Slot { PictureSlot, Statement1Slot, Key1Slot, Explanation1Slot, Statement2Slot, Key2Slot, Explanation2Slot };
+
+const std::array<const char *, fieldsAfterNumber> slotNames = {
+    "picture name",       "statement 1",        "key of statement 1",         "explanation of statement 1",
+    "statement 2",        "key of statement 2", "explanation of statement 2",
+};
+
+// A field's text as it is to appear in a message.
+QString quoted(const QString &text)
+{
+    QString shown = text.simplified();
+    if (shown.size() > 50)
+        shown = shown.left(47) + QStringLiteral("...");
+    return QLatin1Char('"') + shown + QLatin1Char('"');
+}
+
+int wordCount(const QString &text)
+{
+    return int(text.simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts).size());
+}
+
+bool isSentence(const QString &text)
+{
+    return wordCount(text) >= 3;
+}
+
+bool isPictureName(const QString &text)
+{
+    static const QRegularExpression name(QStringLiteral("^\\S+\\.(bmp|png|jpe?g|gif)$"),
+                                         QRegularExpression::CaseInsensitiveOption);
+    return name.match(text.trimmed()).hasMatch();
+}
+
+bool isKeyLike(const QString &text)
+{
+    const QString t = text.trimmed();
+    return t == QLatin1String("T") || t == QLatin1String("F");
+}
+
+bool isNumber(const QString &text)
+{
+    return !text.trimmed().isEmpty() && parseNumber(text).has_value();
+}
+
+// The text that would have to be in a field for the record to be read as
+// written, when another kind of field stands in its place.
+bool looksMisplaced(int slot, const QString &text)
+{
+    switch (slot) {
+    case PictureSlot:
+        return isSentence(text) || isKeyLike(text);
+    case Key1Slot:
+    case Key2Slot:
+        return isSentence(text) || isPictureName(text);
+    default:
+        return isKeyLike(text) || isPictureName(text) || isNumber(text);
+    }
+}
+
+QString plural(int n, const char *one, const char *many)
+{
+    return QStringLiteral("%1 %2").arg(n).arg(QLatin1String(n == 1 ? one : many));
+}
+
+// Where a later shift of fields most likely began.
+struct Cause {
+    int line;
+    QString text;
+};
+
+// Per-field warnings that do not depend on the field's place in a record,
+// and the places where fields may have started to shift.
+class FieldNotes {
+public:
+    explicit FieldNotes(FileReport &out) : m_out(out) { }
+
+    void see(const Field &field)
+    {
+        // An unquoted text of several words followed by a field on the same
+        // line was ended by a comma, most likely one meant to be inside it.
+        if (m_previous && !m_previous->quoted && wordCount(m_previous->text) >= 2
+            && field.line == m_previous->line) {
+            m_causes.push_back({m_previous->line,
+                                QStringLiteral("the unquoted text %1 on line %2, cut at a comma (put double "
+                                               "quotes around it)")
+                                    .arg(quoted(m_previous->text))
+                                    .arg(m_previous->line)});
+        }
+        if (field.blankLine) {
+            m_out.warning(field.line, QStringLiteral("blank line: the reader takes it as an empty field, so "
+                                                     "every later field of the file moves one place on"));
+            m_causes.push_back({field.line, QStringLiteral("the blank line %1").arg(field.line)});
+        }
+        if (field.trailingDiscarded) {
+            m_out.warning(field.line,
+                          QStringLiteral("a double quote inside this quoted field ends it early: the field "
+                                         "is %1, and what follows the inner quote up to the next comma or "
+                                         "line end is discarded (use single quotes inside)")
+                              .arg(quoted(field.text)));
+            m_causes.push_back(
+                {field.line, QStringLiteral("the double quote inside the field on line %1").arg(field.line)});
+        }
+        if (field.unclosedQuote) {
+            m_out.warning(field.line, QStringLiteral("the double quote that opens this field is never "
+                                                     "closed, so the field runs to the end of the file"));
+            m_causes.push_back(
+                {field.line, QStringLiteral("the unclosed double quote on line %1").arg(field.line)});
+        }
+        m_previous = field;
+    }
+
+    // "; the likely cause is ..." for the last cause on or before line, if any.
+    QString hintBefore(int line) const
+    {
+        for (auto it = m_causes.rbegin(); it != m_causes.rend(); ++it) {
+            if (it->line <= line)
+                return QStringLiteral("; the likely cause is ") + it->text;
+        }
+        return {};
+    }
+
+private:
+    FileReport &m_out;
+    std::optional<Field> m_previous;
+    std::vector<Cause> m_causes;
+};
+
+struct ReadRecord {
+    Field number;
+    std::array<Field, fieldsAfterNumber> fields;
+};
+
+} // namespace
+
+BankChecker::BankChecker(CheckReport &report) : m_report(report) { }
+
+QString BankChecker::bankFileName(int option)
+{
+    // The fourteenth set's file has always been numbered 143.
+    return QStringLiteral("qbank%1.txt").arg(option == 14 ? 143 : option);
+}
+
+bool BankChecker::readFile(const QString &path, FileReport &out, QByteArray &bytes)
+{
+    const QFileInfo info(path);
+    if (!info.exists()) {
+        out.error(1, QStringLiteral("no such file"));
+        return false;
+    }
+    // A FIFO or a device would block the checker, as it would the program.
+    if (!info.isFile()) {
+        out.error(1, QStringLiteral("not a regular file"));
+        return false;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        out.error(1, QStringLiteral("cannot be read: %1").arg(file.errorString()));
+        return false;
+    }
+    bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        out.error(1, QStringLiteral("cannot be read: %1").arg(file.errorString()));
+        return false;
+    }
+    return true;
+}
+
+QString BankChecker::pictureProblem(const QString &folder, const QString &name)
+{
+    const QDir dir(folder);
+    const QString path = dir.filePath(name);
+    const auto cached = m_pictures.constFind(path);
+    if (cached != m_pictures.constEnd())
+        return *cached;
+
+    QString problem;
+    const QFileInfo info(path);
+    if (!info.exists()) {
+        problem = QStringLiteral("does not exist in %1").arg(QDir::toNativeSeparators(folder));
+        const QStringList entries = dir.entryList(QDir::Files);
+        const auto sameButCase = std::find_if(entries.begin(), entries.end(), [&](const QString &entry) {
+            return entry.compare(QFileInfo(name).fileName(), Qt::CaseInsensitive) == 0;
+        });
+        if (sameButCase != entries.end() && !name.contains(QLatin1Char('/')))
+            problem += QStringLiteral(" (there is %1: file names are case-sensitive)").arg(quoted(*sameButCase));
+    } else if (!info.isFile()) {
+        problem = QStringLiteral("is not a regular file");
+    } else {
+        QImageReader reader(path);
+        const QImage image = reader.read();
+        if (image.isNull())
+            problem = QStringLiteral("cannot be read as a picture: %1").arg(reader.errorString());
+    }
+    m_pictures.insert(path, problem);
+    return problem;
+}
+
+void BankChecker::checkBank(const QString &path, const QString &shownName, const QString &pictureFolder)
+{
+    FileReport &out = m_report.add(shownName);
+    QByteArray bytes;
+    if (!readFile(path, out, bytes))
+        return;
+
+    FieldReader reader = FieldReader::fromBytes(bytes);
+    FieldNotes notes(out);
+    std::vector<ReadRecord> records;
+    bool terminated = false;
+    bool refused = false;
+    int terminatorLine = 0;
+
+    // The walk of the loader, keeping every field with its line and flags.
+    while (!reader.onlyBlanksRemain()) {
+        const Field number = *reader.next();
+        notes.see(number);
+        const std::optional<double> numeric = number.text.isEmpty() ? 0.0 : parseNumber(number.text);
+        if (!numeric) {
+            out.error(number.line, QStringLiteral("a record starts with %1, which is not a number, so the "
+                                                  "program refuses the bank: each record must start with "
+                                                  "its number, and -999 ends the bank%2")
+                                       .arg(quoted(number.text), notes.hintBefore(number.line)));
+            refused = true;
+            break;
+        }
+        if (*numeric == terminator) {
+            terminated = true;
+            terminatorLine = number.line;
+            break;
+        }
+        if (int(records.size()) == QuestionTable::MaxQuestions) {
+            out.error(number.line, QStringLiteral("record %1 starts here, but a bank holds at most %2 "
+                                                  "questions, so the program refuses it")
+                                       .arg(records.size() + 1)
+                                       .arg(QuestionTable::MaxQuestions));
+            refused = true;
+            break;
+        }
+        ReadRecord record;
+        record.number = number;
+        int got = 0;
+        for (; got < fieldsAfterNumber; ++got) {
+            const auto field = reader.next();
+            if (!field)
+                break;
+            notes.see(*field);
+            record.fields[std::size_t(got)] = *field;
+        }
+        if (got < fieldsAfterNumber) {
+            out.error(reader.lastLine(),
+                      QStringLiteral("the file ends inside the record that starts on line %1: it has %2 of "
+                                     "its 8 fields, so the program refuses the bank%3")
+                          .arg(number.line)
+                          .arg(got + 1)
+                          .arg(notes.hintBefore(reader.lastLine())));
+            refused = true;
+            break;
+        }
+        records.push_back(std::move(record));
+    }
+
+    // The loader decides what is refused; the walk above says where.
+    const auto loaded = parseBank(bytes, QFileInfo(path).fileName());
+    if (!loaded && !refused) {
+        out.error(1, QStringLiteral("the program refuses the bank: %1").arg(loaded.error()));
+        refused = true;
+    }
+
+    int trueKeys = 0;
+    int falseKeys = 0;
+    int otherKeys = 0;
+    QHash<QString, int> statementLines;
+    bool inShiftedRun = false;
+    for (const ReadRecord &record : records) {
+        for (const Slot slot : {Key1Slot, Key2Slot}) {
+            const QString &key = record.fields[slot].text;
+            key == QLatin1String("T") ? ++trueKeys : key == QLatin1String("F") ? ++falseKeys : ++otherKeys;
+        }
+
+        int misplaced = -1;
+        for (int slot = 0; slot < fieldsAfterNumber && misplaced < 0; ++slot) {
+            if (looksMisplaced(slot, record.fields[std::size_t(slot)].text))
+                misplaced = slot;
+        }
+        if (misplaced >= 0) {
+            // Once shifted, every later record is shifted too: one warning
+            // where the run begins is enough.
+            if (!inShiftedRun) {
+                const Field &field = record.fields[std::size_t(misplaced)];
+                out.warning(record.number.line,
+                            QStringLiteral("the fields of this record look shifted: its %1, on line %2, "
+                                           "holds %3%4")
+                                .arg(QLatin1String(slotNames[std::size_t(misplaced)]))
+                                .arg(field.line)
+                                .arg(quoted(field.text))
+                                .arg(notes.hintBefore(field.line)));
+            }
+            inShiftedRun = true;
+            continue;
+        }
+        inShiftedRun = false;
+
+        const Field &picture = record.fields[PictureSlot];
+        QString pictureName = picture.text;
+        if (!picture.quoted && isNumber(picture.text))
+            pictureName = toText(*parseNumber(picture.text));
+        if (!pictureName.isEmpty()) {
+            const QString problem = pictureProblem(pictureFolder, pictureName);
+            if (!problem.isEmpty())
+                out.warning(picture.line, QStringLiteral("picture %1 %2").arg(quoted(pictureName), problem));
+        }
+
+        for (int version = 1; version <= 2; ++version) {
+            const Field &statement = record.fields[version == 1 ? Statement1Slot : Statement2Slot];
+            const Field &key = record.fields[version == 1 ? Key1Slot : Key2Slot];
+            const Field &explanation = record.fields[version == 1 ? Explanation1Slot : Explanation2Slot];
+
+            if (key.text != QLatin1String("T") && key.text != QLatin1String("F")) {
+                out.warning(key.line, QStringLiteral("the key of statement %1 is %2, not exactly \"T\" or "
+                                                     "\"F\": no answer can match it, and the feedback calls "
+                                                     "the statement false")
+                                          .arg(version)
+                                          .arg(quoted(key.text)));
+            }
+
+            const struct {
+                const Field &field;
+                QString name;
+                QSize box;
+            } texts[] = {
+                {statement, QStringLiteral("statement %1").arg(version), TextFit::statementBox},
+                {explanation, QStringLiteral("the explanation of statement %1").arg(version),
+                 TextFit::explanationBox},
+            };
+            for (const auto &text : texts) {
+                if (text.field.text.trimmed().isEmpty()) {
+                    if (!text.field.blankLine)
+                        out.warning(text.field.line, text.name + QStringLiteral(" is empty"));
+                    continue;
+                }
+                const QSize needed = m_fit.needed(text.field.text, text.box.width());
+                if (needed.width() > text.box.width()) {
+                    out.warning(text.field.line,
+                                QStringLiteral("%1 has a word too wide for its box of %2 pixels at 12 pt bold")
+                                    .arg(text.name)
+                                    .arg(text.box.width()));
+                } else if (needed.height() > text.box.height()) {
+                    out.warning(text.field.line,
+                                QStringLiteral("%1 is too long to show whole in its box of %2 x %3 pixels at "
+                                               "12 pt bold: wrapped, it needs %4 pixels of height")
+                                    .arg(text.name)
+                                    .arg(text.box.width())
+                                    .arg(text.box.height())
+                                    .arg(needed.height()));
+                }
+            }
+
+            if (!statement.text.trimmed().isEmpty()) {
+                const QString same = statement.text.simplified().toCaseFolded();
+                const auto first = statementLines.constFind(same);
+                if (first != statementLines.constEnd()) {
+                    out.warning(statement.line, QStringLiteral("statement %1 repeats the statement on line %2")
+                                                    .arg(version)
+                                                    .arg(*first));
+                } else {
+                    statementLines.insert(same, statement.line);
+                }
+            }
+        }
+    }
+
+    const int count = int(records.size());
+    if (refused) {
+        out.summary = QStringLiteral("refused by the program's loader (%1 before the error)")
+                          .arg(plural(count, "complete record", "complete records"));
+        return;
+    }
+
+    if (count < 2) {
+        out.warning(terminated ? terminatorLine : 1,
+                    QStringLiteral("the bank holds %1: a test asks half the questions, rounded down, so "
+                                   "this one ends before asking any")
+                        .arg(plural(count, "question", "questions")));
+    }
+    if (!terminated) {
+        out.warning(std::max(1, reader.lastLine()),
+                    QStringLiteral("the bank has no -999 terminator: the program loads it as it is, but end "
+                                   "the bank with -999 after its last record"));
+    } else if (!reader.onlyBlanksRemain()) {
+        const auto after = reader.next();
+        out.warning(after->line, QStringLiteral("the -999 on line %1 ends the bank, so nothing from here on "
+                                                "is read")
+                                     .arg(terminatorLine));
+    }
+
+    QString keys = QStringLiteral("%1 true and %2 false keys").arg(trueKeys).arg(falseKeys);
+    if (otherKeys > 0)
+        keys += QStringLiteral(", %1 neither").arg(otherKeys);
+    out.summary = QStringLiteral("%1, %2 (%3), quota %4")
+                      .arg(plural(count, "question", "questions"),
+                           plural(2 * count, "statement", "statements"), keys)
+                      .arg(count / 2);
+}
+
+std::vector<int> BankChecker::checkCatalogue(const QString &path, const QString &shownName,
+                                             const QString &bankFolder)
+{
+    FileReport &out = m_report.add(shownName);
+    const QDir banks(bankFolder);
+    auto bankExists = [&](int option) { return QFileInfo(banks.filePath(bankFileName(option))).isFile(); };
+    // A refused catalogue stops the program, but its banks are still worth
+    // checking.
+    auto existingBanks = [&] {
+        std::vector<int> options;
+        for (int k = 1; k <= menuOptions; ++k) {
+            if (bankExists(k))
+                options.push_back(k);
+        }
+        return options;
+    };
+
+    QByteArray bytes;
+    if (!readFile(path, out, bytes))
+        return existingBanks();
+
+    FieldReader reader = FieldReader::fromBytes(bytes);
+    FieldNotes notes(out);
+    auto refuse = [&](int line, const QString &message) {
+        out.error(line, message + QStringLiteral(", so the program refuses the catalogue and does not start"));
+        out.summary = QStringLiteral("refused by the program");
+        return existingBanks();
+    };
+
+    const auto countField = reader.next();
+    if (!countField)
+        return refuse(1, QStringLiteral("the catalogue is empty: its first field must be the number of titles"));
+    notes.see(*countField);
+    const int countLine = countField->line;
+    const QString countText = countField->text.trimmed();
+    if (countText.isEmpty())
+        return refuse(countLine, QStringLiteral("the count of titles is empty"));
+    const auto number = parseNumber(countText);
+    if (!number)
+        return refuse(countLine, QStringLiteral("the count of titles is %1, which is not a number").arg(quoted(countText)));
+    if (*number != std::floor(*number))
+        return refuse(countLine, QStringLiteral("the count of titles is %1, which is not a whole number").arg(countText));
+    if (*number > maxTitles) {
+        return refuse(countLine, QStringLiteral("the count of titles is %1, but a catalogue holds at most %2")
+                                     .arg(countText)
+                                     .arg(maxTitles));
+    }
+
+    const int count = *number < 0 ? 0 : int(*number);
+    if (count == 0) {
+        out.warning(countLine, QStringLiteral("the count of titles is %1, so the menu shows only its placeholder "
+                                              "options \"option1\" to \"option10\"")
+                                   .arg(countText));
+    }
+
+    std::vector<int> titleLines(std::size_t(count + 1), countLine);
+    QStringList titles(count + 1);
+    for (int k = 1; k <= count; ++k) {
+        const auto title = reader.next();
+        if (!title) {
+            return refuse(countLine, QStringLiteral("the count of titles is %1, but the file ends after %2, at "
+                                                    "line %3")
+                                         .arg(count)
+                                         .arg(plural(k - 1, "title", "titles"))
+                                         .arg(reader.lastLine()));
+        }
+        notes.see(*title);
+        titleLines[std::size_t(k)] = title->line;
+        titles[k] = title->text;
+        if (title->text.trimmed().isEmpty() && !title->blankLine)
+            out.warning(title->line, QStringLiteral("title %1 is empty, so option %1 has no caption").arg(k));
+    }
+
+    if (!reader.onlyBlanksRemain()) {
+        const Field first = *reader.next();
+        int more = 0;
+        while (!reader.onlyBlanksRemain()) {
+            if (!reader.next()->text.trimmed().isEmpty())
+                ++more;
+        }
+        out.warning(first.line, QStringLiteral("the count of titles is %1, so this title%2 never read")
+                                    .arg(count)
+                                    .arg(more == 0 ? QStringLiteral(" is")
+                                                   : QStringLiteral(" and the %1 after it are").arg(more)));
+    }
+    if (count > menuOptions) {
+        out.warning(titleLines[menuOptions + 1],
+                    QStringLiteral("titles %1 to %2 are read, but the menu shows only %3 sets")
+                        .arg(menuOptions + 1)
+                        .arg(count)
+                        .arg(menuOptions));
+    }
+
+    // The loader decides what is refused; the walk above says where.
+    const auto catalogue = readCatalogue(path);
+    if (!catalogue)
+        return refuse(1, QStringLiteral("the program cannot read the catalogue: %1").arg(catalogue.error()));
+
+    const QString folderShown = QDir::toNativeSeparators(bankFolder);
+    std::vector<int> options;
+    for (int k = 1; k <= std::min(count, menuOptions); ++k) {
+        if (bankExists(k)) {
+            options.push_back(k);
+        } else {
+            out.error(titleLines[std::size_t(k)],
+                      QStringLiteral("option %1 (%2) opens %3, which is not in %4")
+                          .arg(k)
+                          .arg(quoted(titles[k]), bankFileName(k), folderShown));
+        }
+    }
+    QStringList missingPlaceholders;
+    for (int k = count + 1; k <= alwaysShownOptions; ++k) {
+        if (bankExists(k))
+            options.push_back(k);
+        else
+            missingPlaceholders << QString::number(k);
+    }
+    if (!missingPlaceholders.isEmpty()) {
+        out.warning(countLine, QStringLiteral("option%1 %2 stay%3 on the menu with placeholder captions, and "
+                                              "the program cannot open %4 when one is chosen")
+                                   .arg(missingPlaceholders.size() == 1 ? QString() : QStringLiteral("s"),
+                                        missingPlaceholders.join(QStringLiteral(", ")),
+                                        missingPlaceholders.size() == 1 ? QStringLiteral("s") : QString(),
+                                        missingPlaceholders.size() == 1 ? QStringLiteral("its bank")
+                                                                        : QStringLiteral("their banks")));
+    }
+    out.summary = QStringLiteral("catalogue of %1").arg(plural(count, "title", "titles"));
+    return options;
+}
+
+void BankChecker::checkFile(const QString &path)
+{
+    const QString folder = QFileInfo(path).path();
+    if (QFileInfo(path).fileName() == QLatin1String("qbanks.txt"))
+        checkCatalogue(path, path, folder);
+    else
+        checkBank(path, path, folder);
+}
+
+void BankChecker::checkFolder(const QString &folder)
+{
+    const QDir dir(folder);
+    const QString catalogueName = dir.filePath(QStringLiteral("qbanks.txt"));
+    std::vector<int> options;
+    if (QFileInfo::exists(catalogueName)) {
+        options = checkCatalogue(catalogueName, catalogueName, folder);
+    } else {
+        m_report.add(catalogueName)
+            .error(1, QStringLiteral("the folder has no catalogue qbanks.txt, so the program does not start"));
+        for (int k = 1; k <= alwaysShownOptions; ++k) {
+            if (QFileInfo(dir.filePath(bankFileName(k))).isFile())
+                options.push_back(k);
+        }
+    }
+
+    QSet<QString> opened;
+    for (const int option : options) {
+        const QString name = bankFileName(option);
+        opened.insert(name);
+        checkBank(dir.filePath(name), dir.filePath(name), folder);
+    }
+
+    // A bank no option opens is easily taken for one that is checked.
+    const QStringList banks = dir.entryList({QStringLiteral("qbank*.txt")}, QDir::Files, QDir::Name);
+    for (const QString &name : banks) {
+        if (opened.contains(name) || name == QLatin1String("qbanks.txt"))
+            continue;
+        QString message = QStringLiteral("no option of the menu opens this file");
+        if (name == QLatin1String("qbank14.txt"))
+            message += QStringLiteral(": option 14 opens qbank143.txt");
+        m_report.add(dir.filePath(name)).warning(1, message);
+    }
+}
+
+} // namespace quorix::check

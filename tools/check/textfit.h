@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QFont>
+#include <QSize>
+#include <QString>
+
+namespace quorix::check {
+
+// Whether a text shows whole in a word-wrapping label of the question screen:
+// bold Liberation Sans at 12 pt on the 96 dpi design screen (16 pixels),
+// laid out as the label lays it out. Needs a QGuiApplication.
+class TextFit {
+public:
+    // The statement's box (11415 x 1695 twips) and the explanation's
+    // (7815 x 3615 twips).
+    static constexpr QSize statementBox{761, 113};
+    static constexpr QSize explanationBox{521, 241};
+
+    TextFit();
+
+    // The size the text takes when wrapped at the box's width; wider than the
+    // box when one word alone is wider.
+    QSize needed(const QString &text, int boxWidth) const;
+    bool fits(const QString &text, QSize box) const;
+    // The family the platform gave for the font asked for.
+    QString family() const;
+
+private:
+    QFont m_font;
+};
+
+} // namespace quorix::check
