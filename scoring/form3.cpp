@@ -28,17 +28,16 @@ const QColor Green(0, 255, 0);
 const QColor Red(255, 0, 0);
 const QColor LabelGreen(0, 192, 0);
 
-TextOutputBox *addTextBox(QWidget *parent, const QString &name, const QString &accessibleName,
-                          int left, int top, int width, int height)
+TextOutputBox *addTextBox(QWidget *parent, const QString &name, const QString &accessibleName, int left,
+                          int top, int width, int height)
 {
     auto *box = new TextOutputBox(parent, name, accessibleName);
     placeAt(box, left, top, width, height);
     return box;
 }
 
-void addChartLabel(QWidget *chart, const QString &name, const QString &caption, int left, int top,
-                   int width, const QColor &textColor, const QColor &background,
-                   Qt::Alignment alignment)
+void addChartLabel(QWidget *chart, const QString &name, const QString &caption, int left, int top, int width,
+                   const QColor &textColor, const QColor &background, Qt::Alignment alignment)
 {
     QLabel *label = addLabel(chart, name, left, top, width, 495, 9.75, true, textColor, background);
     // One line each; wrapping would drop the captions' edge blanks.
@@ -54,38 +53,38 @@ Form3::Form3(ProgramState &state, Navigation &nav, QWidget *parent)
 {
     outline()->setObjectName(QStringLiteral("Shape3"));
 
-    m_picture7 = addTextBox(this, QStringLiteral("Picture7"), QStringLiteral("Date and time"), 240,
-                            4080, 3255, 495);
+    m_picture7
+        = addTextBox(this, QStringLiteral("Picture7"), QStringLiteral("Date and time"), 240, 4080, 3255, 495);
     m_picture6 = new ChartArea(this, QStringLiteral("Picture6"));
     m_picture6->setAccessibleName(QStringLiteral("Score chart"));
     placeAt(m_picture6, 240, 4560, 3240, 3570);
-    addChartLabel(m_picture6, QStringLiteral("Label1"), QStringLiteral("  wrong"), 240, 120, 1335,
-                  Red, Qt::white, Qt::AlignLeft);
-    addChartLabel(m_picture6, QStringLiteral("Label2"), QStringLiteral("correct  "), 1560, 120,
-                  1335, LabelGreen, Qt::white, Qt::AlignRight);
-    addChartLabel(m_picture6, QStringLiteral("Label3"), QStringLiteral("unsure"), 840, 1080, 1575,
+    addChartLabel(m_picture6, QStringLiteral("Label1"), QStringLiteral("  wrong"), 240, 120, 1335, Red,
+                  Qt::white, Qt::AlignLeft);
+    addChartLabel(m_picture6, QStringLiteral("Label2"), QStringLiteral("correct  "), 1560, 120, 1335,
+                  LabelGreen, Qt::white, Qt::AlignRight);
+    addChartLabel(m_picture6, QStringLiteral("Label3"), QStringLiteral("unsure"), 840, 1080, 1575, Qt::black,
+                  QColor(), Qt::AlignHCenter);
+    addChartLabel(m_picture6, QStringLiteral("Label4"), QStringLiteral("fairly sure"), 840, 1800, 1575,
                   Qt::black, QColor(), Qt::AlignHCenter);
-    addChartLabel(m_picture6, QStringLiteral("Label4"), QStringLiteral("fairly sure"), 840, 1800,
-                  1575, Qt::black, QColor(), Qt::AlignHCenter);
-    addChartLabel(m_picture6, QStringLiteral("Label5"), QStringLiteral("very sure"), 840, 2520,
-                  1575, Qt::black, QColor(), Qt::AlignHCenter);
-    m_picture1 = addTextBox(this, QStringLiteral("Picture1"), QStringLiteral("Summary"), 3840, 120,
-                            6975, 3495);
-    m_picture2 = addTextBox(this, QStringLiteral("Picture2"), QStringLiteral("Confidence counts"),
-                            3840, 4560, 3855, 3735);
-    m_picture3 = addTextBox(this, QStringLiteral("Picture3"), QStringLiteral("Confidence scores"),
-                            7560, 4560, 3135, 3735);
-    m_picture4 = addTextBox(this, QStringLiteral("Picture4"),
-                            QStringLiteral("Confidence-weighted score"), 3720, 9000, 7215, 1215);
+    addChartLabel(m_picture6, QStringLiteral("Label5"), QStringLiteral("very sure"), 840, 2520, 1575,
+                  Qt::black, QColor(), Qt::AlignHCenter);
+    m_picture1
+        = addTextBox(this, QStringLiteral("Picture1"), QStringLiteral("Summary"), 3840, 120, 6975, 3495);
+    m_picture2 = addTextBox(this, QStringLiteral("Picture2"), QStringLiteral("Confidence counts"), 3840, 4560,
+                            3855, 3735);
+    m_picture3 = addTextBox(this, QStringLiteral("Picture3"), QStringLiteral("Confidence scores"), 7560, 4560,
+                            3135, 3735);
+    m_picture4 = addTextBox(this, QStringLiteral("Picture4"), QStringLiteral("Confidence-weighted score"),
+                            3720, 9000, 7215, 1215);
     m_picture5 = new PictureArea(this, QStringLiteral("Picture5"));
     m_picture5->setAccessibleName(QStringLiteral("Logo"));
     placeAt(m_picture5, 11640, 0, 3600, 3600);
     m_picture5->setFixedPicture(QImage(QString::fromLatin1(fixedpictures::chartLogo)));
 
-    m_command2 = addButton(this, QStringLiteral("Command2"), QStringLiteral("More questions"), 11640,
-                           6000, 3615, 495);
-    m_command5 = addButton(this, QStringLiteral("Command5"), QStringLiteral("Back to main menu"),
-                           11640, 8880, 3615, 495);
+    m_command2 = addButton(this, QStringLiteral("Command2"), QStringLiteral("More questions"), 11640, 6000,
+                           3615, 495);
+    m_command5 = addButton(this, QStringLiteral("Command5"), QStringLiteral("Back to main menu"), 11640, 8880,
+                           3615, 495);
     addEndButtons(9600, 10320);
     connect(m_command2, &QPushButton::clicked, this, &Form3::onCommand2Clicked);
     connect(m_command5, &QPushButton::clicked, this, &Form3::onCommand5Clicked);
@@ -96,12 +95,10 @@ Form3::Form3(ProgramState &state, Navigation &nav, QWidget *parent)
 
     // Date first, then the time: the other way round from the report.
     m_picture7->printLine(QLocale().toString(QDate::currentDate(), QLocale::LongFormat)
-                          + QStringLiteral(" at ")
-                          + QTime::currentTime().toString(QStringLiteral("HH:mm")));
+                          + QStringLiteral(" at ") + QTime::currentTime().toString(QStringLiteral("HH:mm")));
 
     m_picture6->clear();
-    m_picture6->drawLine(QPointF(ChartAxisX, ChartAxisTop), QPointF(ChartAxisX, ChartAxisBottom),
-                         Qt::black);
+    m_picture6->drawLine(QPointF(ChartAxisX, ChartAxisTop), QPointF(ChartAxisX, ChartAxisBottom), Qt::black);
     const std::vector<ChartBar> bars = chartBars(t);
     for (const ChartBar &bar : bars)
         if (bar.correct)
@@ -118,30 +115,25 @@ Form3::Form3(ProgramState &state, Navigation &nav, QWidget *parent)
     m_picture3->clear();
 
     m_picture1->printLine(QString());
-    m_picture1->print({PrintItem::numberItem(asked),
-                       PrintItem::textItem(askedText(asked)),
-                       PrintItem::lineEnd()});
+    m_picture1->print(
+        {PrintItem::numberItem(asked), PrintItem::textItem(askedText(asked)), PrintItem::lineEnd()});
     m_picture1->printLine(QString());
-    m_picture1->print({PrintItem::numberItem(dontKnow),
-                       PrintItem::textItem(dontKnowText(dontKnow)),
-                       PrintItem::lineEnd()});
+    m_picture1->print(
+        {PrintItem::numberItem(dontKnow), PrintItem::textItem(dontKnowText(dontKnow)), PrintItem::lineEnd()});
     m_picture1->printLine(QString());
     m_picture1->print({PrintItem::numberItem(t.correct),
-                       PrintItem::textItem(QStringLiteral(" answered correctly")),
-                       PrintItem::lineEnd()});
+                       PrintItem::textItem(QStringLiteral(" answered correctly")), PrintItem::lineEnd()});
     m_picture1->printLine(QString());
     m_picture1->print({PrintItem::numberItem(t.wrong),
-                       PrintItem::textItem(QStringLiteral(" answered incorrectly")),
-                       PrintItem::lineEnd()});
+                       PrintItem::textItem(QStringLiteral(" answered incorrectly")), PrintItem::lineEnd()});
     m_picture1->printLine(QString());
     if (showsGuardedScores(t)) {
         m_picture1->print({PrintItem::textItem(QStringLiteral("Percent correct = ")),
                            PrintItem::numberItem(percentCorrect(t)), PrintItem::lineEnd()});
         m_picture1->printLine(QString());
-        m_picture1->print(
-            {PrintItem::textItem(QStringLiteral("Raw score  (+1 if correct, -1 if wrong) = ")),
-             PrintItem::numberItem(rawScore(t)), PrintItem::textItem(QStringLiteral("%")),
-             PrintItem::lineEnd()});
+        m_picture1->print({PrintItem::textItem(QStringLiteral("Raw score  (+1 if correct, -1 if wrong) = ")),
+                           PrintItem::numberItem(rawScore(t)), PrintItem::textItem(QStringLiteral("%")),
+                           PrintItem::lineEnd()});
     }
 
     m_picture2->setTextColor(Blue);
@@ -151,8 +143,8 @@ Form3::Form3(ProgramState &state, Navigation &nav, QWidget *parent)
     const auto scores = lineScores(t);
     for (int i = 0; i < 6; ++i) {
         m_picture2->printLine(QString());
-        m_picture2->print({PrintItem::numberItem(counts[i]),
-                           PrintItem::textItem(confidenceText(i)), PrintItem::lineEnd()});
+        m_picture2->print(
+            {PrintItem::numberItem(counts[i]), PrintItem::textItem(confidenceText(i)), PrintItem::lineEnd()});
         m_picture3->printLine(QString());
         m_picture3->print({PrintItem::textItem(QStringLiteral("score = ")),
                            PrintItem::numberItem(i == 3 ? 0.0 : scores[std::size_t(i)]),

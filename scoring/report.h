@@ -11,9 +11,9 @@ namespace quorix {
 // time is "HH:MM" (24-hour); date is the long date of the user's locale.
 // Texts the report shares with the score-to-date screen. The six confidence
 // texts are in the tally's order; three begin with a space and three do not.
-QString askedText(double asked);          // " question asked" / " questions asked"
-QString dontKnowText(double dontKnow);    // " question 'don't know'" / " questions ..."
-QString confidenceText(int index);        // index 0..5
+QString askedText(double asked); // " question asked" / " questions asked"
+QString dontKnowText(double dontKnow); // " question 'don't know'" / " questions ..."
+QString confidenceText(int index); // index 0..5
 
 PrintScript reportScript(const ScoreTally &tally, const QString &name, const QString &time,
                          const QString &date);

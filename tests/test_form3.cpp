@@ -27,9 +27,9 @@ namespace {
 class FakeNavigation : public Navigation {
 public:
     void backToMainMenu(QWidget *from) override { ++backCalls, backFrom = from; }
-    void showScoreToDate() override {}
+    void showScoreToDate() override { }
     void moreQuestions() override { ++moreCalls; }
-    void goToQuestions(QWidget *) override {}
+    void goToQuestions(QWidget *) override { }
     void printScoreAndEnd(QWidget *from) override { ++printCalls, printFrom = from; }
     void endWithoutPrinting() override { ++endCalls; }
     bool closeRequested(QWidget *) override { return true; }
@@ -71,7 +71,8 @@ std::vector<Command> expectedChart(std::array<double, 6> ends)
     for (int i = 0; i < 3; ++i)
         c.push_back({Command::Kind::FilledRect, {100, double(tops[i])}, {ends[i + 3], tops[i] + 50.0}, red});
     for (int i = 0; i < 6; ++i)
-        c.push_back({Command::Kind::Outline, {100, double(tops[i % 3])}, {ends[i], tops[i % 3] + 50.0}, black});
+        c.push_back(
+            {Command::Kind::Outline, {100, double(tops[i % 3])}, {ends[i], tops[i % 3] + 50.0}, black});
     return c;
 }
 
@@ -186,12 +187,13 @@ private Q_SLOTS:
     {
         QTest::addColumn<ScoreTally>("t");
         QTest::addColumn<QString>("description");
-        QTest::newRow("S = 4")
-            << tally(4, {2, 0, 1, 0, 1, 0})
-            << "unsure: 50% correct, 0% wrong; fairly sure: 0% correct, 25% wrong; very sure: 25% correct, 0% wrong";
+        QTest::newRow("S = 4") << tally(4, {2, 0, 1, 0, 1, 0})
+                               << "unsure: 50% correct, 0% wrong; fairly sure: 0% correct, 25% wrong; very "
+                                  "sure: 25% correct, 0% wrong";
         QTest::newRow("thirds round to whole percents")
             << tally(3, {1, 0, 0, 0, 2, 0})
-            << "unsure: 33% correct, 0% wrong; fairly sure: 0% correct, 67% wrong; very sure: 0% correct, 0% wrong";
+            << "unsure: 33% correct, 0% wrong; fairly sure: 0% correct, 67% wrong; very sure: 0% correct, 0% "
+               "wrong";
         QTest::newRow("S = 0") << tally(2, {0, 0, 0, 0, 0, 0}) << "no answers with a confidence yet";
     }
 
@@ -299,7 +301,8 @@ private Q_SLOTS:
         const QString date = QLocale().toString(dayBefore, QLocale::LongFormat);
         QVERIFY2(text.startsWith(date + QStringLiteral(" at ")), qPrintable(text));
         const QString time = text.mid(date.size() + 4);
-        QVERIFY2(time == before.toString(QStringLiteral("HH:mm")) || time == after.toString(QStringLiteral("HH:mm")),
+        QVERIFY2(time == before.toString(QStringLiteral("HH:mm"))
+                     || time == after.toString(QStringLiteral("HH:mm")),
                  qPrintable(text));
     }
 
@@ -311,16 +314,21 @@ private Q_SLOTS:
         QTest::addColumn<QColor>("color");
         QTest::addColumn<bool>("opaque");
         QTest::addColumn<int>("alignment");
-        QTest::newRow("Label1") << "Label1" << "  wrong" << QRect(16, 8, 89, 33) << QColor(255, 0, 0)
-                                << true << int(Qt::AlignLeft);
-        QTest::newRow("Label2") << "Label2" << "correct  " << QRect(104, 8, 89, 33)
-                                << QColor(0, 192, 0) << true << int(Qt::AlignRight);
-        QTest::newRow("Label3") << "Label3" << "unsure" << QRect(56, 72, 105, 33) << QColor(Qt::black)
-                                << false << int(Qt::AlignHCenter);
-        QTest::newRow("Label4") << "Label4" << "fairly sure" << QRect(56, 120, 105, 33)
-                                << QColor(Qt::black) << false << int(Qt::AlignHCenter);
-        QTest::newRow("Label5") << "Label5" << "very sure" << QRect(56, 168, 105, 33)
-                                << QColor(Qt::black) << false << int(Qt::AlignHCenter);
+        QTest::newRow("Label1") << "Label1"
+                                << "  wrong" << QRect(16, 8, 89, 33) << QColor(255, 0, 0) << true
+                                << int(Qt::AlignLeft);
+        QTest::newRow("Label2") << "Label2"
+                                << "correct  " << QRect(104, 8, 89, 33) << QColor(0, 192, 0) << true
+                                << int(Qt::AlignRight);
+        QTest::newRow("Label3") << "Label3"
+                                << "unsure" << QRect(56, 72, 105, 33) << QColor(Qt::black) << false
+                                << int(Qt::AlignHCenter);
+        QTest::newRow("Label4") << "Label4"
+                                << "fairly sure" << QRect(56, 120, 105, 33) << QColor(Qt::black) << false
+                                << int(Qt::AlignHCenter);
+        QTest::newRow("Label5") << "Label5"
+                                << "very sure" << QRect(56, 168, 105, 33) << QColor(Qt::black) << false
+                                << int(Qt::AlignHCenter);
     }
 
     void labels()
@@ -346,11 +354,11 @@ private Q_SLOTS:
             const char *name;
             QRect rect;
         } places[] = {
-            {"Picture7", QRect(16, 272, 217, 33)},   {"Picture6", QRect(16, 304, 216, 238)},
-            {"Picture1", QRect(256, 8, 465, 233)},   {"Picture2", QRect(256, 304, 257, 249)},
-            {"Picture3", QRect(504, 304, 209, 249)}, {"Picture4", QRect(248, 600, 481, 81)},
-            {"Picture5", QRect(776, 0, 240, 240)},   {"Command2", QRect(776, 400, 241, 33)},
-            {"Command5", QRect(776, 592, 241, 33)},  {"endprintscore", QRect(776, 640, 241, 33)},
+            {"Picture7", QRect(16, 272, 217, 33)},    {"Picture6", QRect(16, 304, 216, 238)},
+            {"Picture1", QRect(256, 8, 465, 233)},    {"Picture2", QRect(256, 304, 257, 249)},
+            {"Picture3", QRect(504, 304, 209, 249)},  {"Picture4", QRect(248, 600, 481, 81)},
+            {"Picture5", QRect(776, 0, 240, 240)},    {"Command2", QRect(776, 400, 241, 33)},
+            {"Command5", QRect(776, 592, 241, 33)},   {"endprintscore", QRect(776, 640, 241, 33)},
             {"endnoprint", QRect(776, 688, 241, 33)}, {"Shape3", QRect(0, 0, 1024, 768)},
         };
         for (const auto &p : places) {
@@ -367,9 +375,8 @@ private Q_SLOTS:
     {
         auto form = build(tally(4, {2, 0, 1, 0, 1, 0}));
         form->show();
-        auto button = [&](const char *name) {
-            return form->findChild<QPushButton *>(QString::fromLatin1(name));
-        };
+        auto button
+            = [&](const char *name) { return form->findChild<QPushButton *>(QString::fromLatin1(name)); };
         QCOMPARE(button("Command2")->text(), QStringLiteral("More questions"));
         QCOMPARE(button("Command5")->text(), QStringLiteral("Back to main menu"));
         QCOMPARE(button("endprintscore")->text(), QStringLiteral("Print my score and END"));

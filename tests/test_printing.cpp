@@ -12,25 +12,25 @@
 
 #include <QApplication>
 #include <QDate>
-#include <QDebug>
-#include <QImage>
-#include <QLocale>
-#include <QRegularExpression>
-#include <QTime>
 #include <QDeadlineTimer>
+#include <QDebug>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QImage>
 #include <QInputDialog>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPointer>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTime>
 #include <QTimer>
 
 #include <cups/cups.h>
@@ -94,8 +94,9 @@ struct Ink {
 Ink inkOf(const QString &pdf, const QString &stem)
 {
     QProcess p;
-    p.start(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("100"), QStringLiteral("-gray"),
-                                         QStringLiteral("-png"), QStringLiteral("-singlefile"), pdf, stem});
+    p.start(QStringLiteral("pdftoppm"),
+            {QStringLiteral("-r"), QStringLiteral("100"), QStringLiteral("-gray"), QStringLiteral("-png"),
+             QStringLiteral("-singlefile"), pdf, stem});
     if (!p.waitForFinished(20000)) {
         p.kill();
         p.waitForFinished(2000);
@@ -229,7 +230,8 @@ private Q_SLOTS:
     {
         const QString state = printerState();
         if (QFile::exists(state + QStringLiteral("/unavailable")))
-            QSKIP(qPrintable(QStringLiteral("no CUPS queue: ") + readLine(state + QStringLiteral("/unavailable"))));
+            QSKIP(qPrintable(QStringLiteral("no CUPS queue: ")
+                             + readLine(state + QStringLiteral("/unavailable"))));
         const QString outFolder = readLine(state + QStringLiteral("/output-folder"));
         if (outFolder.isEmpty())
             QSKIP("scripts/setup-printer has not been run, so there is no CUPS queue to print on");
@@ -258,29 +260,34 @@ private Q_SLOTS:
             if (printed.isEmpty())
                 QTest::qWait(250);
         }
-        QVERIFY2(!printed.isEmpty(), qPrintable(QStringLiteral("no report appeared in %1 within 60 s").arg(outFolder)));
+        QVERIFY2(!printed.isEmpty(),
+                 qPrintable(QStringLiteral("no report appeared in %1 within 60 s").arg(outFolder)));
         const QString info = pdfInfo(printed);
         QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n"))), qPrintable(info));
         QVERIFY2(info.contains(QLatin1String("(A4)")), qPrintable(info));
 
         const QString own = m_home.filePath(QStringLiteral("own.pdf"));
-        QVERIFY(writeReportPdfFile(reportScript(m_nav->state().tally, studentName,
-                                                QTime::currentTime().toString(QStringLiteral("HH:mm")),
-                                                QLocale().toString(QDate::currentDate(), QLocale::LongFormat)),
-                                   own)
-                    .ok());
+        QVERIFY(
+            writeReportPdfFile(reportScript(m_nav->state().tally, studentName,
+                                            QTime::currentTime().toString(QStringLiteral("HH:mm")),
+                                            QLocale().toString(QDate::currentDate(), QLocale::LongFormat)),
+                               own)
+                .ok());
         const Ink printedInk = inkOf(printed, m_home.filePath(QStringLiteral("printed")));
         const Ink ownInk = inkOf(own, m_home.filePath(QStringLiteral("own")));
         QVERIFY(ownInk.pixels > 0);
         const QString both = QStringLiteral("printed %1 %2 px, own %3 %4 px")
-                                 .arg(QDebug::toString(printedInk.box)).arg(printedInk.pixels)
-                                 .arg(QDebug::toString(ownInk.box)).arg(ownInk.pixels);
+                                 .arg(QDebug::toString(printedInk.box))
+                                 .arg(printedInk.pixels)
+                                 .arg(QDebug::toString(ownInk.box))
+                                 .arg(ownInk.pixels);
         QVERIFY2(std::abs(printedInk.box.left() - ownInk.box.left()) <= 2
                      && std::abs(printedInk.box.top() - ownInk.box.top()) <= 2
                      && std::abs(printedInk.box.right() - ownInk.box.right()) <= 2
                      && std::abs(printedInk.box.bottom() - ownInk.box.bottom()) <= 2,
                  qPrintable(both));
-        QVERIFY2(printedInk.pixels > ownInk.pixels * 0.9 && printedInk.pixels < ownInk.pixels * 1.1, qPrintable(both));
+        QVERIFY2(printedInk.pixels > ownInk.pixels * 0.9 && printedInk.pixels < ownInk.pixels * 1.1,
+                 qPrintable(both));
         QFile::remove(printed);
     }
 
@@ -309,11 +316,13 @@ private Q_SLOTS:
                      .match(saved.front())
                      .hasMatch(),
                  qPrintable(saved.front()));
-        QVERIFY2(message.startsWith(QStringLiteral("Your results could not be printed: ")), qPrintable(message));
+        QVERIFY2(message.startsWith(QStringLiteral("Your results could not be printed: ")),
+                 qPrintable(message));
         QVERIFY2(message.contains(documents.filePath(saved.front())), qPrintable(message));
         const QString text = pdfText(documents.filePath(saved.front()));
         if (!text.isEmpty())
-            QVERIFY2(text.contains(QStringLiteral("Score for ") + studentName + QStringLiteral(" at ")), qPrintable(text));
+            QVERIFY2(text.contains(QStringLiteral("Score for ") + studentName + QStringLiteral(" at ")),
+                     qPrintable(text));
         qunsetenv("CUPS_SERVER");
         cupsSetServer(nullptr);
     }

@@ -48,7 +48,10 @@ std::vector<std::string> renderAsCharacters(const PrintScript &script)
 
 const std::string rule(70, '_');
 
-std::string at10(const std::string &s) { return std::string(9, ' ') + s; }
+std::string at10(const std::string &s)
+{
+    return std::string(9, ' ') + s;
+}
 
 // Text from column 10, then the rest from column 50.
 std::string at10and50(const std::string &left, const std::string &right)
@@ -60,9 +63,8 @@ std::string at10and50(const std::string &left, const std::string &right)
 
 std::vector<std::string> report(const ScoreTally &t, const char *name = "Ann Smith")
 {
-    return renderAsCharacters(
-        reportScript(t, QString::fromUtf8(name), QStringLiteral("14:05"),
-                     QStringLiteral("Tuesday, 3 June 2025")));
+    return renderAsCharacters(reportScript(t, QString::fromUtf8(name), QStringLiteral("14:05"),
+                                           QStringLiteral("Tuesday, 3 June 2025")));
 }
 
 TEST(ReportScript, NothingAskedGivesTheFortyOneLines)
@@ -194,11 +196,11 @@ struct LineCase {
     ScoreTally tally;
     const char *studentName;
     std::size_t lineCount;
-    std::size_t line;  // 1-based, as the report counts them
+    std::size_t line; // 1-based, as the report counts them
     std::string text;
 };
 
-class ReportLine : public ::testing::TestWithParam<LineCase> {};
+class ReportLine : public ::testing::TestWithParam<LineCase> { };
 
 TEST_P(ReportLine, ReadsExactly)
 {
@@ -230,37 +232,35 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         LineCase{"one_asked_is_singular", tally(1, 1, 0, {1, 0, 0, 0, 0, 0}), "Ann", 56, 15,
                  at10(" 1  question asked")},
-        LineCase{"one_asked_none_dont_know_is_plural", tally(1, 1, 0, {1, 0, 0, 0, 0, 0}), "Ann",
-                 56, 17, at10(" 0  questions 'don't know'")},
+        LineCase{"one_asked_none_dont_know_is_plural", tally(1, 1, 0, {1, 0, 0, 0, 0, 0}), "Ann", 56, 17,
+                 at10(" 0  questions 'don't know'")},
         LineCase{"one_dont_know_is_singular", tally(1, 0, 0), "Ann", 41, 17,
                  at10(" 1  question 'don't know'")},
         LineCase{"one_dont_know_leaves_out_the_scores", tally(1, 0, 0), "Ann", 41, 23, ""},
         LineCase{"all_dont_know_is_plural", tally(3, 0, 0), "Ann", 41, 17,
                  at10(" 3  questions 'don't know'")},
-        LineCase{"all_dont_know_total_follows_the_confidence_lines", tally(3, 0, 0), "Ann", 41,
-                 37, std::string(49, ' ') + " total =  0 "},
+        LineCase{"all_dont_know_total_follows_the_confidence_lines", tally(3, 0, 0), "Ann", 41, 37,
+                 std::string(49, ' ') + " total =  0 "},
         LineCase{"cancelled_name", tally(0, 0, 0), "", 41, 8,
                  at10("Score for  at 14:05 on Tuesday, 3 June 2025")},
         LineCase{"name_printed_as_typed", tally(0, 0, 0), "  Zoë O'Neill, 2b ", 41, 8,
                  at10("Score for   Zoë O'Neill, 2b  at 14:05 on Tuesday, 3 June 2025")},
-        LineCase{"negative_line_score_has_no_leading_space", tally(6, 0, 6, {0, 0, 0, 0, 6, 0}),
-                 "Ann", 56, 40, at10and50(" 6 wrong and fairly sure (score -2)", "score = -12 ")},
-        LineCase{"negative_total_has_no_leading_space", tally(6, 0, 6, {0, 0, 0, 0, 6, 0}), "Ann",
-                 56, 44, std::string(49, ' ') + " total = -12 "},
-        LineCase{"zero_times_minus_two_is_not_minus_zero", tally(1, 1, 0, {1, 0, 0, 0, 0, 0}),
-                 "Ann", 56, 40, at10and50(" 0 wrong and fairly sure (score -2)", "score =  0 ")},
-        LineCase{"wrong_and_unsure_always_scores_zero", tally(5, 0, 5, {0, 0, 0, 5, 0, 0}), "Ann",
-                 56, 38, at10and50(" 5  wrong and unsure (score 0)", "score =  0 ")},
-        LineCase{"23_of_125_is_18_39", tally(125, 23, 0), "Ann", 56, 23,
-                 at10("Percent correct =  18.39 ")},
-        LineCase{"2_of_3_is_66_66", tally(3, 2, 0), "Ann", 56, 23,
-                 at10("Percent correct =  66.66 ")},
+        LineCase{"negative_line_score_has_no_leading_space", tally(6, 0, 6, {0, 0, 0, 0, 6, 0}), "Ann", 56,
+                 40, at10and50(" 6 wrong and fairly sure (score -2)", "score = -12 ")},
+        LineCase{"negative_total_has_no_leading_space", tally(6, 0, 6, {0, 0, 0, 0, 6, 0}), "Ann", 56, 44,
+                 std::string(49, ' ') + " total = -12 "},
+        LineCase{"zero_times_minus_two_is_not_minus_zero", tally(1, 1, 0, {1, 0, 0, 0, 0, 0}), "Ann", 56, 40,
+                 at10and50(" 0 wrong and fairly sure (score -2)", "score =  0 ")},
+        LineCase{"wrong_and_unsure_always_scores_zero", tally(5, 0, 5, {0, 0, 0, 5, 0, 0}), "Ann", 56, 38,
+                 at10and50(" 5  wrong and unsure (score 0)", "score =  0 ")},
+        LineCase{"23_of_125_is_18_39", tally(125, 23, 0), "Ann", 56, 23, at10("Percent correct =  18.39 ")},
+        LineCase{"2_of_3_is_66_66", tally(3, 2, 0), "Ann", 56, 23, at10("Percent correct =  66.66 ")},
         LineCase{"1_right_2_wrong_of_3_is_minus_33_34", tally(3, 1, 2), "Ann", 56, 25,
                  at10("Raw score  (+1 if correct, -1 if wrong) = -33.34 %")},
-        LineCase{"t23_of_10_is_114_99_in_the_report", tally(10, 8, 0, {0, 1, 7, 0, 0, 0}), "Ann",
-                 56, 50, at10("Confidence-weighted score =  114.99 %")},
-        LineCase{"one_wrong_very_sure_is_minus_300", tally(1, 0, 1, {0, 0, 0, 0, 0, 1}), "Ann",
-                 56, 50, at10("Confidence-weighted score = -300 %")},
+        LineCase{"t23_of_10_is_114_99_in_the_report", tally(10, 8, 0, {0, 1, 7, 0, 0, 0}), "Ann", 56, 50,
+                 at10("Confidence-weighted score =  114.99 %")},
+        LineCase{"one_wrong_very_sure_is_minus_300", tally(1, 0, 1, {0, 0, 0, 0, 0, 1}), "Ann", 56, 50,
+                 at10("Confidence-weighted score = -300 %")},
         // " correct and fairly sure (score +2)" after a four-digit count ends past
         // column 50, so "score = " starts the next line there.
         LineCase{"past_column_50_continues_on_the_next_line", tally(2000, 1000, 0, {0, 1000, 0, 0, 0, 0}),

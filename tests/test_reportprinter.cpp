@@ -245,9 +245,10 @@ private Q_SLOTS:
         QPdfWriter writer(&buffer);
         const QFontMetricsF metrics(reportFont(), &writer);
         const double column50 = 49 * metrics.averageCharWidth();
-        const PrintScript script = {PrintItem::columnStep(10), PrintItem::textItem(before),
-                                    PrintItem::columnStep(50), PrintItem::textItem(QStringLiteral("score = ")),
-                                    PrintItem::numberItem(-12), PrintItem::lineEnd()};
+        const PrintScript script
+            = {PrintItem::columnStep(10),  PrintItem::textItem(before),
+               PrintItem::columnStep(50),  PrintItem::textItem(QStringLiteral("score = ")),
+               PrintItem::numberItem(-12), PrintItem::lineEnd()};
         const TextLayout layout = layoutReport(script, &writer);
         const auto &lines = layout.lines();
         QCOMPARE(metrics.horizontalAdvance(before) + 9 * metrics.averageCharWidth() > column50, continues);
@@ -279,7 +280,8 @@ private Q_SLOTS:
         QVERIFY2(written.ok(), qPrintable(written.error()));
 
         bool found = false;
-        const QString text = runTool(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")}, &found);
+        const QString text = runTool(QStringLiteral("pdftotext"),
+                                     {QStringLiteral("-layout"), pdf, QStringLiteral("-")}, &found);
         if (!found)
             QSKIP("pdftotext (poppler-utils) is not installed");
         QBuffer buffer;
@@ -292,7 +294,8 @@ private Q_SLOTS:
         // One page of A4.
         const QString info = runTool(QStringLiteral("pdfinfo"), {pdf}, &found);
         QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n"))), qPrintable(info));
-        QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Page size:\\s+595[.0-9]* x 84[12][.0-9]* pts \\(A4\\)"))),
+        QVERIFY2(info.contains(QRegularExpression(
+                     QStringLiteral("Page size:\\s+595[.0-9]* x 84[12][.0-9]* pts \\(A4\\)"))),
                  qPrintable(info));
     }
 
@@ -302,7 +305,8 @@ private Q_SLOTS:
         const QString pdf = dir.filePath(QStringLiteral("report.pdf"));
         QVERIFY(writeReportPdfFile(sampleReport(), pdf).ok());
         bool found = false;
-        const QString boxes = runTool(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")}, &found);
+        const QString boxes = runTool(QStringLiteral("pdftotext"),
+                                      {QStringLiteral("-bbox"), pdf, QStringLiteral("-")}, &found);
         if (!found)
             QSKIP("pdftotext (poppler-utils) is not installed");
         // Column 1 is where the rule lines start; a column is the average
@@ -310,7 +314,8 @@ private Q_SLOTS:
         QBuffer buffer;
         buffer.open(QIODevice::WriteOnly);
         QPdfWriter writer(&buffer);
-        const double column = QFontMetricsF(reportFont(), &writer).averageCharWidth() * 72 / writer.resolution();
+        const double column
+            = QFontMetricsF(reportFont(), &writer).averageCharWidth() * 72 / writer.resolution();
         const QRegularExpression word(QStringLiteral("<word xMin=\"([0-9.]+)\"[^>]*>([^<]*)</word>"));
         double ruleX = -1;
         QList<double> quorixX, scoreX;
@@ -326,10 +331,10 @@ private Q_SLOTS:
         }
         QVERIFY(ruleX > 0);
         QCOMPARE(quorixX.size(), 1);
-        QVERIFY2(std::abs(quorixX.front() - ruleX - 9 * column) < 0.1, qPrintable(QString::number(quorixX.front())));
-        const auto atColumn50 = std::count_if(scoreX.begin(), scoreX.end(), [&](double x) {
-            return std::abs(x - ruleX - 49 * column) < 0.1;
-        });
+        QVERIFY2(std::abs(quorixX.front() - ruleX - 9 * column) < 0.1,
+                 qPrintable(QString::number(quorixX.front())));
+        const auto atColumn50 = std::count_if(
+            scoreX.begin(), scoreX.end(), [&](double x) { return std::abs(x - ruleX - 49 * column) < 0.1; });
         QCOMPARE(int(atColumn50), 6);
     }
 
@@ -344,10 +349,12 @@ private Q_SLOTS:
         QVERIFY(paintReport(printer, sampleReport()));
         QVERIFY(writeReportPdfFile(sampleReport(), viaWriter).ok());
         bool found = false;
-        const QString a = runTool(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), viaPrinter, QStringLiteral("-")}, &found);
+        const QString a = runTool(QStringLiteral("pdftotext"),
+                                  {QStringLiteral("-layout"), viaPrinter, QStringLiteral("-")}, &found);
         if (!found)
             QSKIP("pdftotext (poppler-utils) is not installed");
-        const QString b = runTool(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), viaWriter, QStringLiteral("-")}, &found);
+        const QString b = runTool(QStringLiteral("pdftotext"),
+                                  {QStringLiteral("-layout"), viaWriter, QStringLiteral("-")}, &found);
         QVERIFY(!a.trimmed().isEmpty());
         QCOMPARE(a, b);
     }
@@ -372,7 +379,8 @@ private Q_SLOTS:
         QVERIFY(plain.open(QIODevice::WriteOnly));
         plain.close();
         // Below a regular file: no folder there, even for root.
-        const Result<bool> r = writeReportPdfFile(sampleReport(), dir.filePath(QStringLiteral("plain/results.pdf")));
+        const Result<bool> r
+            = writeReportPdfFile(sampleReport(), dir.filePath(QStringLiteral("plain/results.pdf")));
         QVERIFY(!r.ok());
         QVERIFY(!r.error().isEmpty());
     }
@@ -437,12 +445,12 @@ private Q_SLOTS:
         QTest::addColumn<bool>("toPdfFile");
         QTest::addColumn<QString>("submitError");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("no default printer")
-            << false << "there is no default printer" << "there is no default printer";
-        QTest::newRow("job refused")
-            << false << "the printer \"Q\" did not accept the job (Printer stopped)"
-            << "the printer \"Q\" did not accept the job (Printer stopped)";
-        QTest::newRow("--print-to-pdf file not writable") << true << "" << "could not be written";
+        QTest::newRow("no default printer") << false << "there is no default printer"
+                                            << "there is no default printer";
+        QTest::newRow("job refused") << false << "the printer \"Q\" did not accept the job (Printer stopped)"
+                                     << "the printer \"Q\" did not accept the job (Printer stopped)";
+        QTest::newRow("--print-to-pdf file not writable") << true << ""
+                                                          << "could not be written";
     }
 
     void failedPrintIsSavedAndTheStudentTold()
@@ -460,7 +468,8 @@ private Q_SLOTS:
         QVERIFY(isPdf(saved));
         QCOMPARE(fake.savedMessages.size(), 1);
         const QString message = fake.savedMessages.front();
-        QVERIFY2(message.startsWith(QStringLiteral("Your results could not be printed: ")), qPrintable(message));
+        QVERIFY2(message.startsWith(QStringLiteral("Your results could not be printed: ")),
+                 qPrintable(message));
         QVERIFY2(message.contains(reason), qPrintable(message));
         QVERIFY2(message.contains(saved), qPrintable(message));
         QVERIFY(fake.failureMessages.isEmpty());
@@ -469,7 +478,7 @@ private Q_SLOTS:
     void whenNothingCanBeSavedTheStudentChooses_data()
     {
         QTest::addColumn<std::vector<AfterFailure>>("choices");
-        QTest::addColumn<QStringList>("files");  // "ok" a writable file, "bad" one that is not
+        QTest::addColumn<QStringList>("files"); // "ok" a writable file, "bad" one that is not
         QTest::addColumn<PrintOutcome>("outcome");
         QTest::addColumn<int>("questions");
         using A = AfterFailure;
@@ -481,8 +490,8 @@ private Q_SLOTS:
         QTest::newRow("save dialog cancelled asks again")
             << std::vector<A>{A::ChooseFile, A::GoBack} << QStringList{""} << PrintOutcome::GoBack << 2;
         QTest::newRow("chosen file not writable asks again")
-            << std::vector<A>{A::ChooseFile, A::ChooseFile} << QStringList{"bad", "ok"}
-            << PrintOutcome::Saved << 2;
+            << std::vector<A>{A::ChooseFile, A::ChooseFile} << QStringList{"bad", "ok"} << PrintOutcome::Saved
+            << 2;
     }
 
     void whenNothingCanBeSavedTheStudentChooses()
@@ -498,16 +507,21 @@ private Q_SLOTS:
         const QString good = dir.filePath(QStringLiteral("chosen.pdf"));
         const QString bad = dir.filePath(QStringLiteral("no-such-folder/chosen.pdf"));
         for (const QString &f : files)
-            fake.chosenFiles.push_back(f == QLatin1String("ok") ? good : f == QLatin1String("bad") ? bad : QString());
+            fake.chosenFiles.push_back(f == QLatin1String("ok")        ? good
+                                           : f == QLatin1String("bad") ? bad
+                                                                       : QString());
 
         QCOMPARE(printReport(nullptr, sampleReport(), QString(), fake.printing()), outcome);
         QCOMPARE(fake.failureMessages.size(), questions);
         const QString first = fake.failureMessages.front();
-        QVERIFY2(first.startsWith(QStringLiteral("Your results could not be printed: there is no default printer.")),
+        QVERIFY2(first.startsWith(
+                     QStringLiteral("Your results could not be printed: there is no default printer.")),
                  qPrintable(first));
-        QVERIFY2(first.contains(QStringLiteral("could not be saved in %1 either").arg(fake.folder)), qPrintable(first));
+        QVERIFY2(first.contains(QStringLiteral("could not be saved in %1 either").arg(fake.folder)),
+                 qPrintable(first));
         if (files.contains(QStringLiteral("bad")))
-            QVERIFY2(fake.failureMessages.at(1).startsWith(QStringLiteral("Your results could not be saved as %1: ").arg(bad)),
+            QVERIFY2(fake.failureMessages.at(1).startsWith(
+                         QStringLiteral("Your results could not be saved as %1: ").arg(bad)),
                      qPrintable(fake.failureMessages.at(1)));
         if (!fake.suggestions.isEmpty())
             QCOMPARE(fake.suggestions.front(),

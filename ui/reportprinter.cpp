@@ -62,8 +62,7 @@ AfterFailure realAskAfterFailure(QWidget *parent, const QString &message)
     box.setObjectName(QStringLiteral("resultsNotSavedMessage"));
     QPushButton *saveAs = box.addButton(QStringLiteral("Save as..."), QMessageBox::AcceptRole);
     QPushButton *back = box.addButton(QStringLiteral("Go back"), QMessageBox::RejectRole);
-    QPushButton *end =
-        box.addButton(QStringLiteral("End without results"), QMessageBox::DestructiveRole);
+    QPushButton *end = box.addButton(QStringLiteral("End without results"), QMessageBox::DestructiveRole);
     saveAs->setObjectName(QStringLiteral("saveAs"));
     back->setObjectName(QStringLiteral("goBack"));
     end->setObjectName(QStringLiteral("endWithoutResults"));
@@ -94,11 +93,13 @@ QString realChooseFile(QWidget *parent, const QString &suggested)
 QString fallbackFileName(const QDateTime &when, int attempt)
 {
     const QString stem = QStringLiteral("quorix-results-") + when.toString(QStringLiteral("yyyy-MM-dd-HHmm"));
-    return attempt == 1 ? stem + QStringLiteral(".pdf")
-                        : stem + QStringLiteral("-%1.pdf").arg(attempt);
+    return attempt == 1 ? stem + QStringLiteral(".pdf") : stem + QStringLiteral("-%1.pdf").arg(attempt);
 }
 
-QString nativePath(const QString &path) { return QDir::toNativeSeparators(path); }
+QString nativePath(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
 
 Result<int> printToDefaultPrinter(const PrintScript &report, const ReportPrinting &printing)
 {
@@ -124,11 +125,12 @@ PrintOutcome saveInstead(QWidget *parent, const PrintScript &report, const QStri
     const QDateTime when = printing.now();
     const Result<QString> saved = saveReportInFolder(report, folder, when);
     if (saved) {
-        printing.tellSaved(parent, notPrinted
-                                       + QStringLiteral("\n\nThey have been saved as a PDF file "
-                                                        "instead:\n%1\n\nYou can print it or hand "
-                                                        "it in from there.")
-                                             .arg(nativePath(saved.value())));
+        printing.tellSaved(parent,
+                           notPrinted
+                               + QStringLiteral("\n\nThey have been saved as a PDF file "
+                                                "instead:\n%1\n\nYou can print it or hand "
+                                                "it in from there.")
+                                     .arg(nativePath(saved.value())));
         return PrintOutcome::Saved;
     }
 
@@ -138,7 +140,8 @@ PrintOutcome saveInstead(QWidget *parent, const PrintScript &report, const QStri
     QString suggested = QDir(folder).filePath(fallbackFileName(when, 1));
     for (;;) {
         const AfterFailure choice = printing.askAfterFailure(
-            parent, message
+            parent,
+            message
                 + QStringLiteral("\n\nChoose another place to save them, go back to the program, "
                                  "or end without your results."));
         if (choice == AfterFailure::GoBack)
@@ -172,7 +175,10 @@ ReportPrinting ReportPrinting::system()
     return p;
 }
 
-QString askStudentName(QWidget *parent) { return realAskName(parent); }
+QString askStudentName(QWidget *parent)
+{
+    return realAskName(parent);
+}
 
 PrintOutcome printReport(QWidget *parent, const PrintScript &report, const QString &pdfFile)
 {
@@ -278,8 +284,7 @@ Result<bool> writeReportPdfFile(const PrintScript &report, const QString &path)
     return true;
 }
 
-Result<QString> saveReportInFolder(const PrintScript &report, const QString &folder,
-                                   const QDateTime &when)
+Result<QString> saveReportInFolder(const PrintScript &report, const QString &folder, const QDateTime &when)
 {
     const QDir dir(folder);
     for (int attempt = 1; attempt <= 1000; ++attempt) {
@@ -316,8 +321,8 @@ Result<int> submitToDefaultPrinter(const QString &pdfPath, const QString &title)
     const QString name = QString::fromUtf8(dest->name);
     const QByteArray file = QFile::encodeName(pdfPath);
     const QByteArray jobTitle = title.toUtf8();
-    const int job = cupsPrintFile(dest->name, file.constData(), jobTitle.constData(),
-                                  dest->num_options, dest->options);
+    const int job
+        = cupsPrintFile(dest->name, file.constData(), jobTitle.constData(), dest->num_options, dest->options);
     cupsFreeDests(1, dest);
     if (job <= 0)
         return Result<int>::failure(QStringLiteral("the printer \"%1\" did not accept the job (%2)")

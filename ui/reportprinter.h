@@ -21,9 +21,9 @@ namespace quorix {
 QString askStudentName(QWidget *parent);
 
 enum class PrintOutcome {
-    Printed,          // sent to the printer, or written to the --print-to-pdf file
-    Saved,            // no printer: saved as a PDF and the student told where
-    GoBack,           // nothing could be printed or saved; the student goes back
+    Printed, // sent to the printer, or written to the --print-to-pdf file
+    Saved, // no printer: saved as a PDF and the student told where
+    GoBack, // nothing could be printed or saved; the student goes back
     EndWithoutResults // the student chose to end without the results
 };
 
@@ -78,8 +78,7 @@ Result<bool> writeReportPdfFile(const PrintScript &report, const QString &path);
 
 // quorix-results-YYYY-MM-DD-HHMM.pdf in folder, created without replacing
 // anything ("-2", "-3", ... when taken): the path written, or why not.
-Result<QString> saveReportInFolder(const PrintScript &report, const QString &folder,
-                                   const QDateTime &when);
+Result<QString> saveReportInFolder(const PrintScript &report, const QString &folder, const QDateTime &when);
 
 // The libcups submission to the default destination.
 Result<int> submitToDefaultPrinter(const QString &pdfPath, const QString &title);
