@@ -40,13 +40,12 @@ QString namingFile(const QString &error, const QString &fileName)
 Form1::Form1(ProgramState &state, Navigation &navigation, QWidget *parent)
     : ScreenWindow(QStringLiteral("Form1"), navigation, parent), m_state(state)
 {
-    m_frame1 = addFrame(this, QStringLiteral("Frame1"), QStringLiteral("Select a set of questions"),
-                        840, 960, 10575, 9255, QColor(255, 255, 192));
+    m_frame1 = addFrame(this, QStringLiteral("Frame1"), QStringLiteral("Select a set of questions"), 840, 960,
+                        10575, 9255, QColor(255, 255, 192));
     for (int k = 1; k <= OptionCount; ++k) {
-        QRadioButton *option =
-            addOptionButton(m_frame1, QStringLiteral("Option%1").arg(k), placeholderCaption(k), 360,
-                            720 + 480 * (k - 1), 8000, 450, QColor(224, 224, 224),
-                            k > 10 ? QColor(0, 0, 255) : QColor(0, 0, 0));
+        QRadioButton *option = addOptionButton(
+            m_frame1, QStringLiteral("Option%1").arg(k), placeholderCaption(k), 360, 720 + 480 * (k - 1),
+            8000, 450, QColor(224, 224, 224), k > 10 ? QColor(0, 0, 255) : QColor(0, 0, 0));
         // A button fills with its Button colour unless told to use Window.
         option->setBackgroundRole(QPalette::Window);
         option->setVisible(k <= 10);
@@ -55,8 +54,8 @@ Form1::Form1(ProgramState &state, Navigation &navigation, QWidget *parent)
                 [this, k](bool checked) { onOptionToggled(k, checked); });
         connect(option, &QRadioButton::clicked, this, [this, k] { onOptionClicked(k); });
     }
-    m_selectionOK = addButton(m_frame1, QStringLiteral("selectionOK"), QStringLiteral("OK"), 8880,
-                              8400, 1335, 495, 8.25);
+    m_selectionOK = addButton(m_frame1, QStringLiteral("selectionOK"), QStringLiteral("OK"), 8880, 8400, 1335,
+                              495, 8.25);
     connect(m_selectionOK, &QPushButton::clicked, this, &Form1::onSelectionOKClicked);
 
     addEndButtons(9480, 10200);
@@ -69,9 +68,8 @@ Form1::Form1(ProgramState &state, Navigation &navigation, QWidget *parent)
     // The design state: start-up shows the frame once the options are labelled.
     m_frame1->hide();
 
-    m_message = [](QWidget *parent, const QString &text) {
-        QMessageBox::warning(parent, programTitle(), text);
-    };
+    m_message
+        = [](QWidget *parent, const QString &text) { QMessageBox::warning(parent, programTitle(), text); };
 }
 
 void Form1::labelOptions(int count)
@@ -149,8 +147,8 @@ void Form1::chooseOption(int k)
     auto file = BankFile::open(fileName);
     if (!file) {
         restoreLoadedSet();
-        tell(namingFile(file.error(), fileName) +
-             QStringLiteral("\n\nThis set cannot be opened. Your score so far is kept."));
+        tell(namingFile(file.error(), fileName)
+             + QStringLiteral("\n\nThis set cannot be opened. Your score so far is kept."));
         return;
     }
     m_state.openBankFile = std::move(file.value());
@@ -171,8 +169,8 @@ void Form1::onSelectionOKClicked()
     m_openOption = 0;
     if (!bank) {
         restoreLoadedSet();
-        tell(namingFile(bank.error(), fileName) +
-             QStringLiteral("\n\nThis set was not loaded. Your score so far is kept."));
+        tell(namingFile(bank.error(), fileName)
+             + QStringLiteral("\n\nThis set was not loaded. Your score so far is kept."));
         return;
     }
 

@@ -63,7 +63,7 @@ private:
     std::array<QRadioButton *, OptionCount> m_options{};
     QPushButton *m_selectionOK = nullptr;
     PictureArea *m_picture1 = nullptr;
-    int m_openOption = 0;  // option whose bank file is open, if one is
+    int m_openOption = 0; // option whose bank file is open, if one is
     MessageHook m_message;
 };
 

@@ -34,9 +34,9 @@ int main(int argc, char *argv[])
     parser.setApplicationDescription(quorix::programTitle());
     parser.addHelpOption();
     parser.addVersionOption();
-    const QCommandLineOption dataDir(
-        QStringLiteral("data-dir"),
-        QStringLiteral("Read the catalogue, banks and pictures from <dir>."), QStringLiteral("dir"));
+    const QCommandLineOption dataDir(QStringLiteral("data-dir"),
+                                     QStringLiteral("Read the catalogue, banks and pictures from <dir>."),
+                                     QStringLiteral("dir"));
     const QCommandLineOption seed(QStringLiteral("seed"),
                                   QStringLiteral("Seed the random generator with <n> (a whole "
                                                  "number from 0) instead of the clock."),
@@ -56,8 +56,8 @@ int main(int argc, char *argv[])
         bool ok = false;
         const qulonglong value = parser.value(seed).toULongLong(&ok);
         if (!ok)
-            return failUsage(QStringLiteral("--seed needs a whole number from 0, not \"%1\".")
-                                 .arg(parser.value(seed)));
+            return failUsage(
+                QStringLiteral("--seed needs a whole number from 0, not \"%1\".").arg(parser.value(seed)));
         options.seed = value;
     }
 

@@ -79,7 +79,7 @@ void Navigator::present(QWidget *screen)
     screen->activateWindow();
 }
 
-template <typename Screen> void Navigator::unload(QPointer<Screen> &screen)
+template<typename Screen> void Navigator::unload(QPointer<Screen> &screen)
 {
     if (!screen)
         return;
@@ -91,13 +91,14 @@ template <typename Screen> void Navigator::unload(QPointer<Screen> &screen)
     m_unloaded.emplace_back(gone);
 }
 
-Form2 *Navigator::ensureForm2()
+template<typename Screen> Screen *Navigator::ensure(QPointer<Screen> &screen)
 {
-    if (!m_form2) {
-        m_form2 = new Form2(m_state, *this);
-        m_form2->move(m_form1->pos());
+    if (!screen) {
+        screen = new Screen(m_state, *this);
+        // Every screen stands where the menu stands, so Form3 lies over Form2.
+        screen->move(m_form1->pos());
     }
-    return m_form2;
+    return screen;
 }
 
 void Navigator::onBankAccepted(int option)
@@ -107,27 +108,17 @@ void Navigator::onBankAccepted(int option)
     unload(m_form3);
     unload(m_form2);
 
-    QWidget *next = nullptr;
     switch (Form1::firstScreenFor(option)) {
     case Form1::FirstScreen::Bmi:
-        if (!m_form4) {
-            m_form4 = new Form4(m_state, *this);
-            m_form4->move(m_form1->pos());
-        }
-        next = m_form4;
+        present(ensure(m_form4));
         break;
     case Form1::FirstScreen::Par:
-        if (!m_form5) {
-            m_form5 = new Form5(m_state, *this);
-            m_form5->move(m_form1->pos());
-        }
-        next = m_form5;
+        present(ensure(m_form5));
         break;
     case Form1::FirstScreen::Questions:
-        next = ensureForm2();
+        present(ensure(m_form2));
         break;
     }
-    present(next);
     m_form1->hide();
 }
 
@@ -150,22 +141,18 @@ void Navigator::backToMainMenu(QWidget *from)
 
 void Navigator::showScoreToDate()
 {
-    if (!m_form3) {
-        m_form3 = new Form3(m_state, *this);
-        m_form3->move(m_form2 ? m_form2->pos() : m_form1->pos());
-    }
-    present(m_form3);
+    present(ensure(m_form3));
 }
 
 void Navigator::moreQuestions()
 {
     unload(m_form3);
-    present(ensureForm2());
+    present(ensure(m_form2));
 }
 
 void Navigator::goToQuestions(QWidget *from)
 {
-    present(ensureForm2());
+    present(ensure(m_form2));
     if (from && from != m_form2)
         from->hide();
 }
@@ -191,9 +178,9 @@ void Navigator::printScoreAndEnd(QWidget *from)
 PrintOutcome Navigator::runReport(QWidget *from)
 {
     const QString name = askStudentName(from);
-    const PrintScript script =
-        reportScript(m_state.tally, name, QTime::currentTime().toString(QStringLiteral("HH:mm")),
-                     QLocale().toString(QDate::currentDate(), QLocale::LongFormat));
+    const PrintScript script
+        = reportScript(m_state.tally, name, QTime::currentTime().toString(QStringLiteral("HH:mm")),
+                       QLocale().toString(QDate::currentDate(), QLocale::LongFormat));
     return printReport(from, script, m_pdfFile);
 }
 
@@ -247,13 +234,10 @@ bool Navigator::closeRequested(QWidget *from)
 Navigator::CloseAnswer Navigator::askBeforeClosing(QWidget *parent)
 {
     QMessageBox box(QMessageBox::Question, programTitle(),
-                    QStringLiteral("End without printing your results?"), QMessageBox::NoButton,
-                    parent);
+                    QStringLiteral("End without printing your results?"), QMessageBox::NoButton, parent);
     box.setObjectName(QStringLiteral("closeQuestion"));
-    QPushButton *print =
-        box.addButton(QStringLiteral("Print my score and END"), QMessageBox::AcceptRole);
-    QPushButton *end =
-        box.addButton(QStringLiteral("End without printing"), QMessageBox::DestructiveRole);
+    QPushButton *print = box.addButton(QStringLiteral("Print my score and END"), QMessageBox::AcceptRole);
+    QPushButton *end = box.addButton(QStringLiteral("End without printing"), QMessageBox::DestructiveRole);
     QPushButton *cancel = box.addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole);
     box.setDefaultButton(cancel);
     box.setEscapeButton(cancel);

@@ -73,9 +73,9 @@ private:
     PrintOutcome runReport(QWidget *from);
     void end();
 
-    Form2 *ensureForm2();
+    template<typename Screen> Screen *ensure(QPointer<Screen> &screen);
     void present(QWidget *screen);
-    template <typename Screen> void unload(QPointer<Screen> &screen);
+    template<typename Screen> void unload(QPointer<Screen> &screen);
 
     ProgramState m_state;
     QString m_pdfFile;

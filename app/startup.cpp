@@ -20,9 +20,8 @@ StartupOptions StartupOptions::fromSystem()
 
 Result<int> startUp(ProgramState &state, const StartupOptions &options)
 {
-    const auto clockSeed = [] {
-        return std::uint64_t(std::chrono::system_clock::now().time_since_epoch().count());
-    };
+    const auto clockSeed
+        = [] { return std::uint64_t(std::chrono::system_clock::now().time_since_epoch().count()); };
     state.random.seed(options.seed.value_or(clockSeed()));
 
     auto results = ResultsFile::create(options.environment, options.homeFolder);

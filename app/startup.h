@@ -13,9 +13,9 @@ namespace quorix {
 struct ProgramState;
 
 struct StartupOptions {
-    std::optional<std::uint64_t> seed;  // from the clock when not given
-    QStringList environment;            // "NAME=value" entries
-    QString homeFolder;                 // where the results file falls back to
+    std::optional<std::uint64_t> seed; // from the clock when not given
+    QStringList environment; // "NAME=value" entries
+    QString homeFolder; // where the results file falls back to
     QString catalogueName = QStringLiteral("qbanks.txt");
 
     // The running process's environment and home folder, seeded from the clock.

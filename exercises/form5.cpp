@@ -17,11 +17,11 @@ Form5::Form5(ProgramState &state, Navigation &navigation, QWidget *parent)
     placeAt(logo, 11640, 0, 3600, 3600);
     logo->setFixedPicture(QImage(QString::fromLatin1(fixedpictures::exerciseLogo)));
 
-    QPushButton *command1 = addButton(this, QStringLiteral("Command1"),
-                                      QStringLiteral("Go to questions"), 11640, 5040, 3615, 495);
+    QPushButton *command1 = addButton(this, QStringLiteral("Command1"), QStringLiteral("Go to questions"),
+                                      11640, 5040, 3615, 495);
     connect(command1, &QPushButton::clicked, this, &Form5::onCommand1Clicked);
-    QPushButton *command5 = addButton(this, QStringLiteral("Command5"),
-                                      QStringLiteral("Back to main menu"), 11640, 8880, 3615, 495);
+    QPushButton *command5 = addButton(this, QStringLiteral("Command5"), QStringLiteral("Back to main menu"),
+                                      11640, 8880, 3615, 495);
     connect(command5, &QPushButton::clicked, this, &Form5::onCommand5Clicked);
     addEndButtons(9600, 10320);
 }

@@ -50,8 +50,8 @@ QByteArray bankOf(int set, int count)
     QByteArray bytes;
     for (int n = 1; n <= count; ++n) {
         const QByteArray id = QByteArray::number(set) + "." + QByteArray::number(n);
-        bytes += QByteArray::number(n) + ",blank.bmp,\"Statement " + id + " a\",T,\"Why " + id +
-                 " a\",\"Statement " + id + " b\",F,\"Why " + id + " b\"\r\n";
+        bytes += QByteArray::number(n) + ",blank.bmp,\"Statement " + id + " a\",T,\"Why " + id
+            + " a\",\"Statement " + id + " b\",F,\"Why " + id + " b\"\r\n";
     }
     return bytes + "-999\r\n";
 }
@@ -266,13 +266,20 @@ void MenuTest::routingAfterOK_data()
     QTest::addColumn<int>("option");
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("screen");
-    QTest::newRow("option 1: questions") << 1 << "qbank1.txt" << "Form2";
-    QTest::newRow("option 4: PAR exercise") << 4 << "qbank4.txt" << "Form5";
-    QTest::newRow("option 5: BMI exercise") << 5 << "qbank5.txt" << "Form4";
-    QTest::newRow("option 7: BMI exercise") << 7 << "qbank7.txt" << "Form4";
-    QTest::newRow("option 10: questions") << 10 << "qbank10.txt" << "Form2";
-    QTest::newRow("option 14 opens qbank143.txt") << 14 << "qbank143.txt" << "Form2";
-    QTest::newRow("option 16: questions") << 16 << "qbank16.txt" << "Form2";
+    QTest::newRow("option 1: questions") << 1 << "qbank1.txt"
+                                         << "Form2";
+    QTest::newRow("option 4: PAR exercise") << 4 << "qbank4.txt"
+                                            << "Form5";
+    QTest::newRow("option 5: BMI exercise") << 5 << "qbank5.txt"
+                                            << "Form4";
+    QTest::newRow("option 7: BMI exercise") << 7 << "qbank7.txt"
+                                            << "Form4";
+    QTest::newRow("option 10: questions") << 10 << "qbank10.txt"
+                                          << "Form2";
+    QTest::newRow("option 14 opens qbank143.txt") << 14 << "qbank143.txt"
+                                                  << "Form2";
+    QTest::newRow("option 16: questions") << 16 << "qbank16.txt"
+                                          << "Form2";
 }
 
 void MenuTest::routingAfterOK()
@@ -295,7 +302,8 @@ void MenuTest::routingAfterOK()
     confirm();
     QVERIFY2(m_messages.isEmpty(), qPrintable(m_messages.join(QLatin1Char('\n'))));
     QCOMPARE(m_nav->state().table.questionCount, 6);
-    QCOMPARE(toText(m_nav->state().table.cell(6, Statement1)), QStringLiteral("Statement %1.6 a").arg(option));
+    QCOMPARE(toText(m_nav->state().table.cell(6, Statement1)),
+             QStringLiteral("Statement %1.6 a").arg(option));
     QCOMPARE(m_nav->state().loadedOption, option);
     QCOMPARE(m_nav->state().markedInTest, 0);
     QVERIFY(!m_nav->state().openBankFile);
@@ -462,7 +470,8 @@ void MenuTest::refusedBankLeavesTheLoadedSet_data()
     QTest::newRow("record number is a word")
         << QByteArray("one,blank.bmp,\"S a\",T,\"W a\",\"S b\",F,\"W b\"\r\n-999\r\n")
         << QStringList{QStringLiteral("qbank3.txt"), QStringLiteral("line 1")};
-    QTest::newRow("more than 400 records") << bankOf(3, 401) << QStringList{QStringLiteral("qbank3.txt"), QStringLiteral("400")};
+    QTest::newRow("more than 400 records")
+        << bankOf(3, 401) << QStringList{QStringLiteral("qbank3.txt"), QStringLiteral("400")};
 }
 
 void MenuTest::refusedBankLeavesTheLoadedSet()
@@ -564,7 +573,7 @@ void MenuTest::endWithoutPrintingEndsAtOnce()
     write(QStringLiteral("qbank1.txt"), bankOf(1, 4));
     const QString results = m_nav->state().resultsFilePath;
     QVERIFY(QFileInfo::exists(results));
-    choose(1);  // a set chosen but not confirmed: its file is open
+    choose(1); // a set chosen but not confirmed: its file is open
     QVERIFY(m_nav->state().openBankFile);
 
     QTest::mouseClick(m_nav->form1()->endNoPrintButton(), Qt::LeftButton);
@@ -595,7 +604,8 @@ void MenuTest::closingAsksOnlyOnceSomethingIsMarked_data()
     using A = Navigator::CloseAnswer;
     QTest::newRow("nothing marked: ends without asking")
         << 0 << int(A::Cancel) << int(PrintOutcome::Printed) << 0 << 0 << true;
-    QTest::newRow("marked, Cancel: stays") << 1 << int(A::Cancel) << int(PrintOutcome::Printed) << 1 << 0 << false;
+    QTest::newRow("marked, Cancel: stays")
+        << 1 << int(A::Cancel) << int(PrintOutcome::Printed) << 1 << 0 << false;
     QTest::newRow("marked, End without printing: ends")
         << 3 << int(A::EndWithoutPrinting) << int(PrintOutcome::Printed) << 1 << 0 << true;
     QTest::newRow("marked, Print: report, then ends")
@@ -726,8 +736,9 @@ void MenuTest::closeQuestionBox()
     QCOMPARE(text, QStringLiteral("End without printing your results?"));
     QCOMPARE(title, QStringLiteral("Quorix self-assessment questions"));
     buttons.sort();
-    QCOMPARE(buttons, (QStringList{QStringLiteral("Cancel"), QStringLiteral("End without printing"),
-                                   QStringLiteral("Print my score and END")}));
+    QCOMPARE(buttons,
+             (QStringList{QStringLiteral("Cancel"), QStringLiteral("End without printing"),
+                          QStringLiteral("Print my score and END")}));
     QCOMPARE(defaultButton, QStringLiteral("Cancel"));
     QCOMPARE(escapeButton, QStringLiteral("Cancel"));
 }

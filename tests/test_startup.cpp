@@ -100,9 +100,13 @@ TEST_F(StartupTest, CatalogueFailuresNameTheFileTheFolderAndTheFault)
     const Case cases[] = {
         {"missing catalogue", false, {}, {"qbanks.txt", "cannot be read"}},
         {"21 titles", true, catalogueOf(21, 21), {"qbanks.txt", "21", "at most 20"}},
-        {"12 with only 11 titles", true, catalogueOf(12, 11),
+        {"12 with only 11 titles",
+         true,
+         catalogueOf(12, 11),
          {"qbanks.txt: the count on line 1 is 12, but the file ends after 11 titles, at line 12"}},
-        {"count is not a number", true, "twelve\r\nTitle 1\r\n",
+        {"count is not a number",
+         true,
+         "twelve\r\nTitle 1\r\n",
          {"qbanks.txt", "line 1", "\"twelve\"", "not a number"}},
         {"empty file", true, "", {"qbanks.txt", "empty"}},
     };
