@@ -2,6 +2,7 @@
 
 #include "app/programstate.h"
 #include "scoring/chartarea.h"
+#include "tests/tallies.h"
 #include "ui/navigation.h"
 #include "ui/textoutputbox.h"
 
@@ -20,6 +21,7 @@ Q_DECLARE_METATYPE(quorix::ScoreTally)
 Q_DECLARE_METATYPE(std::vector<quorix::ChartArea::Command>)
 
 using namespace quorix;
+using quorixtest::tallyOf;
 using Command = ChartArea::Command;
 
 namespace {
@@ -38,24 +40,6 @@ public:
     QWidget *backFrom = nullptr;
     QWidget *printFrom = nullptr;
 };
-
-// asked, then correct u1 u2 u3, wrong w1 w2 w3; answers without a confidence
-// are added on top when given.
-ScoreTally tally(int asked, std::array<int, 6> c, int correctWithout = 0, int wrongWithout = 0)
-{
-    ScoreTally t;
-    t.asked = asked;
-    t.correctUnsure = c[0];
-    t.correctFairlySure = c[1];
-    t.correctVerySure = c[2];
-    t.wrongUnsure = c[3];
-    t.wrongFairlySure = c[4];
-    t.wrongVerySure = c[5];
-    t.correct = c[0] + c[1] + c[2] + correctWithout;
-    t.wrong = c[3] + c[4] + c[5] + wrongWithout;
-    t.answered = t.correct + t.wrong;
-    return t;
-}
 
 const QColor green(0, 255, 0);
 const QColor red(255, 0, 0);
@@ -119,22 +103,22 @@ private Q_SLOTS:
         QTest::addColumn<std::vector<Command>>("expected");
 
         QTest::newRow("two correct unsure, one correct very sure, one wrong fairly sure")
-            << tally(4, {2, 0, 1, 0, 1, 0}) << expectedChart({150, 100, 125, 100, 75, 100});
+            << tallyOf(4, {2, 0, 1, 0, 1, 0}) << expectedChart({150, 100, 125, 100, 75, 100});
         QTest::newRow("every rated answer correct and unsure: one bar to 200")
-            << tally(3, {3, 0, 0, 0, 0, 0}) << expectedChart({200, 100, 100, 100, 100, 100});
+            << tallyOf(3, {3, 0, 0, 0, 0, 0}) << expectedChart({200, 100, 100, 100, 100, 100});
         QTest::newRow("every rated answer wrong and very sure: one bar to 0")
-            << tally(2, {0, 0, 0, 0, 0, 2}) << expectedChart({100, 100, 100, 100, 100, 0});
+            << tallyOf(2, {0, 0, 0, 0, 0, 2}) << expectedChart({100, 100, 100, 100, 100, 0});
         QTest::newRow("don't know answers are not in the shares")
-            << tally(9, {1, 0, 0, 0, 0, 1}) << expectedChart({150, 100, 100, 100, 100, 50});
+            << tallyOf(9, {1, 0, 0, 0, 0, 1}) << expectedChart({150, 100, 100, 100, 100, 50});
         QTest::newRow("answers marked before any confidence are not in the shares")
-            << tally(6, {1, 0, 0, 1, 0, 0}, 3, 1) << expectedChart({150, 100, 100, 50, 100, 100});
+            << tallyOf(6, {1, 0, 0, 1, 0, 0}, 3, 1) << expectedChart({150, 100, 100, 50, 100, 100});
         // Thirds: the bar ends are the single-precision values, not the doubles.
         const double third = double(float(100.0 + (1.0 / 3.0) * 100));
         const double twoThirdsLeft = double(float(100.0 - (2.0 / 3.0) * 100));
         QTest::newRow("bar ends in single precision")
-            << tally(3, {1, 0, 0, 0, 2, 0}) << expectedChart({third, 100, 100, 100, twoThirdsLeft, 100});
+            << tallyOf(3, {1, 0, 0, 0, 2, 0}) << expectedChart({third, 100, 100, 100, twoThirdsLeft, 100});
         QTest::newRow("nothing rated yet: the axis only")
-            << tally(3, {0, 0, 0, 0, 0, 0})
+            << tallyOf(3, {0, 0, 0, 0, 0, 0})
             << std::vector<Command>{{Command::Kind::Line, {100, 30}, {100, 220}, black}};
         QTest::newRow("nothing asked: the axis only")
             << ScoreTally{} << std::vector<Command>{{Command::Kind::Line, {100, 30}, {100, 220}, black}};
@@ -153,7 +137,7 @@ private Q_SLOTS:
 
     void chartPixels()
     {
-        auto form = build(tally(4, {2, 0, 1, 0, 1, 0}));
+        auto form = build(tallyOf(4, {2, 0, 1, 0, 1, 0}));
         const QImage image = form->chart()->grab().toImage();
         struct Probe {
             int x, y;
@@ -187,14 +171,14 @@ private Q_SLOTS:
     {
         QTest::addColumn<ScoreTally>("t");
         QTest::addColumn<QString>("description");
-        QTest::newRow("S = 4") << tally(4, {2, 0, 1, 0, 1, 0})
+        QTest::newRow("S = 4") << tallyOf(4, {2, 0, 1, 0, 1, 0})
                                << "unsure: 50% correct, 0% wrong; fairly sure: 0% correct, 25% wrong; very "
                                   "sure: 25% correct, 0% wrong";
         QTest::newRow("thirds round to whole percents")
-            << tally(3, {1, 0, 0, 0, 2, 0})
+            << tallyOf(3, {1, 0, 0, 0, 2, 0})
             << "unsure: 33% correct, 0% wrong; fairly sure: 0% correct, 67% wrong; very sure: 0% correct, 0% "
                "wrong";
-        QTest::newRow("S = 0") << tally(2, {0, 0, 0, 0, 0, 0}) << "no answers with a confidence yet";
+        QTest::newRow("S = 0") << tallyOf(2, {0, 0, 0, 0, 0, 0}) << "no answers with a confidence yet";
     }
 
     void chartDescription()
@@ -216,7 +200,7 @@ private Q_SLOTS:
 
         // 5 asked, one of them "Don't know".
         QTest::newRow("S = 4 with one don't know")
-            << tally(5, {2, 0, 1, 0, 1, 0})
+            << tallyOf(5, {2, 0, 1, 0, 1, 0})
             << "\n 5  questions asked\n\n 1  question 'don't know'\n\n 3  answered correctly\n\n"
                " 1  answered incorrectly\n\nPercent correct =  60 \n\n"
                "Raw score  (+1 if correct, -1 if wrong) =  40 %"
@@ -228,7 +212,7 @@ private Q_SLOTS:
             << "Confidence-weighted score =  30 %\n"
                "where 100% for all correct, and you were fairly sure of all answers.";
         QTest::newRow("T = 23 of 10 asked shows 115, not the report's 114.99")
-            << tally(10, {0, 1, 7, 0, 0, 0})
+            << tallyOf(10, {0, 1, 7, 0, 0, 0})
             << "\n 10  questions asked\n\n 2  questions 'don't know'\n\n 8  answered correctly\n\n"
                " 0  answered incorrectly\n\nPercent correct =  80 \n\n"
                "Raw score  (+1 if correct, -1 if wrong) =  80 %"
@@ -240,7 +224,7 @@ private Q_SLOTS:
             << "Confidence-weighted score =  115 %\n"
                "where 100% for all correct, and you were fairly sure of all answers.";
         QTest::newRow("wrong and unsure scores 0 whatever its count; negative total")
-            << tally(1 + 3 + 2, {0, 0, 0, 3, 2, 0}, 1, 0)
+            << tallyOf(1 + 3 + 2, {0, 0, 0, 3, 2, 0}, 1, 0)
             << "\n 6  questions asked\n\n 0  questions 'don't know'\n\n 1  answered correctly\n\n"
                " 5  answered incorrectly\n\nPercent correct =  16.66 \n\n"
                "Raw score  (+1 if correct, -1 if wrong) = -66.67 %"
@@ -252,7 +236,7 @@ private Q_SLOTS:
             << "Confidence-weighted score = -33.34 %\n"
                "where 100% for all correct, and you were fairly sure of all answers.";
         QTest::newRow("one asked, answered don't know: singular, no guarded lines")
-            << tally(1, {0, 0, 0, 0, 0, 0})
+            << tallyOf(1, {0, 0, 0, 0, 0, 0})
             << "\n 1  question asked\n\n 1  question 'don't know'\n\n 0  answered correctly\n\n"
                " 0  answered incorrectly\n"
             << "\n 0  correct and unsure (score +1)\n\n 0  correct and fairly sure (score +2)\n\n"
@@ -275,7 +259,7 @@ private Q_SLOTS:
 
     void countsAndScoresAreLevelAndBlue()
     {
-        auto form = build(tally(4, {2, 0, 1, 0, 1, 0}));
+        auto form = build(tallyOf(4, {2, 0, 1, 0, 1, 0}));
         auto *counts = form->findChild<TextOutputBox *>(QStringLiteral("Picture2"));
         auto *scores = form->findChild<TextOutputBox *>(QStringLiteral("Picture3"));
         QVERIFY(counts && scores);
@@ -334,7 +318,7 @@ private Q_SLOTS:
     void labels()
     {
         QFETCH(QString, name);
-        auto form = build(tally(4, {2, 0, 1, 0, 1, 0}));
+        auto form = build(tallyOf(4, {2, 0, 1, 0, 1, 0}));
         auto *label = form->chart()->findChild<QLabel *>(name);
         QVERIFY(label);
         QTEST(label->text(), "caption");
@@ -373,7 +357,7 @@ private Q_SLOTS:
 
     void buttons()
     {
-        auto form = build(tally(4, {2, 0, 1, 0, 1, 0}));
+        auto form = build(tallyOf(4, {2, 0, 1, 0, 1, 0}));
         form->show();
         auto button
             = [&](const char *name) { return form->findChild<QPushButton *>(QString::fromLatin1(name)); };
@@ -396,10 +380,10 @@ private Q_SLOTS:
 
     void builtOnceFromTheTallyOfItsLoading()
     {
-        auto form = build(tally(4, {2, 0, 1, 0, 1, 0}));
+        auto form = build(tallyOf(4, {2, 0, 1, 0, 1, 0}));
         const QString before = boxText(*form, "Picture1");
         const auto chartBefore = describe(form->chart()->commands());
-        m_state.tally = tally(9, {5, 0, 1, 0, 1, 0});
+        m_state.tally = tallyOf(9, {5, 0, 1, 0, 1, 0});
         form->hide();
         form->show();
         QCOMPARE(boxText(*form, "Picture1"), before);
@@ -412,7 +396,7 @@ private Q_SLOTS:
         const QString dir = qEnvironmentVariable("QUORIX_SHOT_DIR");
         if (dir.isEmpty())
             QSKIP("set QUORIX_SHOT_DIR to save a picture of the screen");
-        auto form = build(tally(5, {2, 0, 1, 0, 1, 0}));
+        auto form = build(tallyOf(5, {2, 0, 1, 0, 1, 0}));
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
         QVERIFY(form->grab().save(dir + QStringLiteral("/form3.png")));

@@ -8,6 +8,7 @@
 #include "app/startup.h"
 #include "questions/form2.h"
 #include "scoring/report.h"
+#include "tests/dialoganswerer.h"
 #include "ui/reportprinter.h"
 
 #include <QApplication>
@@ -40,6 +41,7 @@
 #include <memory>
 
 using namespace quorix;
+using quorixtest::DialogAnswerer;
 
 namespace {
 
@@ -117,45 +119,6 @@ bool writeFile(const QString &path, const QByteArray &bytes)
     QFile f(path);
     return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
 }
-
-// Answers each modal dialog in turn; anything beyond them, or anything still
-// open after the deadline, is rejected so that the test cannot hang.
-class DialogAnswerer : public QObject {
-public:
-    using Act = std::function<void(QWidget *)>;
-    explicit DialogAnswerer(std::vector<Act> acts) : m_acts(std::move(acts))
-    {
-        m_timer.setInterval(20);
-        connect(&m_timer, &QTimer::timeout, this, [this] { poll(); });
-        m_timer.start();
-        m_clock.start();
-    }
-    int answered() const { return m_next; }
-    QStringList unexpected() const { return m_unexpected; }
-
-private:
-    void poll()
-    {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (!modal || modal == m_last)
-            return;
-        m_last = modal;
-        if (m_next < int(m_acts.size()) && m_clock.elapsed() < 20000) {
-            m_acts[std::size_t(m_next++)](modal);
-            return;
-        }
-        auto *box = qobject_cast<QMessageBox *>(modal);
-        m_unexpected << (box ? box->text() : modal->objectName());
-        if (auto *dialog = qobject_cast<QDialog *>(modal))
-            dialog->reject();
-    }
-    std::vector<Act> m_acts;
-    QTimer m_timer;
-    QElapsedTimer m_clock;
-    QPointer<QWidget> m_last;
-    int m_next = 0;
-    QStringList m_unexpected;
-};
 
 void typeName(QWidget *prompt)
 {

@@ -2,6 +2,8 @@
 
 #include "app/value.h"
 #include "scoring/report.h"
+#include "tests/dialoganswerer.h"
+#include "tests/tallies.h"
 #include "ui/textoutputbox.h"
 
 #include <QApplication>
@@ -33,26 +35,12 @@ Q_DECLARE_METATYPE(quorix::PrintOutcome)
 Q_DECLARE_METATYPE(std::vector<quorix::AfterFailure>)
 
 using namespace quorix;
+using quorixtest::DialogAnswerer;
+using quorixtest::tallyOf;
 
 namespace {
 
-ScoreTally tally(int asked, std::array<int, 6> c)
-{
-    ScoreTally t;
-    t.asked = asked;
-    t.correctUnsure = c[0];
-    t.correctFairlySure = c[1];
-    t.correctVerySure = c[2];
-    t.wrongUnsure = c[3];
-    t.wrongFairlySure = c[4];
-    t.wrongVerySure = c[5];
-    t.correct = c[0] + c[1] + c[2];
-    t.wrong = c[3] + c[4] + c[5];
-    t.answered = t.correct + t.wrong;
-    return t;
-}
-
-PrintScript sampleReport(const ScoreTally &t = tally(12, {2, 1, 3, 1, 1, 1}))
+PrintScript sampleReport(const ScoreTally &t = tallyOf(12, {2, 1, 3, 1, 1, 1}))
 {
     return reportScript(t, QStringLiteral("Ann Smith"), QStringLiteral("14:05"),
                         QStringLiteral("Tuesday, 3 June 2025"));
@@ -91,44 +79,6 @@ QString runTool(const QString &tool, const QStringList &args, bool *found)
     }
     return QString::fromUtf8(p.readAllStandardOutput());
 }
-
-// Answers every modal dialog that appears with act, one after another, for
-// at most a few seconds; then rejects whatever is left so no test can hang.
-class DialogAnswerer : public QObject {
-public:
-    using Act = std::function<void(QWidget *)>;
-    explicit DialogAnswerer(std::vector<Act> acts) : m_acts(std::move(acts))
-    {
-        m_timer.setInterval(20);
-        QObject::connect(&m_timer, &QTimer::timeout, this, [this] { poll(); });
-        m_timer.start();
-        m_deadline.start();
-    }
-    int answered() const { return m_next; }
-    bool timedOut() const { return m_timedOut; }
-
-private:
-    void poll()
-    {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (!modal || modal == m_last)
-            return;
-        if (m_next < int(m_acts.size()) && m_deadline.elapsed() < 10000) {
-            m_last = modal;
-            m_acts[std::size_t(m_next++)](modal);
-            return;
-        }
-        m_timedOut = true;
-        if (auto *dialog = qobject_cast<QDialog *>(modal))
-            dialog->reject();
-    }
-    std::vector<Act> m_acts;
-    QTimer m_timer;
-    QElapsedTimer m_deadline;
-    QPointer<QWidget> m_last;
-    int m_next = 0;
-    bool m_timedOut = false;
-};
 
 // A printing whose every hook records its calls and fails the test when it
 // is not expected to be asked.
@@ -265,7 +215,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<ScoreTally>("t");
         QTest::addColumn<int>("lines");
-        QTest::newRow("answered") << tally(12, {2, 1, 3, 1, 1, 1}) << 56;
+        QTest::newRow("answered") << tallyOf(12, {2, 1, 3, 1, 1, 1}) << 56;
         QTest::newRow("nothing asked") << ScoreTally{} << 41;
     }
 
@@ -548,7 +498,7 @@ private Q_SLOTS:
             QTest::keyClick(edit, Qt::Key_Return);
         }});
         QCOMPARE(askStudentName(&screen), QStringLiteral("Ann Smith"));
-        QVERIFY(!answer.timedOut());
+        QCOMPARE(answer.unexpected(), QStringList());
         QCOMPARE(title, QStringLiteral("Quorix self-assessment questions"));
         QCOMPARE(label, QStringLiteral("Please enter your name to identify your printout"));
         QCOMPARE(initial, QString());
