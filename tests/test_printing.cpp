@@ -7,8 +7,10 @@
 #include "app/navigator.h"
 #include "app/startup.h"
 #include "questions/form2.h"
+#include "scoring/form3.h"
 #include "scoring/report.h"
 #include "tests/dialoganswerer.h"
+#include "tests/tallies.h"
 #include "ui/reportprinter.h"
 
 #include <QApplication>
@@ -143,7 +145,10 @@ private:
 
     // Start-up, a set chosen and taken to the question screen, whose own
     // "Print my score and END" is then pressed.
-    void pressPrintOnTheQuestionScreen()
+    // Start-up and the set taken to the question screen, then "Print my
+    // score and END" pressed on the question screen or on the chart screen
+    // opened over it, with tally as the score so far.
+    void pressPrint(const QString &pdfFile = {}, bool fromChart = false, const ScoreTally &tally = {})
     {
         QVERIFY(writeFile(m_data.filePath(QStringLiteral("qbanks.txt")), "1\r\n\"Printing test set\"\r\n"));
         QVERIFY(writeFile(m_data.filePath(QStringLiteral("qbank1.txt")),
@@ -155,7 +160,7 @@ private:
         options.seed = 7;
         options.environment = {QStringLiteral("temp=") + m_data.path()};
         options.homeFolder = m_home.path();
-        m_nav = std::make_unique<Navigator>();
+        m_nav = std::make_unique<Navigator>(pdfFile);
         m_nav->setQuitHandler([this] { ++m_quits; });
         QVERIFY(m_nav->start(options).ok());
 
@@ -166,7 +171,14 @@ private:
         QVERIFY(ok && ok->isVisible());
         QTest::mouseClick(ok, Qt::LeftButton);
         QVERIFY(m_nav->form2() && m_nav->form2()->isVisible());
-        auto *print = m_nav->form2()->findChild<QPushButton *>(QStringLiteral("endprintscore"));
+        m_nav->state().tally = tally;
+        QWidget *screen = m_nav->form2();
+        if (fromChart) {
+            m_nav->showScoreToDate();
+            screen = m_nav->form3();
+            QVERIFY(screen && screen->isVisible());
+        }
+        auto *print = screen->findChild<QPushButton *>(QStringLiteral("endprintscore"));
         QVERIFY(print && print->isVisible());
         QTest::mouseClick(print, Qt::LeftButton);
     }
@@ -203,7 +215,7 @@ private Q_SLOTS:
 
         const QStringList before = QDir(outFolder).entryList({QStringLiteral("*.pdf")}, QDir::Files);
         DialogAnswerer answer({typeName});
-        pressPrintOnTheQuestionScreen();
+        pressPrint();
         QCOMPARE(answer.answered(), 1);
         QCOMPARE(answer.unexpected(), QStringList());
         QCOMPARE(m_quits, 1);
@@ -254,6 +266,29 @@ private Q_SLOTS:
         QFile::remove(printed);
     }
 
+    void sameReportFromTheQuestionAndTheChartScreens()
+    {
+        const ScoreTally tally = quorixtest::tallyOf(7, {1, 2, 0, 0, 1, 1}, 1);
+        QStringList texts;
+        for (const bool fromChart : {false, true}) {
+            const QString pdf
+                = m_home.filePath(fromChart ? QStringLiteral("chart.pdf") : QStringLiteral("questions.pdf"));
+            DialogAnswerer answer({typeName});
+            pressPrint(pdf, fromChart, tally);
+            QCOMPARE(answer.unexpected(), QStringList());
+            m_nav.reset();
+            QString text = pdfText(pdf);
+            if (text.isEmpty())
+                QSKIP("pdftotext (poppler-utils) is not installed");
+            // The two runs may fall in different minutes.
+            text.replace(QRegularExpression(QStringLiteral(" at \\d\\d:\\d\\d on ")),
+                         QStringLiteral(" at HH:MM on "));
+            texts << text;
+        }
+        QVERIFY2(texts[0].contains(QStringLiteral("Percent correct = 57.14")), qPrintable(texts[0]));
+        QCOMPARE(texts[1], texts[0]);
+    }
+
     void savesWhenNoPrinterIsReachable()
     {
         // Nobody listens there; libcups is told to look again.
@@ -267,7 +302,7 @@ private Q_SLOTS:
                                    message = box->text();
                                    QTest::keyClick(box, Qt::Key_Return);
                                }});
-        pressPrintOnTheQuestionScreen();
+        pressPrint();
         QCOMPARE(answer.answered(), 2);
         QCOMPARE(answer.unexpected(), QStringList());
         QCOMPARE(m_quits, 1);
