@@ -15,28 +15,6 @@ namespace {
 
 constexpr int maxTitles = 20;
 
-QString ordinal(int n)
-{
-    const int lastTwo = n % 100;
-    const char *suffix = "th";
-    if (lastTwo < 11 || lastTwo > 13) {
-        switch (n % 10) {
-        case 1:
-            suffix = "st";
-            break;
-        case 2:
-            suffix = "nd";
-            break;
-        case 3:
-            suffix = "rd";
-            break;
-        default:
-            break;
-        }
-    }
-    return QString::number(n) + QLatin1String(suffix);
-}
-
 } // namespace
 
 Result<Catalogue> readCatalogue(const QString &path)

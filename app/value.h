@@ -44,4 +44,7 @@ bool equalsText(const Value &v, const QString &text);
 // Zero, including negative zero, prints as " 0 ".
 QString formatNumber(double n);
 
+// "1st", "2nd", "12th", "21st": for messages that name a record or title.
+QString ordinal(int n);
+
 } // namespace quorix

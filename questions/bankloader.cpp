@@ -16,28 +16,6 @@ namespace {
 constexpr int fieldsPerRecord = 8;
 constexpr double terminator = -999;
 
-QString ordinal(int n)
-{
-    const int lastTwo = n % 100;
-    const char *suffix = "th";
-    if (lastTwo < 11 || lastTwo > 13) {
-        switch (n % 10) {
-        case 1:
-            suffix = "st";
-            break;
-        case 2:
-            suffix = "nd";
-            break;
-        case 3:
-            suffix = "rd";
-            break;
-        default:
-            break;
-        }
-    }
-    return QString::number(n) + QLatin1String(suffix);
-}
-
 // Record number and picture name: a number when the field is unquoted numeric
 // text, otherwise the text; an unquoted empty field stays empty.
 Value fieldValue(const Field &field)
