@@ -301,11 +301,15 @@ void TestUiWidgets::optionsAreExclusiveAndSilentFromProgram()
     QCOMPARE(fToggled.count(), 0);
     QCOMPARE(tClicked.count(), 0);
 
-    // Still exclusive after being cleared.
+    // Still exclusive after being cleared, and the arrow keys choose.
     QTest::mouseClick(t, Qt::LeftButton);
     QTest::mouseClick(f, Qt::LeftButton);
     QVERIFY(f->isChecked() && !t->isChecked());
-    QVERIFY(t->autoExclusive());
+    tToggled.clear();
+    QTest::keyClick(f, Qt::Key_Left);
+    QVERIFY(t->isChecked() && !f->isChecked());
+    QCOMPARE(tToggled.count(), 1);
+    QCOMPARE(tToggled.at(0).at(0).toBool(), true);
 }
 
 void TestUiWidgets::captionsShowAmpersands()
