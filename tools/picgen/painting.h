@@ -1,0 +1,112 @@
+#pragma once
+
+// The picture generator draws every picture the program ships: the band
+// pictures and logo of the PAR screen, the diagrams the banks name, and the
+// screens' fixed pictures. Each picture is a function returning a QImage;
+// pictures.cpp lists them with their file names, main.cpp saves them. This
+// header holds the drawing helpers they share.
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPointF>
+#include <QRectF>
+#include <QString>
+
+#include <vector>
+
+namespace quorix::picgen {
+
+// The size of the question screen's picture area, which diagrams fill.
+constexpr int DiagramWidth = 452;
+constexpr int DiagramHeight = 380;
+
+QImage canvas(int width, int height, const QColor &background = Qt::white);
+
+// Liberation Sans at a size in pixels, so that every picture comes out the
+// same whatever the screen the generator runs on.
+QFont sans(double pixels, bool bold = false, bool italic = false);
+
+// A painter with antialiasing on, black 1 px pen, no brush.
+void begin(QPainter &painter, QImage &image);
+
+void setPen(QPainter &painter, const QColor &color, double width = 1.0,
+            Qt::PenStyle style = Qt::SolidLine);
+
+// Text inside a rectangle with Qt alignment flags (Qt::TextWordWrap allowed).
+void text(QPainter &painter, const QRectF &rect, int flags, const QString &text, const QFont &font,
+          const QColor &color = Qt::black);
+// Text placed by one point: align says which point of the text's box it is
+// (Qt::AlignLeft | Qt::AlignVCenter: the middle of the left edge, ...).
+void textAt(QPainter &painter, QPointF point, int align, const QString &text, const QFont &font,
+            const QColor &color = Qt::black);
+// Text turned a quarter turn anticlockwise, centred on a point (axis titles).
+void textUp(QPainter &painter, QPointF centre, const QString &text, const QFont &font,
+            const QColor &color = Qt::black);
+// Width of a text in a font.
+double textWidth(const QString &text, const QFont &font);
+// Liberation Sans at the largest size up to `pixels` at which the text's
+// widest line fits in `width`.
+QFont fitted(const QString &text, double width, double pixels, bool bold = false);
+
+// A box with an optional fill and corner radius, its text centred (lines
+// split at '\n').
+void box(QPainter &painter, const QRectF &rect, const QString &label, const QFont &font,
+         const QColor &fill = Qt::white, double radius = 4, const QColor &border = Qt::black,
+         double borderWidth = 1.0, const QColor &textColor = Qt::black);
+
+// A line ending in a filled arrow head at `to`.
+void arrow(QPainter &painter, QPointF from, QPointF to, const QColor &color = Qt::black, double width = 1.2,
+           double head = 8, Qt::PenStyle style = Qt::SolidLine);
+// A line through points with the head on the last segment.
+void polyArrow(QPainter &painter, const std::vector<QPointF> &points, const QColor &color = Qt::black,
+               double width = 1.2, double head = 8, Qt::PenStyle style = Qt::SolidLine);
+// A double-headed arrow (a reversible reaction).
+void doubleArrow(QPainter &painter, QPointF from, QPointF to, const QColor &color = Qt::black,
+                 double width = 1.2, double head = 8);
+// A quadratic curve from -> to bent towards control, its head along the
+// curve's direction where it ends.
+void curvedArrow(QPainter &painter, QPointF from, QPointF control, QPointF to, const QColor &color = Qt::black,
+                 double width = 1.2, double head = 8, Qt::PenStyle style = Qt::SolidLine);
+// Only the filled head, pointing along from -> to, its tip at `to`.
+void arrowHead(QPainter &painter, QPointF from, QPointF to, const QColor &color, double head = 8);
+
+// A smooth curve through points, without overshoot between them (monotone
+// cubic interpolation), as a path in the points' own coordinates.
+QPainterPath smoothCurve(const std::vector<QPointF> &points, int stepsPerSegment = 24);
+
+// A graph's plot area and the data ranges it shows.
+struct Plot {
+    QRectF area;  // pixels
+    double xMin, xMax, yMin, yMax;
+
+    QPointF map(double x, double y) const;
+    double px(double x) const;
+    double py(double y) const;
+};
+
+// Axes along the left and bottom edges of a plot, ticks and numbers at the
+// given values, light grey grid lines when asked; titles under the x axis and
+// turned up beside the y axis.
+struct AxisStyle {
+    bool grid = true;
+    int decimalsX = 0;
+    int decimalsY = 0;
+    QFont numbers = sans(12);
+    QFont titles = sans(13);
+};
+void axes(QPainter &painter, const Plot &plot, const std::vector<double> &xTicks,
+          const std::vector<double> &yTicks, const QString &xTitle, const QString &yTitle,
+          const AxisStyle &style = AxisStyle());
+
+// A title centred at the top of a diagram.
+void title(QPainter &painter, const QString &text, double top = 8, double pixels = 16);
+
+// The image as a BMP with a 256-colour palette: the 256 commonest colours,
+// every other pixel taking the nearest of them (only edge blends are rare).
+bool saveBmp8(const QImage &image, const QString &path);
+bool savePng(const QImage &image, const QString &path);
+
+} // namespace quorix::picgen
