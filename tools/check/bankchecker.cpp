@@ -30,11 +30,19 @@ constexpr int menuOptions = 16;
 constexpr int alwaysShownOptions = 10;
 constexpr int fieldsAfterNumber = 7;
 
-enum Slot { PictureSlot, Statement1Slot, Key1Slot, Explanation1Slot, Statement2Slot, Key2Slot, Explanation2Slot };
+enum Slot {
+    PictureSlot,
+    Statement1Slot,
+    Key1Slot,
+    Explanation1Slot,
+    Statement2Slot,
+    Key2Slot,
+    Explanation2Slot
+};
 
 const std::array<const char *, fieldsAfterNumber> slotNames = {
-    "picture name",       "statement 1",        "key of statement 1",         "explanation of statement 1",
-    "statement 2",        "key of statement 2", "explanation of statement 2",
+    "picture name", "statement 1",        "key of statement 1",         "explanation of statement 1",
+    "statement 2",  "key of statement 2", "explanation of statement 2",
 };
 
 // A field's text as it is to appear in a message.
@@ -119,8 +127,9 @@ public:
                                     .arg(m_previous->line)});
         }
         if (field.blankLine) {
-            m_out.warning(field.line, QStringLiteral("blank line: the reader takes it as an empty field, so "
-                                                     "every later field of the file moves one place on"));
+            m_out.warning(field.line,
+                          QStringLiteral("blank line: the reader takes it as an empty field, so "
+                                         "every later field of the file moves one place on"));
             m_causes.push_back({field.line, QStringLiteral("the blank line %1").arg(field.line)});
         }
         if (field.trailingDiscarded) {
@@ -133,8 +142,9 @@ public:
                 {field.line, QStringLiteral("the double quote inside the field on line %1").arg(field.line)});
         }
         if (field.unclosedQuote) {
-            m_out.warning(field.line, QStringLiteral("the double quote that opens this field is never "
-                                                     "closed, so the field runs to the end of the file"));
+            m_out.warning(field.line,
+                          QStringLiteral("the double quote that opens this field is never "
+                                         "closed, so the field runs to the end of the file"));
             m_causes.push_back(
                 {field.line, QStringLiteral("the unclosed double quote on line %1").arg(field.line)});
         }
@@ -214,7 +224,8 @@ QString BankChecker::pictureProblem(const QString &folder, const QString &name)
             return entry.compare(QFileInfo(name).fileName(), Qt::CaseInsensitive) == 0;
         });
         if (sameButCase != entries.end() && !name.contains(QLatin1Char('/')))
-            problem += QStringLiteral(" (there is %1: file names are case-sensitive)").arg(quoted(*sameButCase));
+            problem
+                += QStringLiteral(" (there is %1: file names are case-sensitive)").arg(quoted(*sameButCase));
     } else if (!info.isFile()) {
         problem = QStringLiteral("is not a regular file");
     } else {
@@ -247,10 +258,11 @@ void BankChecker::checkBank(const QString &path, const QString &shownName, const
         notes.see(number);
         const std::optional<double> numeric = number.text.isEmpty() ? 0.0 : parseNumber(number.text);
         if (!numeric) {
-            out.error(number.line, QStringLiteral("a record starts with %1, which is not a number, so the "
-                                                  "program refuses the bank: each record must start with "
-                                                  "its number, and -999 ends the bank%2")
-                                       .arg(quoted(number.text), notes.hintBefore(number.line)));
+            out.error(number.line,
+                      QStringLiteral("a record starts with %1, which is not a number, so the "
+                                     "program refuses the bank: each record must start with "
+                                     "its number, and -999 ends the bank%2")
+                          .arg(quoted(number.text), notes.hintBefore(number.line)));
             refused = true;
             break;
         }
@@ -260,10 +272,11 @@ void BankChecker::checkBank(const QString &path, const QString &shownName, const
             break;
         }
         if (int(records.size()) == QuestionTable::MaxQuestions) {
-            out.error(number.line, QStringLiteral("record %1 starts here, but a bank holds at most %2 "
-                                                  "questions, so the program refuses it")
-                                       .arg(records.size() + 1)
-                                       .arg(QuestionTable::MaxQuestions));
+            out.error(number.line,
+                      QStringLiteral("record %1 starts here, but a bank holds at most %2 "
+                                     "questions, so the program refuses it")
+                          .arg(records.size() + 1)
+                          .arg(QuestionTable::MaxQuestions));
             refused = true;
             break;
         }
@@ -347,11 +360,13 @@ void BankChecker::checkBank(const QString &path, const QString &shownName, const
             const Field &explanation = record.fields[version == 1 ? Explanation1Slot : Explanation2Slot];
 
             if (key.text != QLatin1String("T") && key.text != QLatin1String("F")) {
-                out.warning(key.line, QStringLiteral("the key of statement %1 is %2, not exactly \"T\" or "
-                                                     "\"F\": no answer can match it, and the feedback calls "
-                                                     "the statement false")
-                                          .arg(version)
-                                          .arg(quoted(key.text)));
+                // Shown as written: a blank inside the quotes is the fault.
+                out.warning(key.line,
+                            QStringLiteral("the key of statement %1 is \"%2\", not exactly \"T\" or "
+                                           "\"F\": no answer can match it, and the feedback calls "
+                                           "the statement false")
+                                .arg(version)
+                                .arg(key.text.size() > 50 ? quoted(key.text).mid(1).chopped(1) : key.text));
             }
 
             const struct {
@@ -371,10 +386,11 @@ void BankChecker::checkBank(const QString &path, const QString &shownName, const
                 }
                 const QSize needed = m_fit.needed(text.field.text, text.box.width());
                 if (needed.width() > text.box.width()) {
-                    out.warning(text.field.line,
-                                QStringLiteral("%1 has a word too wide for its box of %2 pixels at 12 pt bold")
-                                    .arg(text.name)
-                                    .arg(text.box.width()));
+                    out.warning(
+                        text.field.line,
+                        QStringLiteral("%1 has a word too wide for its box of %2 pixels at 12 pt bold")
+                            .arg(text.name)
+                            .arg(text.box.width()));
                 } else if (needed.height() > text.box.height()) {
                     out.warning(text.field.line,
                                 QStringLiteral("%1 is too long to show whole in its box of %2 x %3 pixels at "
@@ -390,9 +406,10 @@ void BankChecker::checkBank(const QString &path, const QString &shownName, const
                 const QString same = statement.text.simplified().toCaseFolded();
                 const auto first = statementLines.constFind(same);
                 if (first != statementLines.constEnd()) {
-                    out.warning(statement.line, QStringLiteral("statement %1 repeats the statement on line %2")
-                                                    .arg(version)
-                                                    .arg(*first));
+                    out.warning(statement.line,
+                                QStringLiteral("statement %1 repeats the statement on line %2")
+                                    .arg(version)
+                                    .arg(*first));
                 } else {
                     statementLines.insert(same, statement.line);
                 }
@@ -417,20 +434,26 @@ void BankChecker::checkBank(const QString &path, const QString &shownName, const
         out.warning(std::max(1, reader.lastLine()),
                     QStringLiteral("the bank has no -999 terminator: the program loads it as it is, but end "
                                    "the bank with -999 after its last record"));
-    } else if (!reader.onlyBlanksRemain()) {
-        const auto after = reader.next();
-        out.warning(after->line, QStringLiteral("the -999 on line %1 ends the bank, so nothing from here on "
-                                                "is read")
-                                     .arg(terminatorLine));
+    } else {
+        while (!reader.onlyBlanksRemain()) {
+            const Field after = *reader.next();
+            if (after.text.trimmed().isEmpty())
+                continue;
+            out.warning(after.line,
+                        QStringLiteral("the -999 on line %1 ends the bank, so nothing from here on "
+                                       "is read")
+                            .arg(terminatorLine));
+            break;
+        }
     }
 
     QString keys = QStringLiteral("%1 true and %2 false keys").arg(trueKeys).arg(falseKeys);
     if (otherKeys > 0)
         keys += QStringLiteral(", %1 neither").arg(otherKeys);
-    out.summary = QStringLiteral("%1, %2 (%3), quota %4")
-                      .arg(plural(count, "question", "questions"),
-                           plural(2 * count, "statement", "statements"), keys)
-                      .arg(count / 2);
+    out.summary
+        = QStringLiteral("%1, %2 (%3), quota %4")
+              .arg(plural(count, "question", "questions"), plural(2 * count, "statement", "statements"), keys)
+              .arg(count / 2);
 }
 
 std::vector<int> BankChecker::checkCatalogue(const QString &path, const QString &shownName,
@@ -457,14 +480,16 @@ std::vector<int> BankChecker::checkCatalogue(const QString &path, const QString 
     FieldReader reader = FieldReader::fromBytes(bytes);
     FieldNotes notes(out);
     auto refuse = [&](int line, const QString &message) {
-        out.error(line, message + QStringLiteral(", so the program refuses the catalogue and does not start"));
+        out.error(line,
+                  message + QStringLiteral(", so the program refuses the catalogue and does not start"));
         out.summary = QStringLiteral("refused by the program");
         return existingBanks();
     };
 
     const auto countField = reader.next();
     if (!countField)
-        return refuse(1, QStringLiteral("the catalogue is empty: its first field must be the number of titles"));
+        return refuse(1,
+                      QStringLiteral("the catalogue is empty: its first field must be the number of titles"));
     notes.see(*countField);
     const int countLine = countField->line;
     const QString countText = countField->text.trimmed();
@@ -472,20 +497,26 @@ std::vector<int> BankChecker::checkCatalogue(const QString &path, const QString 
         return refuse(countLine, QStringLiteral("the count of titles is empty"));
     const auto number = parseNumber(countText);
     if (!number)
-        return refuse(countLine, QStringLiteral("the count of titles is %1, which is not a number").arg(quoted(countText)));
+        return refuse(
+            countLine,
+            QStringLiteral("the count of titles is %1, which is not a number").arg(quoted(countText)));
     if (*number != std::floor(*number))
-        return refuse(countLine, QStringLiteral("the count of titles is %1, which is not a whole number").arg(countText));
+        return refuse(
+            countLine,
+            QStringLiteral("the count of titles is %1, which is not a whole number").arg(countText));
     if (*number > maxTitles) {
-        return refuse(countLine, QStringLiteral("the count of titles is %1, but a catalogue holds at most %2")
-                                     .arg(countText)
-                                     .arg(maxTitles));
+        return refuse(countLine,
+                      QStringLiteral("the count of titles is %1, but a catalogue holds at most %2")
+                          .arg(countText)
+                          .arg(maxTitles));
     }
 
     const int count = *number < 0 ? 0 : int(*number);
     if (count == 0) {
-        out.warning(countLine, QStringLiteral("the count of titles is %1, so the menu shows only its placeholder "
-                                              "options \"option1\" to \"option10\"")
-                                   .arg(countText));
+        out.warning(countLine,
+                    QStringLiteral("the count of titles is %1, so the menu shows only its placeholder "
+                                   "options \"option1\" to \"option10\"")
+                        .arg(countText));
     }
 
     std::vector<int> titleLines(std::size_t(count + 1), countLine);
@@ -493,11 +524,12 @@ std::vector<int> BankChecker::checkCatalogue(const QString &path, const QString 
     for (int k = 1; k <= count; ++k) {
         const auto title = reader.next();
         if (!title) {
-            return refuse(countLine, QStringLiteral("the count of titles is %1, but the file ends after %2, at "
-                                                    "line %3")
-                                         .arg(count)
-                                         .arg(plural(k - 1, "title", "titles"))
-                                         .arg(reader.lastLine()));
+            return refuse(countLine,
+                          QStringLiteral("the count of titles is %1, but the file ends after %2, at "
+                                         "line %3")
+                              .arg(count)
+                              .arg(plural(k - 1, "title", "titles"))
+                              .arg(reader.lastLine()));
         }
         notes.see(*title);
         titleLines[std::size_t(k)] = title->line;
@@ -513,10 +545,11 @@ std::vector<int> BankChecker::checkCatalogue(const QString &path, const QString 
             if (!reader.next()->text.trimmed().isEmpty())
                 ++more;
         }
-        out.warning(first.line, QStringLiteral("the count of titles is %1, so this title%2 never read")
-                                    .arg(count)
-                                    .arg(more == 0 ? QStringLiteral(" is")
-                                                   : QStringLiteral(" and the %1 after it are").arg(more)));
+        out.warning(first.line,
+                    QStringLiteral("the count of titles is %1, so this title%2 never read")
+                        .arg(count)
+                        .arg(more == 0 ? QStringLiteral(" is")
+                                       : QStringLiteral(" and the %1 after it are").arg(more)));
     }
     if (count > menuOptions) {
         out.warning(titleLines[menuOptions + 1],
@@ -551,13 +584,14 @@ std::vector<int> BankChecker::checkCatalogue(const QString &path, const QString 
             missingPlaceholders << QString::number(k);
     }
     if (!missingPlaceholders.isEmpty()) {
-        out.warning(countLine, QStringLiteral("option%1 %2 stay%3 on the menu with placeholder captions, and "
-                                              "the program cannot open %4 when one is chosen")
-                                   .arg(missingPlaceholders.size() == 1 ? QString() : QStringLiteral("s"),
-                                        missingPlaceholders.join(QStringLiteral(", ")),
-                                        missingPlaceholders.size() == 1 ? QStringLiteral("s") : QString(),
-                                        missingPlaceholders.size() == 1 ? QStringLiteral("its bank")
-                                                                        : QStringLiteral("their banks")));
+        out.warning(countLine,
+                    QStringLiteral("option%1 %2 stay%3 on the menu with placeholder captions, and "
+                                   "the program cannot open %4 when one is chosen")
+                        .arg(missingPlaceholders.size() == 1 ? QString() : QStringLiteral("s"),
+                             missingPlaceholders.join(QStringLiteral(", ")),
+                             missingPlaceholders.size() == 1 ? QStringLiteral("s") : QString(),
+                             missingPlaceholders.size() == 1 ? QStringLiteral("its bank")
+                                                             : QStringLiteral("their banks")));
     }
     out.summary = QStringLiteral("catalogue of %1").arg(plural(count, "title", "titles"));
     return options;
@@ -581,7 +615,8 @@ void BankChecker::checkFolder(const QString &folder)
         options = checkCatalogue(catalogueName, catalogueName, folder);
     } else {
         m_report.add(catalogueName)
-            .error(1, QStringLiteral("the folder has no catalogue qbanks.txt, so the program does not start"));
+            .error(1,
+                   QStringLiteral("the folder has no catalogue qbanks.txt, so the program does not start"));
         for (int k = 1; k <= alwaysShownOptions; ++k) {
             if (QFileInfo(dir.filePath(bankFileName(k))).isFile())
                 options.push_back(k);

@@ -23,8 +23,7 @@ public:
     void checkBank(const QString &path, const QString &shownName, const QString &pictureFolder);
     // A catalogue; the banks of its options are looked for in bankFolder.
     // Returns the options a student can choose whose bank files exist there.
-    std::vector<int> checkCatalogue(const QString &path, const QString &shownName,
-                                    const QString &bankFolder);
+    std::vector<int> checkCatalogue(const QString &path, const QString &shownName, const QString &bankFolder);
 
     // A file by path: a catalogue when it is named qbanks.txt, else a bank.
     void checkFile(const QString &path);
@@ -42,7 +41,7 @@ private:
 
     CheckReport &m_report;
     TextFit m_fit;
-    QHash<QString, QString> m_pictures;  // path -> problem, so each is read once
+    QHash<QString, QString> m_pictures; // path -> problem, so each is read once
 };
 
 } // namespace quorix::check

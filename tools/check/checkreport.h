@@ -23,7 +23,7 @@ struct Diagnostic {
 // What was found in one file: its diagnostics in line order once sorted, and
 // a one-line summary (questions and keys of a bank, titles of a catalogue).
 struct FileReport {
-    QString file;  // as it is to be printed
+    QString file; // as it is to be printed
     std::vector<Diagnostic> diagnostics;
     QString summary;
 

@@ -57,7 +57,8 @@ int main(int argc, char *argv[])
     parser.addHelpOption();
     const QCommandLineOption strict(QStringLiteral("strict"), QStringLiteral("Exit 1 on warnings as well."));
     parser.addOption(strict);
-    parser.addPositionalArgument(QStringLiteral("path"), QStringLiteral("A data folder, a catalogue or a bank."),
+    parser.addPositionalArgument(QStringLiteral("path"),
+                                 QStringLiteral("A data folder, a catalogue or a bank."),
                                  QStringLiteral("path..."));
     if (!parser.parse(QCoreApplication::arguments())) {
         std::fprintf(stderr, "quorix-check: %s\nSee quorix-check --help.\n", qPrintable(parser.errorText()));

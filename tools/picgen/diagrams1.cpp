@@ -53,15 +53,17 @@ QImage foodLabel()
     const QFont plain = sans(16);
 
     p.fillRect(QRectF(left, top, right - left, rowHeight), QColor(225, 225, 225));
-    text(p, QRectF(left + 12, top, 200, rowHeight), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Typical values"), bold);
-    text(p, QRectF(right - 172, top, 160, rowHeight), Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("Per 100 g"), bold);
+    text(p, QRectF(left + 12, top, 200, rowHeight), Qt::AlignLeft | Qt::AlignVCenter,
+         QStringLiteral("Typical values"), bold);
+    text(p, QRectF(right - 172, top, 160, rowHeight), Qt::AlignRight | Qt::AlignVCenter,
+         QStringLiteral("Per 100 g"), bold);
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const double y = top + rowHeight * double(i + 1);
         const Row &row = rows[i];
         text(p, QRectF(left + (row.indented ? 36 : 12), y, 240, rowHeight), Qt::AlignLeft | Qt::AlignVCenter,
              QString::fromUtf8(row.name), row.indented ? plain : bold);
-        text(p, QRectF(right - 172, y, 160, rowHeight), Qt::AlignRight | Qt::AlignVCenter, QString::fromUtf8(row.value),
-             i == 0 ? bold : plain);
+        text(p, QRectF(right - 172, y, 160, rowHeight), Qt::AlignRight | Qt::AlignVCenter,
+             QString::fromUtf8(row.value), i == 0 ? bold : plain);
         setPen(p, Qt::black, i == 1 ? 3 : 1);
         p.drawLine(QPointF(left, y + 0.5), QPointF(right, y + 0.5));
     }
@@ -81,18 +83,19 @@ QImage michaelisMenten()
     const QFont label = sans(14);
     text(p, QRectF(0, plot.area.bottom() + 26, DiagramWidth, 22), Qt::AlignHCenter | Qt::AlignTop,
          QStringLiteral("Substrate concentration [S]"), sans(15));
-    textAt(p, QPointF(plot.area.left() - 4, 12), Qt::AlignLeft | Qt::AlignTop, QStringLiteral("Rate of reaction (v)"),
-           sans(15));
+    textAt(p, QPointF(plot.area.left() - 4, 12), Qt::AlignLeft | Qt::AlignTop,
+           QStringLiteral("Rate of reaction (v)"), sans(15));
 
     setPen(p, Qt::black, 1.2, Qt::DashLine);
     p.drawLine(plot.map(0, 1), plot.map(5.5, 1));
-    textAt(p, QPointF(plot.area.left() - 6, plot.py(1)), Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("Vmax"), label);
+    textAt(p, QPointF(plot.area.left() - 6, plot.py(1)), Qt::AlignRight | Qt::AlignVCenter,
+           QStringLiteral("Vmax"), label);
     p.drawLine(plot.map(0, 0.5), plot.map(1, 0.5));
     p.drawLine(plot.map(1, 0.5), plot.map(1, 0));
-    textAt(p, QPointF(plot.area.left() - 6, plot.py(0.5)), Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("Vmax / 2"),
-           label);
-    textAt(p, QPointF(plot.px(1), plot.area.bottom() + 4), Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("Km"),
-           sans(14, true));
+    textAt(p, QPointF(plot.area.left() - 6, plot.py(0.5)), Qt::AlignRight | Qt::AlignVCenter,
+           QStringLiteral("Vmax / 2"), label);
+    textAt(p, QPointF(plot.px(1), plot.area.bottom() + 4), Qt::AlignHCenter | Qt::AlignTop,
+           QStringLiteral("Km"), sans(14, true));
 
     QPainterPath curve;
     for (int i = 0; i <= 400; ++i) {
@@ -115,7 +118,8 @@ QImage feedbackInhibition()
     const std::array<double, 4> centres = {48, 162, 276, 390};
     const std::array<const char *, 4> names = {"A", "B", "C", "D"};
     for (std::size_t i = 0; i < centres.size(); ++i)
-        box(p, QRectF(centres[i] - 28, y - 21, 56, 42), QString::fromLatin1(names[i]), sans(18, true), QColor(235, 242, 255), 8);
+        box(p, QRectF(centres[i] - 28, y - 21, 56, 42), QString::fromLatin1(names[i]), sans(18, true),
+            QColor(235, 242, 255), 8);
     for (std::size_t i = 0; i + 1 < centres.size(); ++i) {
         const double from = centres[i] + 32;
         const double to = centres[i + 1] - 32;
@@ -127,8 +131,8 @@ QImage feedbackInhibition()
     // The end product comes back to the first enzyme and ends on a bar.
     const double down = (centres[0] + centres[1]) / 2 + 8;
     setPen(p, Red, 2.2, Qt::DashLine);
-    p.drawPolyline(QPolygonF({QPointF(centres[3], y - 22), QPointF(centres[3], 96), QPointF(down, 96),
-                              QPointF(down, y - 8)}));
+    p.drawPolyline(QPolygonF(
+        {QPointF(centres[3], y - 22), QPointF(centres[3], 96), QPointF(down, 96), QPointF(down, y - 8)}));
     setPen(p, Red, 3.2);
     p.drawLine(QPointF(down - 10, y - 6), QPointF(down + 10, y - 6));
     const QPointF sign((down + centres[3]) / 2, 96);
@@ -151,10 +155,10 @@ QImage enterocyteSugars()
 
     // Blood along the bottom, lumen above.
     p.fillRect(QRectF(0, DiagramHeight - 28, DiagramWidth, 28), QColor(250, 200, 200));
-    text(p, QRectF(0, DiagramHeight - 28, DiagramWidth, 28), Qt::AlignCenter, QStringLiteral("Blood (capillary of the villus)"),
-         sans(14, true), QColor(150, 20, 20));
-    textAt(p, QPointF(DiagramWidth / 2.0, 6), Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("Intestinal lumen"),
-           sans(15, true));
+    text(p, QRectF(0, DiagramHeight - 28, DiagramWidth, 28), Qt::AlignCenter,
+         QStringLiteral("Blood (capillary of the villus)"), sans(14, true), QColor(150, 20, 20));
+    textAt(p, QPointF(DiagramWidth / 2.0, 6), Qt::AlignHCenter | Qt::AlignTop,
+           QStringLiteral("Intestinal lumen"), sans(15, true));
 
     // Microvilli along the luminal edge, then the cell over them.
     p.setPen(QPen(Qt::black, 1));
@@ -162,9 +166,10 @@ QImage enterocyteSugars()
     for (double x = cell.left() + 6; x < cell.right() - 8; x += 11)
         p.drawRoundedRect(QRectF(x, cell.top() - 12, 7, 20), 3.5, 3.5);
     box(p, cell, QString(), label, QColor(255, 245, 190), 16, Qt::black, 1.5);
-    textAt(p, QPointF(cell.right() + 4, cell.top() - 8), Qt::AlignLeft | Qt::AlignBottom, QStringLiteral("brush\nborder"),
-           sans(12), Grey);
-    textAt(p, cell.center() + QPointF(0, -4), Qt::AlignCenter, QStringLiteral("low Na+ inside the cell"), sans(13), Grey);
+    textAt(p, QPointF(cell.right() + 4, cell.top() - 8), Qt::AlignLeft | Qt::AlignBottom,
+           QStringLiteral("brush\nborder"), sans(12), Grey);
+    textAt(p, cell.center() + QPointF(0, -4), Qt::AlignCenter, QStringLiteral("low Na+ inside the cell"),
+           sans(13), Grey);
 
     auto transporter = [&](QPointF at, const QColor &colour) {
         p.setPen(QPen(colour.darker(140), 1.5));
@@ -178,9 +183,11 @@ QImage enterocyteSugars()
     transporter(QPointF(150, top), QColor(60, 180, 80));
     arrow(p, QPointF(145, 58), QPointF(145, top + 40), Qt::black, 1.8, 9);
     arrow(p, QPointF(156, 58), QPointF(156, top + 40), Qt::black, 1.8, 9);
-    textAt(p, QPointF(141, 54), Qt::AlignRight | Qt::AlignBottom, QStringLiteral("glucose, galactose"), label);
+    textAt(p, QPointF(141, 54), Qt::AlignRight | Qt::AlignBottom, QStringLiteral("glucose, galactose"),
+           label);
     textAt(p, QPointF(160, 54), Qt::AlignLeft | Qt::AlignBottom, QStringLiteral("2 Na+"), label);
-    textAt(p, QPointF(140, top + 14), Qt::AlignRight | Qt::AlignTop, QStringLiteral("SGLT1"), name, QColor(0, 120, 40));
+    textAt(p, QPointF(140, top + 14), Qt::AlignRight | Qt::AlignTop, QStringLiteral("SGLT1"), name,
+           QColor(0, 120, 40));
 
     // GLUT5: fructose alone.
     transporter(QPointF(302, top), QColor(90, 140, 235));
@@ -191,9 +198,10 @@ QImage enterocyteSugars()
     // GLUT2: all three sugars out to the blood.
     transporter(QPointF(150, bottom), QColor(90, 140, 235));
     arrow(p, QPointF(150, bottom - 40), QPointF(150, bottom + 40), Qt::black, 1.8, 9);
-    textAt(p, QPointF(150, bottom + 43), Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("glucose, galactose, fructose"),
-           label);
-    textAt(p, QPointF(140, bottom - 14), Qt::AlignRight | Qt::AlignBottom, QStringLiteral("GLUT2"), name, Blue);
+    textAt(p, QPointF(150, bottom + 43), Qt::AlignHCenter | Qt::AlignTop,
+           QStringLiteral("glucose, galactose, fructose"), label);
+    textAt(p, QPointF(140, bottom - 14), Qt::AlignRight | Qt::AlignBottom, QStringLiteral("GLUT2"), name,
+           Blue);
 
     // The sodium pump on the blood side.
     transporter(QPointF(302, bottom), QColor(245, 160, 60));
@@ -203,8 +211,8 @@ QImage enterocyteSugars()
     textAt(p, QPointF(314, bottom + 34), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("2 K+"), label);
     textAt(p, QPointF(320, bottom + 3), Qt::AlignLeft | Qt::AlignTop, QStringLiteral("Na+/K+-ATPase"), name,
            QColor(190, 90, 0));
-    textAt(p, QPointF(318, bottom - 16), Qt::AlignLeft | Qt::AlignBottom, QStringLiteral("ATP"), sans(13, true),
-           QColor(190, 90, 0));
+    textAt(p, QPointF(318, bottom - 16), Qt::AlignLeft | Qt::AlignBottom, QStringLiteral("ATP"),
+           sans(13, true), QColor(190, 90, 0));
     p.end();
     return image;
 }
@@ -229,8 +237,8 @@ QImage energyExpenditure()
         p.drawLine(QPointF(axisX - 5, y), QPointF(axisX, y));
         textAt(p, QPointF(axisX - 8, y), Qt::AlignRight | Qt::AlignVCenter, QString::number(mj), small);
     }
-    textAt(p, QPointF(axisX - 14, base - 10 * perMJ - 30), Qt::AlignHCenter | Qt::AlignBottom, QStringLiteral("MJ per day"),
-           small);
+    textAt(p, QPointF(axisX - 14, base - 10 * perMJ - 30), Qt::AlignHCenter | Qt::AlignBottom,
+           QStringLiteral("MJ per day"), small);
     p.drawLine(QPointF(axisX - 10, base), QPointF(right + 20, base));
 
     struct Segment {
@@ -252,9 +260,11 @@ QImage energyExpenditure()
         box(p, QRectF(left, top, right - left, bottom - top), QString(), small, s.colour, 0, Qt::black, 1);
         const double middle = (top + bottom) / 2;
         setPen(p, Qt::black, 1);
-        p.drawPolyline(QPolygonF({QPointF(right, middle), QPointF(right + 12, middle), QPointF(right + 20, labelY[i])}));
+        p.drawPolyline(
+            QPolygonF({QPointF(right, middle), QPointF(right + 12, middle), QPointF(right + 20, labelY[i])}));
         textAt(p, QPointF(right + 24, labelY[i]), Qt::AlignLeft | Qt::AlignVCenter,
-               QString::fromLatin1(s.name) + QLatin1Char('\n') + QString::fromLatin1(s.amount), sans(13, false));
+               QString::fromLatin1(s.name) + QLatin1Char('\n') + QString::fromLatin1(s.amount),
+               sans(13, false));
         bottom = top;
     }
     textAt(p, QPointF((left + right) / 2, base - 10 * perMJ - 6), Qt::AlignHCenter | Qt::AlignBottom,
@@ -279,8 +289,10 @@ QImage bmiChart()
         return points;
     };
     auto band = [&](double low, double high, const QColor &colour) {
-        std::vector<QPointF> lower = low > 0 ? line(low) : std::vector<QPointF>{plot.map(1.50, 0), plot.map(1.90, 0)};
-        std::vector<QPointF> upper = high > 0 ? line(high) : std::vector<QPointF>{plot.map(1.50, 200), plot.map(1.90, 200)};
+        std::vector<QPointF> lower
+            = low > 0 ? line(low) : std::vector<QPointF>{plot.map(1.50, 0), plot.map(1.90, 0)};
+        std::vector<QPointF> upper
+            = high > 0 ? line(high) : std::vector<QPointF>{plot.map(1.50, 200), plot.map(1.90, 200)};
         QPolygonF shape;
         for (const QPointF &pt : lower)
             shape << pt;
@@ -316,9 +328,12 @@ QImage bmiChart()
         textAt(p, points.back() + QPointF(-4, -4), Qt::AlignRight | Qt::AlignBottom, name, sans(13, true));
     }
     const QFont bandFont = sans(14, true);
-    textAt(p, plot.map(1.83, 48), Qt::AlignCenter, QStringLiteral("Underweight"), bandFont, QColor(30, 70, 150));
-    textAt(p, plot.map(1.66, 60), Qt::AlignCenter, QStringLiteral("Healthy weight"), bandFont, QColor(20, 110, 40));
-    textAt(p, plot.map(1.585, 69.5), Qt::AlignCenter, QStringLiteral("Overweight"), bandFont, QColor(140, 110, 0));
+    textAt(p, plot.map(1.83, 48), Qt::AlignCenter, QStringLiteral("Underweight"), bandFont,
+           QColor(30, 70, 150));
+    textAt(p, plot.map(1.66, 60), Qt::AlignCenter, QStringLiteral("Healthy weight"), bandFont,
+           QColor(20, 110, 40));
+    textAt(p, plot.map(1.585, 69.5), Qt::AlignCenter, QStringLiteral("Overweight"), bandFont,
+           QColor(140, 110, 0));
     textAt(p, plot.map(1.59, 102), Qt::AlignCenter, QStringLiteral("Obese"), bandFont, QColor(160, 40, 30));
     p.end();
     return image;

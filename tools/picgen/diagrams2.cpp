@@ -51,7 +51,8 @@ QImage glycolysis()
         {"phosphoglucose isomerase", QString(), Qt::black, false},
         {"phosphofructokinase-1", QStringLiteral("ATP") + Arrow + QStringLiteral("ADP"), Red, true},
         {"aldolase (+ triose phosphate isomerase)", QString(), Qt::black, false},
-        {"glyceraldehyde 3-phosphate dehydrogenase", QStringLiteral("2 NAD+") + Arrow + QStringLiteral("2 NADH"), Blue, false},
+        {"glyceraldehyde 3-phosphate dehydrogenase",
+         QStringLiteral("2 NAD+") + Arrow + QStringLiteral("2 NADH"), Blue, false},
         {"phosphoglycerate kinase", QStringLiteral("2 ADP") + Arrow + QStringLiteral("2 ATP"), Green, false},
         {"(two steps)", QString(), Qt::black, false},
         {"pyruvate kinase", QStringLiteral("2 ADP") + Arrow + QStringLiteral("2 ATP"), Green, false},
@@ -65,7 +66,8 @@ QImage glycolysis()
     const QFont boxFont = fitted(QString::fromUtf8(steps[4]), width - 10, 13);
     for (std::size_t i = 0; i < steps.size(); ++i) {
         const double y = top + pitch * double(i);
-        box(p, QRectF(left, y, width, height), QString::fromUtf8(steps[i]), boxFont, QColor(245, 245, 245), 4);
+        box(p, QRectF(left, y, width, height), QString::fromUtf8(steps[i]), boxFont, QColor(245, 245, 245),
+            4);
     }
     const double labelLeft = left + width + 10;
     for (std::size_t i = 0; i < labels.size(); ++i) {
@@ -83,8 +85,8 @@ QImage glycolysis()
             textAt(p, QPointF(labelLeft, middle), Qt::AlignLeft | Qt::AlignVCenter, enzyme, font);
         } else {
             textAt(p, QPointF(labelLeft, middle + 1), Qt::AlignLeft | Qt::AlignBottom, enzyme, font);
-            textAt(p, QPointF(labelLeft, middle + 1), Qt::AlignLeft | Qt::AlignTop, label.change, sans(13, true),
-                   label.colour);
+            textAt(p, QPointF(labelLeft, middle + 1), Qt::AlignLeft | Qt::AlignTop, label.change,
+                   sans(13, true), label.colour);
         }
     }
     const double split = top + pitch * 3 + height + (pitch - height) / 2;
@@ -108,12 +110,12 @@ QImage coriCycle()
     const QRectF muscle(262, 56, 174, 272);
     box(p, liver, QString(), sans(13), PaleYellow, 14, QColor(150, 130, 60), 1.5);
     box(p, muscle, QString(), sans(13), PalePink, 14, QColor(170, 90, 100), 1.5);
-    textAt(p, QPointF(liver.center().x(), liver.top() + 8), Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("LIVER"),
-           sans(15, true));
+    textAt(p, QPointF(liver.center().x(), liver.top() + 8), Qt::AlignHCenter | Qt::AlignTop,
+           QStringLiteral("LIVER"), sans(15, true));
     textAt(p, QPointF(muscle.center().x(), muscle.top() + 8), Qt::AlignHCenter | Qt::AlignTop,
            QStringLiteral("MUSCLE, RED CELLS"), sans(14, true));
-    textAt(p, QPointF(DiagramWidth / 2.0, liver.top() + 10), Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("BLOOD"),
-           sans(12, true), Grey);
+    textAt(p, QPointF(DiagramWidth / 2.0, liver.top() + 10), Qt::AlignHCenter | Qt::AlignTop,
+           QStringLiteral("BLOOD"), sans(12, true), Grey);
 
     const QFont boxFont = sans(15, true);
     const double glucoseY = 104;
@@ -130,19 +132,21 @@ QImage coriCycle()
 
     arrow(p, QPointF(liverLactate.center().x(), liverLactate.top() - 2),
           QPointF(liverGlucose.center().x(), liverGlucose.bottom() + 2), Qt::black, 2, 10);
-    textUp(p, QPointF(liverGlucose.center().x() + 16, (glucoseY + lactateY) / 2), QStringLiteral("gluconeogenesis"),
-           sans(14, false, true));
+    textUp(p, QPointF(liverGlucose.center().x() + 16, (glucoseY + lactateY) / 2),
+           QStringLiteral("gluconeogenesis"), sans(14, false, true));
     arrow(p, QPointF(muscleGlucose.center().x(), muscleGlucose.bottom() + 2),
           QPointF(muscleLactate.center().x(), muscleLactate.top() - 2), Qt::black, 2, 10);
-    textUp(p, QPointF(muscleGlucose.center().x() + 16, (glucoseY + lactateY) / 2), QStringLiteral("glycolysis"),
-           sans(14, false, true));
+    textUp(p, QPointF(muscleGlucose.center().x() + 16, (glucoseY + lactateY) / 2),
+           QStringLiteral("glycolysis"), sans(14, false, true));
 
-    arrow(p, QPointF(liverGlucose.right() + 2, glucoseY), QPointF(muscleGlucose.left() - 2, glucoseY), Red, 2, 10);
-    textAt(p, QPointF(DiagramWidth / 2.0, glucoseY - 4), Qt::AlignHCenter | Qt::AlignBottom, QStringLiteral("glucose"),
-           sans(13), Red);
-    arrow(p, QPointF(muscleLactate.left() - 2, lactateY), QPointF(liverLactate.right() + 2, lactateY), Blue, 2, 10);
-    textAt(p, QPointF(DiagramWidth / 2.0, lactateY + 4), Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("lactate"),
-           sans(13), Blue);
+    arrow(p, QPointF(liverGlucose.right() + 2, glucoseY), QPointF(muscleGlucose.left() - 2, glucoseY), Red, 2,
+          10);
+    textAt(p, QPointF(DiagramWidth / 2.0, glucoseY - 4), Qt::AlignHCenter | Qt::AlignBottom,
+           QStringLiteral("glucose"), sans(13), Red);
+    arrow(p, QPointF(muscleLactate.left() - 2, lactateY), QPointF(liverLactate.right() + 2, lactateY), Blue,
+          2, 10);
+    textAt(p, QPointF(DiagramWidth / 2.0, lactateY + 4), Qt::AlignHCenter | Qt::AlignTop,
+           QStringLiteral("lactate"), sans(13), Blue);
     p.end();
     return image;
 }
@@ -188,8 +192,8 @@ QImage bmiBands()
         textAt(p, QPointF(x(bmi), axisY + 8), Qt::AlignHCenter | Qt::AlignTop, QString::number(bmi),
                end ? sans(12) : sans(14, true), end ? Grey : QColor(Qt::black));
     }
-    textAt(p, QPointF(DiagramWidth / 2.0, axisY + 30), Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("BMI (kg/m\u00b2)"),
-           sans(14));
+    textAt(p, QPointF(DiagramWidth / 2.0, axisY + 30), Qt::AlignHCenter | Qt::AlignTop,
+           QStringLiteral("BMI (kg/m\u00b2)"), sans(14));
     textAt(p, QPointF(30, 300), Qt::AlignLeft | Qt::AlignTop,
            QStringLiteral("Healthy weight: 18.5 to 24.9. Overweight: 25 to 29.9.\n"
                           "Obesity: class I 30 to 34.9, class II 35 to 39.9, class III 40 or more."),
@@ -213,16 +217,17 @@ QImage weightLoss()
 
     setPen(p, Grey, 1.8, Qt::DashLine);
     p.drawLine(plot.map(0, 100), plot.map(15, 70));
-    textAt(p, plot.map(15.4, 72.5), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("if the loss stayed\nat 2 kg a month"),
-           sans(13), Grey);
+    textAt(p, plot.map(15.4, 72.5), Qt::AlignLeft | Qt::AlignVCenter,
+           QStringLiteral("if the loss stayed\nat 2 kg a month"), sans(13), Grey);
 
     std::vector<QPointF> points;
-    for (const QPointF &d : {QPointF(0, 100), QPointF(3, 96), QPointF(6, 93), QPointF(12, 89), QPointF(18, 86), QPointF(24, 84)})
+    for (const QPointF &d :
+         {QPointF(0, 100), QPointF(3, 96), QPointF(6, 93), QPointF(12, 89), QPointF(18, 86), QPointF(24, 84)})
         points.push_back(plot.map(d.x(), d.y()));
     setPen(p, QColor(20, 50, 150), 2.5);
     p.drawPath(smoothCurve(points));
-    textAt(p, plot.map(24, 84) + QPointF(-2, 8), Qt::AlignRight | Qt::AlignTop, QStringLiteral("typical actual weight"),
-           sans(14, true), QColor(20, 50, 150));
+    textAt(p, plot.map(24, 84) + QPointF(-2, 8), Qt::AlignRight | Qt::AlignTop,
+           QStringLiteral("typical actual weight"), sans(14, true), QColor(20, 50, 150));
     p.end();
     return image;
 }
@@ -240,22 +245,27 @@ QImage betaOxidation()
     const QRectF enoyl(268, 58, 160, 32);
     const QRectF hydroxy(268, 256, 160, 32);
     const QRectF oxo(24, 256, 160, 32);
-    box(p, acyl, QStringLiteral("fatty acyl-CoA (n carbons)"), fitted(QStringLiteral("fatty acyl-CoA (n carbons)"), 152, 13, true),
-        PaleYellow, 5);
+    box(p, acyl, QStringLiteral("fatty acyl-CoA (n carbons)"),
+        fitted(QStringLiteral("fatty acyl-CoA (n carbons)"), 152, 13, true), PaleYellow, 5);
     box(p, enoyl, QStringLiteral("trans-\u03942-enoyl-CoA"), boxFont, PaleYellow, 5);
     box(p, hydroxy, QStringLiteral("3-hydroxyacyl-CoA"), boxFont, PaleYellow, 5);
     box(p, oxo, QStringLiteral("3-oxoacyl-CoA"), boxFont, PaleYellow, 5);
 
     // 1: dehydrogenation by FAD.
-    arrow(p, QPointF(acyl.right() + 3, acyl.center().y()), QPointF(enoyl.left() - 3, acyl.center().y()), Qt::black, 1.6, 9);
-    textAt(p, QPointF(226, acyl.top() - 4), Qt::AlignHCenter | Qt::AlignBottom, QStringLiteral("acyl-CoA dehydrogenase"), label);
+    arrow(p, QPointF(acyl.right() + 3, acyl.center().y()), QPointF(enoyl.left() - 3, acyl.center().y()),
+          Qt::black, 1.6, 9);
+    textAt(p, QPointF(226, acyl.top() - 4), Qt::AlignHCenter | Qt::AlignBottom,
+           QStringLiteral("acyl-CoA dehydrogenase"), label);
     textAt(p, QPointF(226, acyl.bottom() + 4), Qt::AlignHCenter | Qt::AlignTop,
            QStringLiteral("FAD") + Arrow + QStringLiteral("FADH2"), sans(13, true), Blue);
     // 2: hydration.
-    arrow(p, QPointF(enoyl.center().x(), enoyl.bottom() + 3), QPointF(enoyl.center().x(), hydroxy.top() - 3), Qt::black, 1.6, 9);
-    textAt(p, QPointF(enoyl.center().x() + 8, 166), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("hydratase\n+ H2O"), label);
+    arrow(p, QPointF(enoyl.center().x(), enoyl.bottom() + 3), QPointF(enoyl.center().x(), hydroxy.top() - 3),
+          Qt::black, 1.6, 9);
+    textAt(p, QPointF(enoyl.center().x() + 8, 166), Qt::AlignLeft | Qt::AlignVCenter,
+           QStringLiteral("hydratase\n+ H2O"), label);
     // 3: dehydrogenation by NAD+.
-    arrow(p, QPointF(hydroxy.left() - 3, hydroxy.center().y()), QPointF(oxo.right() + 3, hydroxy.center().y()), Qt::black, 1.6, 9);
+    arrow(p, QPointF(hydroxy.left() - 3, hydroxy.center().y()),
+          QPointF(oxo.right() + 3, hydroxy.center().y()), Qt::black, 1.6, 9);
     textAt(p, QPointF(226, hydroxy.top() - 4), Qt::AlignHCenter | Qt::AlignBottom,
            QStringLiteral("NAD+") + Arrow + QStringLiteral("NADH"), sans(13, true), Blue);
     textAt(p, QPointF(226, hydroxy.bottom() + 4), Qt::AlignHCenter | Qt::AlignTop,
@@ -265,14 +275,15 @@ QImage betaOxidation()
     const QPointF fork(stem, 214);
     setPen(p, Qt::black, 1.6);
     p.drawLine(QPointF(stem, oxo.top() - 2), fork);
-    textAt(p, QPointF(stem - 6, 232), Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("thiolase,\n+ CoA"), label);
+    textAt(p, QPointF(stem - 6, 232), Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("thiolase,\n+ CoA"),
+           label);
     arrow(p, fork, QPointF(stem, acyl.bottom() + 3), Qt::black, 1.6, 9);
     textAt(p, QPointF(stem + 8, 132), Qt::AlignLeft | Qt::AlignVCenter,
            QStringLiteral("fatty acyl-CoA\n(n \u2212 2 carbons):\nnext turn"), label);
     const QRectF acetyl(152, 190, 150, 30);
     arrow(p, fork, QPointF(acetyl.left() - 3, acetyl.center().y() + 4), Qt::black, 1.6, 9);
-    box(p, acetyl, QStringLiteral("acetyl-CoA (2 carbons)"), fitted(QStringLiteral("acetyl-CoA (2 carbons)"), 142, 13, true),
-        PaleGreen, 5);
+    box(p, acetyl, QStringLiteral("acetyl-CoA (2 carbons)"),
+        fitted(QStringLiteral("acetyl-CoA (2 carbons)"), 142, 13, true), PaleGreen, 5);
 
     textAt(p, QPointF(DiagramWidth / 2.0, 340), Qt::AlignHCenter | Qt::AlignTop,
            QStringLiteral("Each turn removes 2 carbons from the carboxyl end."), sans(13, false, true));
@@ -301,9 +312,11 @@ QImage lipoproteins()
     const QRectF cells(330, 286, 114, 38);
 
     box(p, intestine, QStringLiteral("small\nintestine"), sans(12, true), lightGrey, 5);
-    box(p, chylomicron, QStringLiteral("chylomicron"), fitted(QStringLiteral("chylomicron"), 90, 13, true), PaleYellow, 5);
+    box(p, chylomicron, QStringLiteral("chylomicron"), fitted(QStringLiteral("chylomicron"), 90, 13, true),
+        PaleYellow, 5);
     box(p, remnant, QStringLiteral("chylomicron\nremnant"), sans(12, true), PaleYellow, 5);
-    box(p, liver, QStringLiteral("LIVER"), sans(14, true), QColor(150, 60, 45), 5, QColor(90, 30, 20), 1, Qt::white);
+    box(p, liver, QStringLiteral("LIVER"), sans(14, true), QColor(150, 60, 45), 5, QColor(90, 30, 20), 1,
+        Qt::white);
     box(p, vldl, QStringLiteral("VLDL"), boxFont, PaleOrange, 5);
     box(p, idl, QStringLiteral("IDL"), boxFont, PaleOrange, 5);
     box(p, ldl, QStringLiteral("LDL"), boxFont, QColor(250, 170, 80), 5);
@@ -314,7 +327,8 @@ QImage lipoproteins()
         const double y = a.center().y();
         arrow(p, QPointF(a.right() + 2, y), QPointF(b.left() - 2, y), Qt::black, 1.4, 8);
         if (!over.isEmpty())
-            textAt(p, QPointF((a.right() + b.left()) / 2, y - 4), Qt::AlignHCenter | Qt::AlignBottom, over, sans(11));
+            textAt(p, QPointF((a.right() + b.left()) / 2, y - 4), Qt::AlignHCenter | Qt::AlignBottom, over,
+                   sans(11));
     };
     across(intestine, chylomicron, QStringLiteral("lymph"));
     across(chylomicron, remnant, QStringLiteral("lipoprotein\nlipase"));
@@ -323,15 +337,18 @@ QImage lipoproteins()
     across(idl, ldl, QString());
 
     // Remnants go back to the liver.
-    polyArrow(p, {QPointF(remnant.center().x(), remnant.bottom() + 2), QPointF(remnant.center().x(), 122),
-                  QPointF(liver.center().x(), 122), QPointF(liver.center().x(), liver.top() - 2)},
+    polyArrow(p,
+              {QPointF(remnant.center().x(), remnant.bottom() + 2), QPointF(remnant.center().x(), 122),
+               QPointF(liver.center().x(), 122), QPointF(liver.center().x(), liver.top() - 2)},
               Qt::black, 1.4, 8);
-    textAt(p, QPointF(230, 119), Qt::AlignHCenter | Qt::AlignBottom, QStringLiteral("taken up by the liver"), label);
+    textAt(p, QPointF(230, 119), Qt::AlignHCenter | Qt::AlignBottom, QStringLiteral("taken up by the liver"),
+           label);
 
     // LDL is cleared through its receptor, by body cells and by the liver.
-    arrow(p, QPointF(ldl.center().x() + 4, ldl.bottom() + 2), QPointF(ldl.center().x() + 4, cells.top() - 2), Qt::black,
-          1.4, 8);
-    textAt(p, QPointF(ldl.center().x() + 9, 244), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("LDL\nreceptor"), sans(11));
+    arrow(p, QPointF(ldl.center().x() + 4, ldl.bottom() + 2), QPointF(ldl.center().x() + 4, cells.top() - 2),
+          Qt::black, 1.4, 8);
+    textAt(p, QPointF(ldl.center().x() + 9, 244), Qt::AlignLeft | Qt::AlignVCenter,
+           QStringLiteral("LDL\nreceptor"), sans(11));
     QPainterPath back;
     back.moveTo(ldl.center().x() - 16, ldl.bottom() + 2);
     back.cubicTo(QPointF(ldl.center().x() - 16, 250), QPointF(120, 250), QPointF(70, 240));
@@ -343,14 +360,18 @@ QImage lipoproteins()
     textAt(p, QPointF(262, 240), Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("LDL receptor"), label);
 
     // Reverse cholesterol transport.
-    arrow(p, QPointF(cells.left() - 2, cells.center().y()), QPointF(hdl.right() + 2, hdl.center().y()), Qt::black, 1.4, 8);
-    textAt(p, QPointF((hdl.right() + cells.left()) / 2, hdl.center().y() - 4), Qt::AlignHCenter | Qt::AlignBottom,
-           QStringLiteral("cholesterol"), label);
-    arrow(p, QPointF(hdl.left() + 10, hdl.top() - 2), QPointF(liver.right() - 6, liver.bottom() + 2), Qt::black, 1.4, 8);
-    textAt(p, QPointF(liver.center().x() - 10, 262), Qt::AlignHCenter | Qt::AlignVCenter, QStringLiteral("to the\nliver"), label);
+    arrow(p, QPointF(cells.left() - 2, cells.center().y()), QPointF(hdl.right() + 2, hdl.center().y()),
+          Qt::black, 1.4, 8);
+    textAt(p, QPointF((hdl.right() + cells.left()) / 2, hdl.center().y() - 4),
+           Qt::AlignHCenter | Qt::AlignBottom, QStringLiteral("cholesterol"), label);
+    arrow(p, QPointF(hdl.left() + 10, hdl.top() - 2), QPointF(liver.right() - 6, liver.bottom() + 2),
+          Qt::black, 1.4, 8);
+    textAt(p, QPointF(liver.center().x() - 10, 262), Qt::AlignHCenter | Qt::AlignVCenter,
+           QStringLiteral("to the\nliver"), label);
 
     textAt(p, QPointF(DiagramWidth / 2.0, 336), Qt::AlignHCenter | Qt::AlignTop,
-           QStringLiteral("Lipoprotein lipase on capillary walls releases fatty acids\nto adipose tissue and muscle."),
+           QStringLiteral(
+               "Lipoprotein lipase on capillary walls releases fatty acids\nto adipose tissue and muscle."),
            sans(12, false, true));
     p.end();
     return image;
@@ -365,7 +386,8 @@ QImage transamination()
 
     const QFont heading = sans(14, true);
     const QFont small = sans(12);
-    textAt(p, QPointF(10, 34), Qt::AlignLeft | Qt::AlignTop, QStringLiteral("Transamination (an aminotransferase)"), heading);
+    textAt(p, QPointF(10, 34), Qt::AlignLeft | Qt::AlignTop,
+           QStringLiteral("Transamination (an aminotransferase)"), heading);
 
     const double y = 132;
     const double w = 88;
@@ -375,13 +397,15 @@ QImage transamination()
     const QFont boxFont = fitted(QStringLiteral("2-oxoglutarate"), w - 6, 14, true);
     for (std::size_t i = 0; i < names.size(); ++i)
         box(p, QRectF(lefts[i], y - 17, w, 34), QString::fromLatin1(names[i]), boxFont, fills[i], 5);
-    textAt(p, QPointF((lefts[0] + w + lefts[1]) / 2, y), Qt::AlignCenter, QStringLiteral("+"), sans(18, true));
-    textAt(p, QPointF((lefts[2] + w + lefts[3]) / 2, y), Qt::AlignCenter, QStringLiteral("+"), sans(18, true));
+    textAt(p, QPointF((lefts[0] + w + lefts[1]) / 2, y), Qt::AlignCenter, QStringLiteral("+"),
+           sans(18, true));
+    textAt(p, QPointF((lefts[2] + w + lefts[3]) / 2, y), Qt::AlignCenter, QStringLiteral("+"),
+           sans(18, true));
     const double arrowFrom = lefts[1] + w + 6;
     const double arrowTo = lefts[2] - 6;
     doubleArrow(p, QPointF(arrowFrom, y), QPointF(arrowTo, y), Qt::black, 1.6, 8);
-    textAt(p, QPointF((arrowFrom + arrowTo) / 2, y - 20), Qt::AlignHCenter | Qt::AlignBottom, QStringLiteral("aminotransferase"),
-           small);
+    textAt(p, QPointF((arrowFrom + arrowTo) / 2, y - 20), Qt::AlignHCenter | Qt::AlignBottom,
+           QStringLiteral("aminotransferase"), small);
     textAt(p, QPointF((arrowFrom + arrowTo) / 2, y + 21), Qt::AlignHCenter | Qt::AlignTop,
            QStringLiteral("coenzyme: pyridoxal phosphate"), small);
 
@@ -389,13 +413,13 @@ QImage transamination()
     const QPointF start(lefts[0] + w / 2, y - 19);
     const QPointF end(lefts[3] + w / 2, y - 19);
     curvedArrow(p, start, QPointF(DiagramWidth / 2.0, 50), end, Blue, 1.8, 10);
-    textAt(p, QPointF(DiagramWidth / 2.0, 77), Qt::AlignHCenter | Qt::AlignBottom, QStringLiteral("\u2013NH2"), sans(15, true),
-           Blue);
+    textAt(p, QPointF(DiagramWidth / 2.0, 77), Qt::AlignHCenter | Qt::AlignBottom,
+           QStringLiteral("\u2013NH2"), sans(15, true), Blue);
 
     setPen(p, QColor(200, 200, 200), 1);
     p.drawLine(QPointF(10, 202), QPointF(DiagramWidth - 10, 202));
-    textAt(p, QPointF(10, 214), Qt::AlignLeft | Qt::AlignTop, QStringLiteral("Oxidative deamination (glutamate dehydrogenase)"),
-           heading);
+    textAt(p, QPointF(10, 214), Qt::AlignLeft | Qt::AlignTop,
+           QStringLiteral("Oxidative deamination (glutamate dehydrogenase)"), heading);
     const double y2 = 274;
     const QRectF glutamate(30, y2 - 17, 104, 34);
     const QRectF oxoglutarate(238, y2 - 17, 116, 34);
@@ -408,7 +432,8 @@ QImage transamination()
     const QPointF ammonia(oxoglutarate.right() + 48, y2);
     textAt(p, ammonia, Qt::AlignCenter, QStringLiteral("NH3"), sans(17, true));
     arrow(p, ammonia + QPointF(0, 14), ammonia + QPointF(0, 50), Qt::black, 1.6, 9);
-    textAt(p, ammonia + QPointF(0, 54), Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("to the urea cycle"), small);
+    textAt(p, ammonia + QPointF(0, 54), Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("to the urea cycle"),
+           small);
     p.end();
     return image;
 }
@@ -424,7 +449,8 @@ QImage ureaCycle()
     box(p, mitochondrion, QString(), sans(12), QColor(232, 232, 232), 14, QColor(150, 150, 150), 1.5);
     textAt(p, QPointF(mitochondrion.center().x(), mitochondrion.top() + 6), Qt::AlignHCenter | Qt::AlignTop,
            QStringLiteral("MITOCHONDRION"), sans(13, true), QColor(80, 80, 80));
-    textAt(p, QPointF(316, 30), Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("CYTOSOL"), sans(13, true), QColor(80, 80, 80));
+    textAt(p, QPointF(316, 30), Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("CYTOSOL"), sans(13, true),
+           QColor(80, 80, 80));
 
     const QFont boxFont = sans(13, true);
     const QFont small = sans(12);
@@ -447,33 +473,40 @@ QImage ureaCycle()
                 QPointF(ornithine.right() + 2, ornithine.center().y()), Qt::black, 1.6, 9);
     // Ornithine goes back into the mitochondrion, where it takes up carbamoyl phosphate.
     const double join = 120;
-    polyArrow(p, {QPointF(ornithine.left() - 2, ornithine.center().y()), QPointF(join, ornithine.center().y()),
-                  QPointF(join, citrulline.center().y()), QPointF(citrulline.left() - 2, citrulline.center().y())},
+    polyArrow(p,
+              {QPointF(ornithine.left() - 2, ornithine.center().y()), QPointF(join, ornithine.center().y()),
+               QPointF(join, citrulline.center().y()),
+               QPointF(citrulline.left() - 2, citrulline.center().y())},
               Qt::black, 1.6, 9);
 
-    textAt(p, QPointF(16, 62), Qt::AlignLeft | Qt::AlignTop, QStringLiteral("NH3 + HCO3\u2212"), sans(13, true));
+    textAt(p, QPointF(16, 62), Qt::AlignLeft | Qt::AlignTop, QStringLiteral("NH3 + HCO3\u2212"),
+           sans(13, true));
     const QRectF carbamoyl(14, 140, 136, 28);
-    box(p, carbamoyl, QStringLiteral("carbamoyl phosphate"), fitted(QStringLiteral("carbamoyl phosphate"), 128, 13, true),
-        PaleYellow, 5);
+    box(p, carbamoyl, QStringLiteral("carbamoyl phosphate"),
+        fitted(QStringLiteral("carbamoyl phosphate"), 128, 13, true), PaleYellow, 5);
     arrow(p, QPointF(36, 80), QPointF(36, carbamoyl.top() - 2), Qt::black, 1.6, 9);
-    textAt(p, QPointF(44, 82), Qt::AlignLeft | Qt::AlignTop, QStringLiteral("carbamoyl phosphate\nsynthetase I"), sans(11));
-    textAt(p, QPointF(44, 112), Qt::AlignLeft | Qt::AlignTop, QStringLiteral("2 ATP") + Arrow + QStringLiteral("2 ADP + 2 Pi"),
-           sans(11, true), Red);
+    textAt(p, QPointF(44, 82), Qt::AlignLeft | Qt::AlignTop,
+           QStringLiteral("carbamoyl phosphate\nsynthetase I"), sans(11));
+    textAt(p, QPointF(44, 112), Qt::AlignLeft | Qt::AlignTop,
+           QStringLiteral("2 ATP") + Arrow + QStringLiteral("2 ADP + 2 Pi"), sans(11, true), Red);
     setPen(p, Qt::black, 1.6);
     p.drawPolyline(QPolygonF({QPointF(70, carbamoyl.bottom() + 2), QPointF(70, citrulline.center().y()),
                               QPointF(join, citrulline.center().y())}));
 
     // Aspartate comes in on the way to argininosuccinate.
     const QPointF aspartateIn(223, 142);
-    textAt(p, QPointF(200, 60), Qt::AlignHCenter | Qt::AlignBottom, QStringLiteral("aspartate"), sans(13, true));
+    textAt(p, QPointF(200, 60), Qt::AlignHCenter | Qt::AlignBottom, QStringLiteral("aspartate"),
+           sans(13, true));
     curvedArrow(p, QPointF(200, 62), QPointF(200, 130), aspartateIn, Qt::black, 1.4, 8);
-    textAt(p, QPointF(236, 150), Qt::AlignLeft | Qt::AlignTop, QStringLiteral("argininosuccinate\nsynthetase"), small);
-    textAt(p, QPointF(236, 180), Qt::AlignLeft | Qt::AlignTop, QStringLiteral("ATP") + Arrow + QStringLiteral("AMP + PPi"),
-           sans(12, true), Red);
+    textAt(p, QPointF(236, 150), Qt::AlignLeft | Qt::AlignTop,
+           QStringLiteral("argininosuccinate\nsynthetase"), small);
+    textAt(p, QPointF(236, 180), Qt::AlignLeft | Qt::AlignTop,
+           QStringLiteral("ATP") + Arrow + QStringLiteral("AMP + PPi"), sans(12, true), Red);
 
     // Fumarate leaves on the way to arginine.
     curvedArrow(p, QPointF(370, 124), QPointF(380, 84), QPointF(412, 66), Qt::black, 1.4, 8);
-    textAt(p, QPointF(414, 60), Qt::AlignHCenter | Qt::AlignBottom, QStringLiteral("fumarate"), sans(13, true));
+    textAt(p, QPointF(414, 60), Qt::AlignHCenter | Qt::AlignBottom, QStringLiteral("fumarate"),
+           sans(13, true));
 
     // Arginase: water in, urea out, ornithine back.
     textAt(p, QPointF(374, 284), Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("arginase"), small);

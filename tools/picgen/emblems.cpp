@@ -42,7 +42,7 @@ const std::array<BandLook, 7> bands = {{
 // A stick figure's joints.
 struct Pose {
     QPointF head, neck, hip;
-    QPointF elbowA, handA, elbowB, handB;  // A: the arm nearer the viewer
+    QPointF elbowA, handA, elbowB, handB; // A: the arm nearer the viewer
     QPointF kneeA, footA, kneeB, footB;
 };
 
@@ -93,19 +93,20 @@ void lyingReading(QPainter &p)
     const QColor cover(95, 120, 175);
     p.setPen(QPen(QColor(50, 65, 110), 1.5));
     p.setBrush(cover.lighter(115));
-    p.drawRoundedRect(QRectF(34, 84, 164, 48), 8, 8);  // back
+    p.drawRoundedRect(QRectF(34, 84, 164, 48), 8, 8); // back
     p.setBrush(cover);
-    p.drawRoundedRect(QRectF(30, 122, 172, 34), 6, 6);  // seat
-    p.drawRoundedRect(QRectF(18, 100, 26, 58), 8, 8);   // arms
+    p.drawRoundedRect(QRectF(30, 122, 172, 34), 6, 6); // seat
+    p.drawRoundedRect(QRectF(18, 100, 26, 58), 8, 8); // arms
     p.drawRoundedRect(QRectF(188, 100, 26, 58), 8, 8);
     setPen(p, QColor(50, 65, 110), 4);
     p.drawLine(QPointF(36, 158), QPointF(36, Ground));
     p.drawLine(QPointF(196, 158), QPointF(196, Ground));
     ground(p);
 
-    figure(p, {QPointF(52, 100), QPointF(66, 108), QPointF(128, 116), QPointF(82, 94), QPointF(96, 80),
-               QPointF(86, 100), QPointF(100, 84), QPointF(156, 104), QPointF(188, 112), QPointF(154, 110),
-               QPointF(186, 118)});
+    figure(p,
+           {QPointF(52, 100), QPointF(66, 108), QPointF(128, 116), QPointF(82, 94), QPointF(96, 80),
+            QPointF(86, 100), QPointF(100, 84), QPointF(156, 104), QPointF(188, 112), QPointF(154, 110),
+            QPointF(186, 118)});
 
     // An open book held up to read.
     p.setPen(QPen(QColor(130, 30, 30), 1.5));
@@ -123,9 +124,10 @@ void sittingKnitting(QPainter &p)
     p.drawLine(QPointF(72, 128), QPointF(124, 128));
     p.drawLine(QPointF(120, 128), QPointF(120, Ground));
 
-    figure(p, {QPointF(92, 50), QPointF(90, 66), QPointF(90, 120), QPointF(104, 98), QPointF(128, 96),
-               QPointF(98, 96), QPointF(124, 88), QPointF(142, 120), QPointF(144, Ground - 3), QPointF(136, 116),
-               QPointF(136, Ground - 3)});
+    figure(p,
+           {QPointF(92, 50), QPointF(90, 66), QPointF(90, 120), QPointF(104, 98), QPointF(128, 96),
+            QPointF(98, 96), QPointF(124, 88), QPointF(142, 120), QPointF(144, Ground - 3), QPointF(136, 116),
+            QPointF(136, Ground - 3)});
 
     // Needles crossing over the work, the yarn running down to a ball.
     setPen(p, QColor(180, 140, 40), 2);
@@ -172,9 +174,10 @@ void cooking(QPainter &p)
         p.drawPath(steam);
     }
 
-    figure(p, {QPointF(84, 52), QPointF(84, 68), QPointF(84, 122), QPointF(102, 92), QPointF(124, 84),
-               QPointF(96, 96), QPointF(116, 100), QPointF(90, 148), QPointF(94, Ground - 2), QPointF(78, 148),
-               QPointF(74, Ground - 2)});
+    figure(p,
+           {QPointF(84, 52), QPointF(84, 68), QPointF(84, 122), QPointF(102, 92), QPointF(124, 84),
+            QPointF(96, 96), QPointF(116, 100), QPointF(90, 148), QPointF(94, Ground - 2), QPointF(78, 148),
+            QPointF(74, Ground - 2)});
     // The spoon stirring the pan.
     setPen(p, Wood, 3);
     p.drawLine(QPointF(124, 84), QPointF(156, 98));
@@ -184,9 +187,10 @@ void walking(QPainter &p)
 {
     ground(p);
     // Each arm swings with the opposite leg.
-    figure(p, {QPointF(118, 46), QPointF(116, 62), QPointF(112, 116), QPointF(104, 88), QPointF(94, 108),
-               QPointF(128, 86), QPointF(136, 106), QPointF(126, 142), QPointF(140, Ground - 2), QPointF(104, 144),
-               QPointF(86, Ground - 4)});
+    figure(p,
+           {QPointF(118, 46), QPointF(116, 62), QPointF(112, 116), QPointF(104, 88), QPointF(94, 108),
+            QPointF(128, 86), QPointF(136, 106), QPointF(126, 142), QPointF(140, Ground - 2),
+            QPointF(104, 144), QPointF(86, Ground - 4)});
     // Speed lines behind the walker.
     setPen(p, QColor(150, 150, 150), 2);
     for (int k = 0; k < 3; ++k)
@@ -220,9 +224,10 @@ void gardening(QPainter &p)
     p.setBrush(QColor(160, 160, 170));
     p.drawPolygon(QPolygonF({QPointF(131, 150), QPointF(149, 152), QPointF(146, 172), QPointF(133, 170)}));
 
-    figure(p, {QPointF(96, 56), QPointF(102, 71), QPointF(92, 118), QPointF(122, 80), QPointF(148, 74),
-               QPointF(118, 96), QPointF(142, 104), QPointF(86, 146), QPointF(80, Ground - 2), QPointF(118, 128),
-               QPointF(134, 150)});
+    figure(p,
+           {QPointF(96, 56), QPointF(102, 71), QPointF(92, 118), QPointF(122, 80), QPointF(148, 74),
+            QPointF(118, 96), QPointF(142, 104), QPointF(86, 146), QPointF(80, Ground - 2), QPointF(118, 128),
+            QPointF(134, 150)});
 
     // A young plant beside the dug patch.
     setPen(p, Leaf, 3);
@@ -249,9 +254,10 @@ void choppingWood(QPainter &p)
     p.drawEllipse(QRectF(158, 110, 18, 8));
 
     // The axe raised high above the head.
-    figure(p, {QPointF(92, 56), QPointF(92, 72), QPointF(90, 122), QPointF(108, 56), QPointF(118, 34),
-               QPointF(104, 60), QPointF(112, 38), QPointF(100, 148), QPointF(108, Ground - 2), QPointF(80, 148),
-               QPointF(72, Ground - 2)});
+    figure(p,
+           {QPointF(92, 56), QPointF(92, 72), QPointF(90, 122), QPointF(108, 56), QPointF(118, 34),
+            QPointF(104, 60), QPointF(112, 38), QPointF(100, 148), QPointF(108, Ground - 2), QPointF(80, 148),
+            QPointF(72, Ground - 2)});
     setPen(p, Wood, 4);
     p.drawLine(QPointF(116, 38), QPointF(150, 16));
     p.setPen(QPen(QColor(70, 70, 80), 1.5));
@@ -268,14 +274,15 @@ void joggingUphill(QPainter &p)
     auto slope = [](double x) { return 182 - x * 0.26; };
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(205, 230, 185));
-    p.drawPolygon(QPolygonF({QPointF(0, slope(0)), QPointF(BandWidth, slope(BandWidth)), QPointF(BandWidth, 184),
-                             QPointF(0, 184)}));
+    p.drawPolygon(QPolygonF({QPointF(0, slope(0)), QPointF(BandWidth, slope(BandWidth)),
+                             QPointF(BandWidth, 184), QPointF(0, 184)}));
     setPen(p, QColor(110, 140, 90), 2);
     p.drawLine(QPointF(0, slope(0)), QPointF(BandWidth, slope(BandWidth)));
 
-    figure(p, {QPointF(132, 38), QPointF(126, 54), QPointF(112, 102), QPointF(140, 72), QPointF(152, 58),
-               QPointF(112, 74), QPointF(100, 92), QPointF(138, 108), QPointF(144, slope(144) - 16),
-               QPointF(104, 128), QPointF(84, slope(84) - 2)});
+    figure(p,
+           {QPointF(132, 38), QPointF(126, 54), QPointF(112, 102), QPointF(140, 72), QPointF(152, 58),
+            QPointF(112, 74), QPointF(100, 92), QPointF(138, 108), QPointF(144, slope(144) - 16),
+            QPointF(104, 128), QPointF(84, slope(84) - 2)});
     // Beads of sweat and an arrow up the hill.
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(70, 150, 230));
@@ -343,7 +350,8 @@ QImage logo(bool withBars)
     if (withBars) {
         // Three rising bars inside the Q: a score growing.
         p.setPen(Qt::NoPen);
-        const std::array<QColor, 3> colours = {QColor(255, 190, 60), QColor(90, 180, 230), QColor(0, 128, 96)};
+        const std::array<QColor, 3> colours
+            = {QColor(255, 190, 60), QColor(90, 180, 230), QColor(0, 128, 96)};
         for (int k = 0; k < 3; ++k) {
             const double h = 24 + 16 * k;
             p.setBrush(colours[std::size_t(k)]);
@@ -443,14 +451,15 @@ QImage menuIllustration()
         const double r = g.share > 0.2 ? 40 : 52;
         if (*g.name)
             text(p, QRectF(centre.x() + std::cos(mid) * r - 40, centre.y() - std::sin(mid) * r - 16, 80, 32),
-                 Qt::AlignCenter, QString::fromLatin1(g.name), sans(g.share > 0.2 ? 12 : 11, true), QColor(30, 30, 30));
+                 Qt::AlignCenter, QString::fromLatin1(g.name), sans(g.share > 0.2 ? 12 : 11, true),
+                 QColor(30, 30, 30));
         start += span;
     }
     // A molecule beside the plate: the chemistry behind the food.
     ringMolecule(p, QPointF(206, 52), 20, QColor(60, 60, 60), QColor(60, 60, 60));
     setPen(p, QColor(150, 150, 150), 3);
-    p.drawLine(QPointF(204, 112), QPointF(204, 180));  // knife
-    p.drawLine(QPointF(224, 112), QPointF(224, 180));  // fork
+    p.drawLine(QPointF(204, 112), QPointF(204, 180)); // knife
+    p.drawLine(QPointF(224, 112), QPointF(224, 180)); // fork
     for (int k = 0; k < 3; ++k)
         p.drawLine(QPointF(218 + 6 * k, 100), QPointF(218 + 6 * k, 118));
     p.setBrush(QColor(150, 150, 150));
@@ -466,12 +475,14 @@ QImage questionDecoration()
     QPainter p;
     begin(p, image);
     // A large question mark with a molecule, and the two answers.
-    text(p, QRectF(10, 0, 120, 170), Qt::AlignCenter, QStringLiteral("?"), sans(150, true), QColor(0, 128, 96));
+    text(p, QRectF(10, 0, 120, 170), Qt::AlignCenter, QStringLiteral("?"), sans(150, true),
+         QColor(0, 128, 96));
     ringMolecule(p, QPointF(178, 62), 30, QColor(60, 60, 60), QColor(60, 60, 60));
     const QRectF t(128, 128, 48, 40);
     const QRectF f(186, 128, 48, 40);
     box(p, t, QStringLiteral("T"), sans(26, true), QColor(0, 170, 0), 8, QColor(0, 110, 0), 1.5, Qt::white);
-    box(p, f, QStringLiteral("F"), sans(26, true), QColor(220, 50, 40), 8, QColor(150, 30, 20), 1.5, Qt::white);
+    box(p, f, QStringLiteral("F"), sans(26, true), QColor(220, 50, 40), 8, QColor(150, 30, 20), 1.5,
+        Qt::white);
     p.end();
     return image;
 }

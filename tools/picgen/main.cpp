@@ -1,5 +1,5 @@
-#include "tools/picgen/pictures.h"
 #include "tools/picgen/painting.h"
+#include "tools/picgen/pictures.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -32,8 +32,8 @@ int main(int argc, char *argv[])
         QDir().mkpath(QFileInfo(path).path());
         const QImage image = picture.draw();
         const bool saved = picture.format == quorix::picgen::PictureFile::PalettedBmp
-                               ? quorix::picgen::saveBmp8(image, path)
-                               : quorix::picgen::savePng(image, path);
+            ? quorix::picgen::saveBmp8(image, path)
+            : quorix::picgen::savePng(image, path);
         if (!saved) {
             std::fprintf(stderr, "quorix-picgen: cannot write %s\n", qPrintable(path));
             ++failures;

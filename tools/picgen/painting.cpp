@@ -73,7 +73,8 @@ void textAt(QPainter &painter, QPointF point, int align, const QString &label, c
         top -= h / 2;
     else if (align & Qt::AlignBottom)
         top -= h;
-    const int horizontal = align & Qt::AlignHorizontal_Mask ? align & Qt::AlignHorizontal_Mask : Qt::AlignLeft;
+    const int horizontal
+        = align & Qt::AlignHorizontal_Mask ? align & Qt::AlignHorizontal_Mask : Qt::AlignLeft;
     text(painter, QRectF(left, top, w, h), horizontal | Qt::AlignTop, label, font, color);
 }
 
@@ -118,8 +119,8 @@ void box(QPainter &painter, const QRectF &rect, const QString &label, const QFon
     else
         painter.setPen(Qt::NoPen);
     // Half-pixel placement keeps a 1 px outline sharp.
-    const QRectF r = borderWidth > 0 && std::fmod(borderWidth, 2.0) == 1.0 ? rect.adjusted(0.5, 0.5, -0.5, -0.5)
-                                                                             : rect;
+    const QRectF r
+        = borderWidth > 0 && std::fmod(borderWidth, 2.0) == 1.0 ? rect.adjusted(0.5, 0.5, -0.5, -0.5) : rect;
     if (radius > 0)
         painter.drawRoundedRect(r, radius, radius);
     else
@@ -183,8 +184,8 @@ void doubleArrow(QPainter &painter, QPointF from, QPointF to, const QColor &colo
     arrowHead(painter, to, from, color, head);
 }
 
-void curvedArrow(QPainter &painter, QPointF from, QPointF control, QPointF to, const QColor &color, double width,
-                 double head, Qt::PenStyle style)
+void curvedArrow(QPainter &painter, QPointF from, QPointF control, QPointF to, const QColor &color,
+                 double width, double head, Qt::PenStyle style)
 {
     // Stop the line a little inside the head, along the end tangent.
     const QPointF d = to - control;
@@ -244,8 +245,8 @@ QPainterPath smoothCurve(const std::vector<QPointF> &points, int stepsPerSegment
             const double h10 = t * t * t - 2 * t * t + t;
             const double h01 = -2 * t * t * t + 3 * t * t;
             const double h11 = t * t * t - t * t;
-            const double y = h00 * points[i].y() + h10 * h * slope[i] + h01 * points[i + 1].y()
-                             + h11 * h * slope[i + 1];
+            const double y
+                = h00 * points[i].y() + h10 * h * slope[i] + h01 * points[i + 1].y() + h11 * h * slope[i + 1];
             path.lineTo(x0 + t * h, y);
         }
     }
@@ -304,7 +305,8 @@ void axes(QPainter &painter, const Plot &plot, const std::vector<double> &xTicks
         textAt(painter, QPointF(a.left() - 7, py), Qt::AlignRight | Qt::AlignVCenter, number, style.numbers);
     }
     if (!xTitle.isEmpty())
-        textAt(painter, QPointF(a.center().x(), lowest + 2), Qt::AlignHCenter | Qt::AlignTop, xTitle, style.titles);
+        textAt(painter, QPointF(a.center().x(), lowest + 2), Qt::AlignHCenter | Qt::AlignTop, xTitle,
+               style.titles);
     if (!yTitle.isEmpty()) {
         const double x = a.left() - 7 - widest - 4 - QFontMetricsF(style.titles).height() / 2;
         textUp(painter, QPointF(x, a.center().y()), yTitle, style.titles);
@@ -315,7 +317,8 @@ void axes(QPainter &painter, const Plot &plot, const std::vector<double> &xTicks
 void title(QPainter &painter, const QString &label, double top, double pixels)
 {
     const QRect window = painter.window();
-    textAt(painter, QPointF(window.width() / 2.0, top), Qt::AlignHCenter | Qt::AlignTop, label, sans(pixels, true));
+    textAt(painter, QPointF(window.width() / 2.0, top), Qt::AlignHCenter | Qt::AlignTop, label,
+           sans(pixels, true));
 }
 
 bool saveBmp8(const QImage &image, const QString &path)

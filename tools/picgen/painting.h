@@ -32,8 +32,7 @@ QFont sans(double pixels, bool bold = false, bool italic = false);
 // A painter with antialiasing on, black 1 px pen, no brush.
 void begin(QPainter &painter, QImage &image);
 
-void setPen(QPainter &painter, const QColor &color, double width = 1.0,
-            Qt::PenStyle style = Qt::SolidLine);
+void setPen(QPainter &painter, const QColor &color, double width = 1.0, Qt::PenStyle style = Qt::SolidLine);
 
 // Text inside a rectangle with Qt alignment flags (Qt::TextWordWrap allowed).
 void text(QPainter &painter, const QRectF &rect, int flags, const QString &text, const QFont &font,
@@ -68,8 +67,9 @@ void doubleArrow(QPainter &painter, QPointF from, QPointF to, const QColor &colo
                  double width = 1.2, double head = 8);
 // A quadratic curve from -> to bent towards control, its head along the
 // curve's direction where it ends.
-void curvedArrow(QPainter &painter, QPointF from, QPointF control, QPointF to, const QColor &color = Qt::black,
-                 double width = 1.2, double head = 8, Qt::PenStyle style = Qt::SolidLine);
+void curvedArrow(QPainter &painter, QPointF from, QPointF control, QPointF to,
+                 const QColor &color = Qt::black, double width = 1.2, double head = 8,
+                 Qt::PenStyle style = Qt::SolidLine);
 // Only the filled head, pointing along from -> to, its tip at `to`.
 void arrowHead(QPainter &painter, QPointF from, QPointF to, const QColor &color, double head = 8);
 
@@ -79,7 +79,7 @@ QPainterPath smoothCurve(const std::vector<QPointF> &points, int stepsPerSegment
 
 // A graph's plot area and the data ranges it shows.
 struct Plot {
-    QRectF area;  // pixels
+    QRectF area; // pixels
     double xMin, xMax, yMin, yMax;
 
     QPointF map(double x, double y) const;

@@ -37,7 +37,8 @@ std::vector<PictureFile> allPictures()
         {QStringLiteral("data/q16-milk.png"), F::Png, milkComposition},
     };
     for (int band = 1; band <= 7; ++band)
-        pictures.push_back({QStringLiteral("data/PAR%1.bmp").arg(band), F::PalettedBmp, [band] { return parPicture(band); }});
+        pictures.push_back({QStringLiteral("data/PAR%1.bmp").arg(band), F::PalettedBmp,
+                            [band] { return parPicture(band); }});
     return pictures;
 }
 

@@ -21,8 +21,8 @@ std::vector<PictureFile> allPictures();
 
 // The PAR screen's pictures and the logos (emblems.cpp).
 QImage blankPicture();
-QImage parPicture(int band);  // 1..7
-QImage quorixLogo();          // the PAR screen's logo, as file and compiled in
+QImage parPicture(int band); // 1..7
+QImage quorixLogo(); // the PAR screen's logo, as file and compiled in
 QImage chartLogo();
 QImage menuIllustration();
 QImage questionDecoration();
