@@ -1,5 +1,6 @@
 #include "tools/check/bankchecker.h"
 #include "tools/check/checkreport.h"
+#include "tools/check/textfit.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>
@@ -28,9 +29,12 @@ picture that is missing or cannot be read; fields that look shifted by an
 unquoted comma or a blank line; a double quote inside a quoted field (the text
 after it is lost) or one never closed; a blank line (read as an empty field);
 a missing -999 terminator, or text after it; the same statement twice; a bank
-of fewer than 2 questions; titles after the counted ones (never read); a
-statement or explanation too long for its box on the question screen (bold
-Liberation Sans 12 pt: statements 761 x 113 pixels, explanations 521 x 241).
+of fewer than 2 questions; a statement or explanation too long for its box on
+the question screen (bold Liberation Sans 12 pt: statements 761 x 113 pixels,
+explanations 521 x 241). In a catalogue: a count of 0; titles after the counted
+ones (never read); titles 17 to 20 (read, never shown); options up to 10 that
+keep placeholder captions but have no bank. In a folder: a qbank file that no
+option opens, such as qbank14.txt.
 
 Output, one line each, sorted by line within each file:
   FILE:LINE: error: MESSAGE
@@ -49,6 +53,12 @@ int main(int argc, char *argv[])
     // ever shown.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The platform's own chatter (runtime folders, colour profiles) is no
+    // concern of a teacher's; every finding is reported in the lines below.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &message) {
+        if (type == QtCriticalMsg || type == QtFatalMsg)
+            std::fprintf(stderr, "quorix-check: %s\n", qPrintable(message));
+    });
     QGuiApplication app(argc, argv);
     QGuiApplication::setApplicationName(QStringLiteral("quorix-check"));
 
@@ -76,6 +86,12 @@ int main(int argc, char *argv[])
 
     quorix::check::CheckReport report;
     quorix::check::BankChecker checker(report);
+    const QString family = quorix::check::TextFit().family();
+    if (family != QLatin1String("Liberation Sans")) {
+        std::fprintf(stderr,
+                     "quorix-check: Liberation Sans is not installed; text lengths are measured in %s.\n",
+                     qPrintable(family));
+    }
     for (const QString &path : paths) {
         if (QFileInfo(path).isDir())
             checker.checkFolder(path);
