@@ -6,28 +6,12 @@
 
 namespace quorix::picgen {
 
-namespace {
-
-const QColor Red(200, 30, 30);
-const QColor Blue(30, 70, 200);
-const QColor Green(0, 140, 60);
-const QColor Orange(235, 130, 20);
-const QColor Grey(110, 110, 110);
-
-QImage diagram(QPainter &p)
-{
-    QImage image = canvas(DiagramWidth, DiagramHeight);
-    begin(p, image);
-    return image;
-}
-
-} // namespace
+using namespace colours;
 
 QImage foodLabel()
 {
-    QImage image = canvas(DiagramWidth, DiagramHeight);
-    QPainter p;
-    begin(p, image);
+    Drawing drawing;
+    QPainter &p = drawing.painter();
     title(p, QStringLiteral("Nutrition information"), 10, 18);
 
     struct Row {
@@ -69,14 +53,13 @@ QImage foodLabel()
     }
     setPen(p, Qt::black, 2);
     p.drawRect(QRectF(left, top, right - left, rowHeight * double(rows.size() + 1)));
-    p.end();
-    return image;
+    return drawing.finish();
 }
 
 QImage michaelisMenten()
 {
-    QPainter p;
-    QImage image = diagram(p);
+    Drawing drawing;
+    QPainter &p = drawing.painter();
     // [S] runs to 5.5 Km, where the rate is 85% of Vmax.
     const Plot plot{QRectF(62, 40, 368, 290), 0, 5.5, 0, 1.18};
     axes(p, plot, {}, {}, QString(), QString(), AxisStyle{false, 0, 0, sans(13), sans(14)});
@@ -105,14 +88,13 @@ QImage michaelisMenten()
     }
     setPen(p, Blue, 2.5);
     p.drawPath(curve);
-    p.end();
-    return image;
+    return drawing.finish();
 }
 
 QImage feedbackInhibition()
 {
-    QPainter p;
-    QImage image = diagram(p);
+    Drawing drawing;
+    QPainter &p = drawing.painter();
     title(p, QStringLiteral("A pathway and its end product"), 14, 17);
     const double y = 210;
     const std::array<double, 4> centres = {48, 162, 276, 390};
@@ -141,14 +123,13 @@ QImage feedbackInhibition()
     p.drawEllipse(sign, 13, 13);
     setPen(p, Red, 3);
     p.drawLine(sign - QPointF(6, 0), sign + QPointF(6, 0));
-    p.end();
-    return image;
+    return drawing.finish();
 }
 
 QImage enterocyteSugars()
 {
-    QPainter p;
-    QImage image = diagram(p);
+    Drawing drawing;
+    QPainter &p = drawing.painter();
     const QRectF cell(76, 98, 300, 188);
     const QFont label = sans(13);
     const QFont name = sans(13, true);
@@ -213,14 +194,13 @@ QImage enterocyteSugars()
            QColor(190, 90, 0));
     textAt(p, QPointF(318, bottom - 16), Qt::AlignLeft | Qt::AlignBottom, QStringLiteral("ATP"),
            sans(13, true), QColor(190, 90, 0));
-    p.end();
-    return image;
+    return drawing.finish();
 }
 
 QImage energyExpenditure()
 {
-    QPainter p;
-    QImage image = diagram(p);
+    Drawing drawing;
+    QPainter &p = drawing.painter();
     title(p, QStringLiteral("Daily energy expenditure of a sedentary adult"), 8, 16);
 
     const double base = 348;
@@ -269,14 +249,13 @@ QImage energyExpenditure()
     }
     textAt(p, QPointF((left + right) / 2, base - 10 * perMJ - 6), Qt::AlignHCenter | Qt::AlignBottom,
            QStringLiteral("Total 10.0 MJ per day"), sans(14, true));
-    p.end();
-    return image;
+    return drawing.finish();
 }
 
 QImage bmiChart()
 {
-    QPainter p;
-    QImage image = diagram(p);
+    Drawing drawing;
+    QPainter &p = drawing.painter();
     const Plot plot{QRectF(66, 22, 366, 300), 1.50, 1.90, 40, 120};
 
     // The bands, shaded between their lines and clipped to the plot.
@@ -316,7 +295,6 @@ QImage bmiChart()
         weights.push_back(w);
     AxisStyle style;
     style.decimalsX = 2;
-    style.numbers = sans(13);
     style.titles = sans(14);
     axes(p, plot, heights, weights, QStringLiteral("Height (m)"), QStringLiteral("Weight (kg)"), style);
 
@@ -335,8 +313,7 @@ QImage bmiChart()
     textAt(p, plot.map(1.585, 69.5), Qt::AlignCenter, QStringLiteral("Overweight"), bandFont,
            QColor(140, 110, 0));
     textAt(p, plot.map(1.59, 102), Qt::AlignCenter, QStringLiteral("Obese"), bandFont, QColor(160, 40, 30));
-    p.end();
-    return image;
+    return drawing.finish();
 }
 
 } // namespace quorix::picgen

@@ -6,27 +6,12 @@
 
 namespace quorix::picgen {
 
-namespace {
-
-const QColor Red(200, 30, 30);
-const QColor Blue(30, 70, 200);
-const QColor Green(0, 130, 50);
-const QColor Grey(110, 110, 110);
-const QColor PaleYellow(255, 248, 200);
-const QColor PalePink(255, 225, 230);
-const QColor PaleBlue(215, 232, 255);
-const QColor PaleGreen(210, 240, 210);
-const QColor PaleOrange(255, 225, 190);
-
-const QString Arrow = QStringLiteral(" \u2192 ");
-
-} // namespace
+using namespace colours;
 
 QImage glycolysis()
 {
-    QImage image = canvas(DiagramWidth, DiagramHeight);
-    QPainter p;
-    begin(p, image);
+    Drawing drawing;
+    QPainter &p = drawing.painter();
     title(p, QStringLiteral("Glycolysis"), 6, 17);
 
     const std::array<const char *, 9> steps = {
@@ -47,15 +32,16 @@ QImage glycolysis()
         bool bold;
     };
     const std::array<Label, 8> labels = {{
-        {"hexokinase", QStringLiteral("ATP") + Arrow + QStringLiteral("ADP"), Red, false},
+        {"hexokinase", QStringLiteral("ATP") + Becomes + QStringLiteral("ADP"), Red, false},
         {"phosphoglucose isomerase", QString(), Qt::black, false},
-        {"phosphofructokinase-1", QStringLiteral("ATP") + Arrow + QStringLiteral("ADP"), Red, true},
+        {"phosphofructokinase-1", QStringLiteral("ATP") + Becomes + QStringLiteral("ADP"), Red, true},
         {"aldolase (+ triose phosphate isomerase)", QString(), Qt::black, false},
         {"glyceraldehyde 3-phosphate dehydrogenase",
-         QStringLiteral("2 NAD+") + Arrow + QStringLiteral("2 NADH"), Blue, false},
-        {"phosphoglycerate kinase", QStringLiteral("2 ADP") + Arrow + QStringLiteral("2 ATP"), Green, false},
+         QStringLiteral("2 NAD+") + Becomes + QStringLiteral("2 NADH"), Blue, false},
+        {"phosphoglycerate kinase", QStringLiteral("2 ADP") + Becomes + QStringLiteral("2 ATP"), Green,
+         false},
         {"(two steps)", QString(), Qt::black, false},
-        {"pyruvate kinase", QStringLiteral("2 ADP") + Arrow + QStringLiteral("2 ATP"), Green, false},
+        {"pyruvate kinase", QStringLiteral("2 ADP") + Becomes + QStringLiteral("2 ATP"), Green, false},
     }};
 
     const double left = 18;
@@ -95,15 +81,13 @@ QImage glycolysis()
     p.drawLine(QPointF(left + width / 2 + 8, split), QPointF(DiagramWidth - 4, split));
     textAt(p, QPointF(DiagramWidth - 6, split + 2), Qt::AlignRight | Qt::AlignTop,
            QStringLiteral("from here on, 2 of each per glucose"), sans(11), Grey);
-    p.end();
-    return image;
+    return drawing.finish();
 }
 
 QImage coriCycle()
 {
-    QImage image = canvas(DiagramWidth, DiagramHeight);
-    QPainter p;
-    begin(p, image);
+    Drawing drawing;
+    QPainter &p = drawing.painter();
     title(p, QStringLiteral("The Cori cycle"), 8, 17);
 
     const QRectF liver(16, 56, 174, 272);
@@ -147,15 +131,13 @@ QImage coriCycle()
           2, 10);
     textAt(p, QPointF(DiagramWidth / 2.0, lactateY + 4), Qt::AlignHCenter | Qt::AlignTop,
            QStringLiteral("lactate"), sans(13), Blue);
-    p.end();
-    return image;
+    return drawing.finish();
 }
 
 QImage bmiBands()
 {
-    QImage image = canvas(DiagramWidth, DiagramHeight);
-    QPainter p;
-    begin(p, image);
+    Drawing drawing;
+    QPainter &p = drawing.painter();
     title(p, QStringLiteral("Adult BMI bands"), 14, 17);
     textAt(p, QPointF(DiagramWidth / 2.0, 42), Qt::AlignHCenter | Qt::AlignTop,
            QStringLiteral("BMI = weight (kg) \u00f7 height (m)\u00b2"), sans(15));
@@ -198,22 +180,17 @@ QImage bmiBands()
            QStringLiteral("Healthy weight: 18.5 to 24.9. Overweight: 25 to 29.9.\n"
                           "Obesity: class I 30 to 34.9, class II 35 to 39.9, class III 40 or more."),
            sans(12.5));
-    p.end();
-    return image;
+    return drawing.finish();
 }
 
 QImage weightLoss()
 {
-    QImage image = canvas(DiagramWidth, DiagramHeight);
-    QPainter p;
-    begin(p, image);
+    Drawing drawing;
+    QPainter &p = drawing.painter();
     title(p, QStringLiteral("Body weight after cutting intake by 2 MJ a day"), 8, 16);
     const Plot plot{QRectF(64, 42, 366, 278), 0, 24, 70, 100};
-    AxisStyle style;
-    style.numbers = sans(13);
-    style.titles = sans(13);
     axes(p, plot, {0, 6, 12, 18, 24}, {70, 75, 80, 85, 90, 95, 100}, QStringLiteral("Months on the diet"),
-         QStringLiteral("Body weight (kg)"), style);
+         QStringLiteral("Body weight (kg)"));
 
     setPen(p, Grey, 1.8, Qt::DashLine);
     p.drawLine(plot.map(0, 100), plot.map(15, 70));
@@ -228,15 +205,13 @@ QImage weightLoss()
     p.drawPath(smoothCurve(points));
     textAt(p, plot.map(24, 84) + QPointF(-2, 8), Qt::AlignRight | Qt::AlignTop,
            QStringLiteral("typical actual weight"), sans(14, true), QColor(20, 50, 150));
-    p.end();
-    return image;
+    return drawing.finish();
 }
 
 QImage betaOxidation()
 {
-    QImage image = canvas(DiagramWidth, DiagramHeight);
-    QPainter p;
-    begin(p, image);
+    Drawing drawing;
+    QPainter &p = drawing.painter();
     title(p, QStringLiteral("One turn of \u03b2-oxidation"), 6, 17);
 
     const QFont boxFont = sans(13, true);
@@ -257,7 +232,7 @@ QImage betaOxidation()
     textAt(p, QPointF(226, acyl.top() - 4), Qt::AlignHCenter | Qt::AlignBottom,
            QStringLiteral("acyl-CoA dehydrogenase"), label);
     textAt(p, QPointF(226, acyl.bottom() + 4), Qt::AlignHCenter | Qt::AlignTop,
-           QStringLiteral("FAD") + Arrow + QStringLiteral("FADH2"), sans(13, true), Blue);
+           QStringLiteral("FAD") + Becomes + QStringLiteral("FADH2"), sans(13, true), Blue);
     // 2: hydration.
     arrow(p, QPointF(enoyl.center().x(), enoyl.bottom() + 3), QPointF(enoyl.center().x(), hydroxy.top() - 3),
           Qt::black, 1.6, 9);
@@ -267,7 +242,7 @@ QImage betaOxidation()
     arrow(p, QPointF(hydroxy.left() - 3, hydroxy.center().y()),
           QPointF(oxo.right() + 3, hydroxy.center().y()), Qt::black, 1.6, 9);
     textAt(p, QPointF(226, hydroxy.top() - 4), Qt::AlignHCenter | Qt::AlignBottom,
-           QStringLiteral("NAD+") + Arrow + QStringLiteral("NADH"), sans(13, true), Blue);
+           QStringLiteral("NAD+") + Becomes + QStringLiteral("NADH"), sans(13, true), Blue);
     textAt(p, QPointF(226, hydroxy.bottom() + 4), Qt::AlignHCenter | Qt::AlignTop,
            QStringLiteral("3-hydroxyacyl-CoA dehydrogenase"), label);
     // 4: thiolysis, which splits off acetyl-CoA and leaves a shorter chain.
@@ -287,15 +262,13 @@ QImage betaOxidation()
 
     textAt(p, QPointF(DiagramWidth / 2.0, 340), Qt::AlignHCenter | Qt::AlignTop,
            QStringLiteral("Each turn removes 2 carbons from the carboxyl end."), sans(13, false, true));
-    p.end();
-    return image;
+    return drawing.finish();
 }
 
 QImage lipoproteins()
 {
-    QImage image = canvas(DiagramWidth, DiagramHeight);
-    QPainter p;
-    begin(p, image);
+    Drawing drawing;
+    QPainter &p = drawing.painter();
     title(p, QStringLiteral("Lipoproteins in the blood"), 6, 17);
 
     const QFont boxFont = sans(13, true);
@@ -373,15 +346,13 @@ QImage lipoproteins()
            QStringLiteral(
                "Lipoprotein lipase on capillary walls releases fatty acids\nto adipose tissue and muscle."),
            sans(12, false, true));
-    p.end();
-    return image;
+    return drawing.finish();
 }
 
 QImage transamination()
 {
-    QImage image = canvas(DiagramWidth, DiagramHeight);
-    QPainter p;
-    begin(p, image);
+    Drawing drawing;
+    QPainter &p = drawing.painter();
     title(p, QStringLiteral("Moving amino groups"), 6, 17);
 
     const QFont heading = sans(14, true);
@@ -427,22 +398,20 @@ QImage transamination()
     box(p, oxoglutarate, QStringLiteral("2-oxoglutarate"), boxFont, PaleYellow, 5);
     arrow(p, QPointF(glutamate.right() + 6, y2), QPointF(oxoglutarate.left() - 6, y2), Qt::black, 1.6, 9);
     textAt(p, QPointF((glutamate.right() + oxoglutarate.left()) / 2, y2 + 6), Qt::AlignHCenter | Qt::AlignTop,
-           QStringLiteral("NAD+") + Arrow + QStringLiteral("NADH"), small);
+           QStringLiteral("NAD+") + Becomes + QStringLiteral("NADH"), small);
     textAt(p, QPointF(oxoglutarate.right() + 14, y2), Qt::AlignCenter, QStringLiteral("+"), sans(18, true));
     const QPointF ammonia(oxoglutarate.right() + 48, y2);
     textAt(p, ammonia, Qt::AlignCenter, QStringLiteral("NH3"), sans(17, true));
     arrow(p, ammonia + QPointF(0, 14), ammonia + QPointF(0, 50), Qt::black, 1.6, 9);
     textAt(p, ammonia + QPointF(0, 54), Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("to the urea cycle"),
            small);
-    p.end();
-    return image;
+    return drawing.finish();
 }
 
 QImage ureaCycle()
 {
-    QImage image = canvas(DiagramWidth, DiagramHeight);
-    QPainter p;
-    begin(p, image);
+    Drawing drawing;
+    QPainter &p = drawing.painter();
     title(p, QStringLiteral("The urea cycle"), 4, 17);
 
     const QRectF mitochondrion(6, 30, 176, 344);
@@ -488,7 +457,7 @@ QImage ureaCycle()
     textAt(p, QPointF(44, 82), Qt::AlignLeft | Qt::AlignTop,
            QStringLiteral("carbamoyl phosphate\nsynthetase I"), sans(11));
     textAt(p, QPointF(44, 112), Qt::AlignLeft | Qt::AlignTop,
-           QStringLiteral("2 ATP") + Arrow + QStringLiteral("2 ADP + 2 Pi"), sans(11, true), Red);
+           QStringLiteral("2 ATP") + Becomes + QStringLiteral("2 ADP + 2 Pi"), sans(11, true), Red);
     setPen(p, Qt::black, 1.6);
     p.drawPolyline(QPolygonF({QPointF(70, carbamoyl.bottom() + 2), QPointF(70, citrulline.center().y()),
                               QPointF(join, citrulline.center().y())}));
@@ -501,7 +470,7 @@ QImage ureaCycle()
     textAt(p, QPointF(236, 150), Qt::AlignLeft | Qt::AlignTop,
            QStringLiteral("argininosuccinate\nsynthetase"), small);
     textAt(p, QPointF(236, 180), Qt::AlignLeft | Qt::AlignTop,
-           QStringLiteral("ATP") + Arrow + QStringLiteral("AMP + PPi"), sans(12, true), Red);
+           QStringLiteral("ATP") + Becomes + QStringLiteral("AMP + PPi"), sans(12, true), Red);
 
     // Fumarate leaves on the way to arginine.
     curvedArrow(p, QPointF(370, 124), QPointF(380, 84), QPointF(412, 66), Qt::black, 1.4, 8);
@@ -513,8 +482,7 @@ QImage ureaCycle()
     textAt(p, QPointF(404, 262), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("+ H2O"), small);
     arrow(p, QPointF(388, 290), QPointF(412, 306), Qt::black, 1.4, 8);
     textAt(p, QPointF(422, 306), Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("UREA"), sans(16, true));
-    p.end();
-    return image;
+    return drawing.finish();
 }
 
 } // namespace quorix::picgen

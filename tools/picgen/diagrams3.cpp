@@ -6,17 +6,9 @@
 
 namespace quorix::picgen {
 
+using namespace colours;
+
 namespace {
-
-const QColor Red(200, 30, 30);
-const QColor DarkBlue(20, 50, 170);
-const QColor Grey(110, 110, 110);
-const QColor PaleYellow(255, 248, 200);
-const QColor PaleBlue(215, 232, 255);
-const QColor PaleGreen(210, 240, 210);
-const QColor LightGrey(228, 228, 228);
-
-const QString Arrow = QStringLiteral(" \u2192 ");
 
 void dot(QPainter &p, QPointF at, const QColor &colour, double radius = 3.5)
 {
@@ -44,9 +36,8 @@ void curve(QPainter &p, const Plot &plot, const std::vector<QPointF> &data, cons
 
 QImage betaCell()
 {
-    QImage image = canvas(DiagramWidth, DiagramHeight);
-    QPainter p;
-    begin(p, image);
+    Drawing drawing;
+    QPainter &p = drawing.painter();
     title(p, QStringLiteral("The pancreatic \u03b2-cell"), 6, 17);
 
     const QRectF cell(48, 36, 350, 330);
@@ -112,37 +103,30 @@ QImage betaCell()
     box(p, drug, QStringLiteral("sulphonylurea drug"), sans(13), PaleBlue, 5);
     arrow(p, QPointF(drug.center().x(), drug.top() - 2), QPointF(drug.center().x(), channel.bottom() + 3),
           Qt::black, 1.5, 8, Qt::DashLine);
-    p.end();
-    return image;
+    return drawing.finish();
 }
 
 QImage fastingFuels()
 {
-    QImage image = canvas(DiagramWidth, DiagramHeight);
-    QPainter p;
-    begin(p, image);
+    Drawing drawing;
+    QPainter &p = drawing.painter();
     title(p, QStringLiteral("Blood fuels during a long fast"), 8, 17);
     const Plot plot{QRectF(64, 44, 366, 276), 0, 40, 0, 8};
-    AxisStyle style;
-    style.numbers = sans(13);
-    style.titles = sans(13);
     axes(p, plot, {0, 10, 20, 30, 40}, {0, 2, 4, 6, 8}, QStringLiteral("Days without food"),
-         QStringLiteral("Concentration in blood (mmol/L)"), style);
+         QStringLiteral("Concentration in blood (mmol/L)"));
     curve(p, plot, {{0, 4.8}, {1, 4.3}, {3, 3.9}, {7, 3.7}, {20, 3.6}, {40, 3.6}}, DarkBlue, 2.5);
     curve(p, plot, {{0, 0.1}, {1, 0.5}, {3, 2.5}, {7, 4.5}, {14, 6.0}, {21, 6.5}, {40, 7.0}}, Red, 2.5);
     textAt(p, plot.map(30, 3.6) + QPointF(0, -6), Qt::AlignHCenter | Qt::AlignBottom,
            QStringLiteral("glucose"), sans(14, true), DarkBlue);
     textAt(p, plot.map(30, 6.8) + QPointF(0, -6), Qt::AlignHCenter | Qt::AlignBottom,
            QStringLiteral("ketone bodies"), sans(14, true), Red);
-    p.end();
-    return image;
+    return drawing.finish();
 }
 
 QImage vitaminD()
 {
-    QImage image = canvas(DiagramWidth, DiagramHeight);
-    QPainter p;
-    begin(p, image);
+    Drawing drawing;
+    QPainter &p = drawing.painter();
     title(p, QStringLiteral("Activation of vitamin D"), 6, 17);
 
     const double x = 152;
@@ -196,15 +180,13 @@ QImage vitaminD()
     box(p, hormone, QStringLiteral("parathyroid\nhormone"), sans(12), PaleBlue, 5);
     arrow(p, QPointF(hormone.left() - 2, kidneyY), QPointF(centre + 4, kidneyY), Qt::black, 1.6, 9,
           Qt::DashLine);
-    p.end();
-    return image;
+    return drawing.finish();
 }
 
 QImage folateB12()
 {
-    QImage image = canvas(DiagramWidth, DiagramHeight);
-    QPainter p;
-    begin(p, image);
+    Drawing drawing;
+    QPainter &p = drawing.painter();
     title(p, QStringLiteral("Folate and vitamin B12"), 6, 17);
 
     const QFont boxFont = sans(14, true);
@@ -227,7 +209,7 @@ QImage folateB12()
     arrow(p, QPointF(thf.right() + 3, thf.center().y()), QPointF(methylene.left() - 3, thf.center().y()),
           Qt::black, 1.6, 9);
     textAt(p, QPointF((thf.right() + methylene.left()) / 2, thf.center().y() - 5),
-           Qt::AlignHCenter | Qt::AlignBottom, QStringLiteral("serine") + Arrow + QStringLiteral("glycine"),
+           Qt::AlignHCenter | Qt::AlignBottom, QStringLiteral("serine") + Becomes + QStringLiteral("glycine"),
            label);
     arrow(p, QPointF(methylene.center().x(), methylene.bottom() + 3),
           QPointF(methylene.center().x(), methyl.top() - 3), Qt::black, 1.6, 9);
@@ -251,16 +233,14 @@ QImage folateB12()
     arrow(p, QPointF(methylene.center().x(), methylene.top() - 3), QPointF(methylene.center().x(), 62),
           Qt::black, 1.6, 9);
     textAt(p, QPointF(methylene.center().x(), 58), Qt::AlignHCenter | Qt::AlignBottom,
-           QStringLiteral("dUMP") + Arrow + QStringLiteral("dTMP (DNA synthesis)"), label);
-    p.end();
-    return image;
+           QStringLiteral("dUMP") + Becomes + QStringLiteral("dTMP (DNA synthesis)"), label);
+    return drawing.finish();
 }
 
 QImage ironAbsorption()
 {
-    QImage image = canvas(DiagramWidth, DiagramHeight);
-    QPainter p;
-    begin(p, image);
+    Drawing drawing;
+    QPainter &p = drawing.painter();
     title(p, QStringLiteral("Iron absorption in the intestinal cell"), 4, 16);
 
     const QRectF cell(100, 56, 230, 286);
@@ -322,23 +302,17 @@ QImage ironAbsorption()
     box(p, hepcidin, QStringLiteral("hepcidin\n(from the liver)"), sans(12), PaleGreen, 5);
     arrow(p, QPointF(hepcidin.left() + 12, hepcidin.bottom() + 2),
           QPointF(ferroportin.center().x() + 8, ferroportin.top() - 2), Qt::black, 1.4, 8, Qt::DashLine);
-    p.end();
-    return image;
+    return drawing.finish();
 }
 
 QImage glucoseTolerance()
 {
-    QImage image = canvas(DiagramWidth, DiagramHeight);
-    QPainter p;
-    begin(p, image);
+    Drawing drawing;
+    QPainter &p = drawing.painter();
     title(p, QStringLiteral("Oral glucose tolerance test (75 g glucose)"), 8, 16);
     const Plot plot{QRectF(64, 44, 352, 278), 0, 120, 0, 16};
-    AxisStyle style;
-    style.numbers = sans(13);
-    style.titles = sans(13);
     axes(p, plot, {0, 30, 60, 90, 120}, {0, 2, 4, 6, 8, 10, 12, 14, 16},
-         QStringLiteral("time after the glucose drink (min)"), QStringLiteral("plasma glucose (mmol/L)"),
-         style);
+         QStringLiteral("time after the glucose drink (min)"), QStringLiteral("plasma glucose (mmol/L)"));
     for (const double level : {7.8, 11.1}) {
         setPen(p, QColor(70, 70, 70), 1.4, Qt::DashLine);
         p.drawLine(plot.map(0, level), plot.map(120, level));
@@ -358,15 +332,13 @@ QImage glucoseTolerance()
            sans(17, true), blue);
     textAt(p, plot.map(120, 12.4) + QPointF(10, 0), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("B"),
            sans(17, true), Red);
-    p.end();
-    return image;
+    return drawing.finish();
 }
 
 QImage requirements()
 {
-    QImage image = canvas(DiagramWidth, DiagramHeight);
-    QPainter p;
-    begin(p, image);
+    Drawing drawing;
+    QPainter &p = drawing.painter();
     title(p, QStringLiteral("Distribution of requirements for a nutrient"), 8, 16);
 
     const double axisY = 310;
@@ -418,22 +390,17 @@ QImage requirements()
                sans(15, true));
         textAt(p, QPointF(x, axisY + 5), Qt::AlignHCenter | Qt::AlignTop, m.below, sans(13));
     }
-    p.end();
-    return image;
+    return drawing.finish();
 }
 
 QImage boneMass()
 {
-    QImage image = canvas(DiagramWidth, DiagramHeight);
-    QPainter p;
-    begin(p, image);
+    Drawing drawing;
+    QPainter &p = drawing.painter();
     title(p, QStringLiteral("Bone mass through life"), 8, 17);
     const Plot plot{QRectF(64, 44, 366, 278), 0, 90, 0, 100};
-    AxisStyle style;
-    style.numbers = sans(13);
-    style.titles = sans(13);
     axes(p, plot, {0, 10, 20, 30, 40, 50, 60, 70, 80, 90}, {0, 20, 40, 60, 80, 100},
-         QStringLiteral("age (years)"), QStringLiteral("bone mass (relative units)"), style);
+         QStringLiteral("age (years)"), QStringLiteral("bone mass (relative units)"));
 
     setPen(p, QColor(70, 70, 70), 1.4, Qt::DashLine);
     p.drawLine(plot.map(0, 55), plot.map(90, 55));
@@ -478,15 +445,13 @@ QImage boneMass()
     arrow(p, plot.map(50, 42), menopause + QPointF(0, 6), Qt::black, 1.4, 8);
     textAt(p, plot.map(50, 42) + QPointF(0, 2), Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("menopause"),
            sans(13, true));
-    p.end();
-    return image;
+    return drawing.finish();
 }
 
 QImage milkComposition()
 {
-    QImage image = canvas(DiagramWidth, DiagramHeight);
-    QPainter p;
-    begin(p, image);
+    Drawing drawing;
+    QPainter &p = drawing.painter();
     title(p, QStringLiteral("Composition per 100 mL (approximate)"), 10, 17);
 
     const std::array<std::array<const char *, 3>, 8> rows = {{
@@ -520,8 +485,7 @@ QImage milkComposition()
     for (const double x : columns)
         p.drawLine(QPointF(x + 0.5, top), QPointF(x + 0.5, y));
     p.drawLine(QPointF(columns[0], top + 0.5), QPointF(columns[3], top + 0.5));
-    p.end();
-    return image;
+    return drawing.finish();
 }
 
 } // namespace quorix::picgen

@@ -8,6 +8,8 @@
 
 namespace quorix::picgen {
 
+using namespace colours;
+
 namespace {
 
 // The band pictures are shown at about 233 x 209 pixels on the PAR screen.
@@ -343,9 +345,8 @@ void ringMolecule(QPainter &p, QPointF centre, double radius, const QColor &bond
 
 QImage logo(bool withBars)
 {
-    QImage image = canvas(240, 240);
-    QPainter p;
-    begin(p, image);
+    Drawing drawing(240, 240);
+    QPainter &p = drawing.painter();
     logoMark(p, QPointF(120, 98), 66);
     if (withBars) {
         // Three rising bars inside the Q: a score growing.
@@ -361,8 +362,7 @@ QImage logo(bool withBars)
         ringMolecule(p, QPointF(118, 98), 22, LogoDark, LogoDark);
     }
     text(p, QRectF(0, 178, 240, 44), Qt::AlignCenter, QStringLiteral("Quorix"), sans(40, true), LogoDark);
-    p.end();
-    return image;
+    return drawing.finish();
 }
 
 } // namespace
@@ -374,9 +374,8 @@ QImage blankPicture()
 
 QImage parPicture(int band)
 {
-    QImage image = canvas(BandWidth, BandHeight);
-    QPainter p;
-    begin(p, image);
+    Drawing drawing(BandWidth, BandHeight);
+    QPainter &p = drawing.painter();
     switch (band) {
     case 1:
         lyingReading(p);
@@ -404,8 +403,7 @@ QImage parPicture(int band)
     p.setBrush(Qt::NoBrush);
     setPen(p, QColor(150, 150, 150), 1);
     p.drawRect(QRectF(0.5, 0.5, BandWidth - 1, BandHeight - 1));
-    p.end();
-    return image;
+    return drawing.finish();
 }
 
 QImage quorixLogo()
@@ -420,9 +418,8 @@ QImage chartLogo()
 
 QImage menuIllustration()
 {
-    QImage image = canvas(246, 195);
-    QPainter p;
-    begin(p, image);
+    Drawing drawing(246, 195);
+    QPainter &p = drawing.painter();
     // A plate divided among the food groups, in proportion to a balanced diet.
     const QPointF centre(100, 100);
     p.setPen(QPen(QColor(170, 170, 170), 2));
@@ -465,15 +462,13 @@ QImage menuIllustration()
     p.setBrush(QColor(150, 150, 150));
     p.setPen(Qt::NoPen);
     p.drawRoundedRect(QRectF(199, 100, 9, 34), 4, 4);
-    p.end();
-    return image;
+    return drawing.finish();
 }
 
 QImage questionDecoration()
 {
-    QImage image = canvas(246, 195);
-    QPainter p;
-    begin(p, image);
+    Drawing drawing(246, 195);
+    QPainter &p = drawing.painter();
     // A large question mark with a molecule, and the two answers.
     text(p, QRectF(10, 0, 120, 170), Qt::AlignCenter, QStringLiteral("?"), sans(150, true),
          QColor(0, 128, 96));
@@ -483,8 +478,7 @@ QImage questionDecoration()
     box(p, t, QStringLiteral("T"), sans(26, true), QColor(0, 170, 0), 8, QColor(0, 110, 0), 1.5, Qt::white);
     box(p, f, QStringLiteral("F"), sans(26, true), QColor(220, 50, 40), 8, QColor(150, 30, 20), 1.5,
         Qt::white);
-    p.end();
-    return image;
+    return drawing.finish();
 }
 
 } // namespace quorix::picgen

@@ -38,6 +38,17 @@ void begin(QPainter &painter, QImage &image)
     painter.setBrush(Qt::NoBrush);
 }
 
+Drawing::Drawing(int width, int height) : m_image(canvas(width, height))
+{
+    begin(m_painter, m_image);
+}
+
+QImage Drawing::finish()
+{
+    m_painter.end();
+    return m_image;
+}
+
 void setPen(QPainter &painter, const QColor &color, double width, Qt::PenStyle style)
 {
     QPen pen(color, width, style, Qt::FlatCap, Qt::MiterJoin);

@@ -25,12 +25,45 @@ constexpr int DiagramHeight = 380;
 
 QImage canvas(int width, int height, const QColor &background = Qt::white);
 
+// The diagrams' shared colours: text and lines in the strong ones, boxes in
+// the pale ones.
+namespace colours {
+inline const QColor Red(200, 30, 30);
+inline const QColor Blue(30, 70, 200);
+inline const QColor DarkBlue(20, 50, 170);
+inline const QColor Green(0, 130, 50);
+inline const QColor Orange(235, 130, 20);
+inline const QColor Grey(110, 110, 110);
+inline const QColor PaleYellow(255, 248, 200);
+inline const QColor PalePink(255, 225, 230);
+inline const QColor PaleBlue(215, 232, 255);
+inline const QColor PaleGreen(210, 240, 210);
+inline const QColor PaleOrange(255, 225, 190);
+inline const QColor LightGrey(228, 228, 228);
+} // namespace colours
+
+// " → " between the two sides of a change, "ATP → ADP".
+inline const QString Becomes = QStringLiteral(" \u2192 ");
+
 // Liberation Sans at a size in pixels, so that every picture comes out the
 // same whatever the screen the generator runs on.
 QFont sans(double pixels, bool bold = false, bool italic = false);
 
 // A painter with antialiasing on, black 1 px pen, no brush.
 void begin(QPainter &painter, QImage &image);
+
+// A white picture with a painter begun on it; finish() ends the painting and
+// gives the picture.
+class Drawing {
+public:
+    explicit Drawing(int width = DiagramWidth, int height = DiagramHeight);
+    QPainter &painter() { return m_painter; }
+    QImage finish();
+
+private:
+    QImage m_image;
+    QPainter m_painter;
+};
 
 void setPen(QPainter &painter, const QColor &color, double width = 1.0, Qt::PenStyle style = Qt::SolidLine);
 
@@ -94,7 +127,7 @@ struct AxisStyle {
     bool grid = true;
     int decimalsX = 0;
     int decimalsY = 0;
-    QFont numbers = sans(12);
+    QFont numbers = sans(13);
     QFont titles = sans(13);
 };
 void axes(QPainter &painter, const Plot &plot, const std::vector<double> &xTicks,
