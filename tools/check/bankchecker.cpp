@@ -609,7 +609,9 @@ void BankChecker::checkFile(const QString &path)
 void BankChecker::checkFolder(const QString &folder)
 {
     const QDir dir(folder);
-    const QString catalogueName = dir.filePath(QStringLiteral("qbanks.txt"));
+    // Named as the teacher would type them: "data/qbank1.txt", or "qbank1.txt" for ".".
+    const auto shown = [&](const QString &name) { return QDir::cleanPath(dir.filePath(name)); };
+    const QString catalogueName = shown(QStringLiteral("qbanks.txt"));
     std::vector<int> options;
     if (QFileInfo::exists(catalogueName)) {
         options = checkCatalogue(catalogueName, catalogueName, folder);
@@ -627,7 +629,7 @@ void BankChecker::checkFolder(const QString &folder)
     for (const int option : options) {
         const QString name = bankFileName(option);
         opened.insert(name);
-        checkBank(dir.filePath(name), dir.filePath(name), folder);
+        checkBank(dir.filePath(name), shown(name), folder);
     }
 
     // A bank no option opens is easily taken for one that is checked.
@@ -638,7 +640,7 @@ void BankChecker::checkFolder(const QString &folder)
         QString message = QStringLiteral("no option of the menu opens this file");
         if (name == QLatin1String("qbank14.txt"))
             message += QStringLiteral(": option 14 opens qbank143.txt");
-        m_report.add(dir.filePath(name)).warning(1, message);
+        m_report.add(shown(name)).warning(1, message);
     }
 }
 
