@@ -46,8 +46,6 @@ Form1::Form1(ProgramState &state, Navigation &navigation, QWidget *parent)
         QRadioButton *option = addOptionButton(
             m_frame1, QStringLiteral("Option%1").arg(k), placeholderCaption(k), 360, 720 + 480 * (k - 1),
             8000, 450, QColor(224, 224, 224), k > 10 ? QColor(0, 0, 255) : QColor(0, 0, 0));
-        // A button fills with its Button colour unless told to use Window.
-        option->setBackgroundRole(QPalette::Window);
         option->setVisible(k <= 10);
         m_options[k - 1] = option;
         connect(option, &QRadioButton::toggled, this,

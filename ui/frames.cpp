@@ -63,8 +63,11 @@ QRadioButton *addOptionButton(QWidget *parent, const QString &name, const QStrin
     palette.setColor(QPalette::WindowText, textColor);
     palette.setColor(QPalette::ButtonText, textColor);
     option->setPalette(palette);
-    if (background.isValid())
+    if (background.isValid()) {
         fillWith(option, background);
+        // A button fills with its Button colour unless told to use Window.
+        option->setBackgroundRole(QPalette::Window);
+    }
     placeAt(option, left, top, width, height);
     return option;
 }
