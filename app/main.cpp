@@ -20,10 +20,44 @@ int failUsage(const QString &text)
     return 2;
 }
 
+// The program cannot start Qt's desktop platform without a display; say so
+// plainly instead of letting the platform plugin abort.
+bool hasDisplay(int argc, char *argv[])
+{
+    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || !qEnvironmentVariableIsEmpty("DISPLAY")
+        || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        return true;
+    for (int i = 1; i < argc; ++i) {
+        if (qstrcmp(argv[i], "-platform") == 0 || qstrcmp(argv[i], "--platform") == 0)
+            return true;
+    }
+    return false;
+}
+
+bool asksOnlyForHelpOrVersion(int argc, char *argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray arg(argv[i]);
+        if (arg == "-h" || arg == "--help" || arg == "-v" || arg == "--version" || arg == "--help-all")
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
+    if (!hasDisplay(argc, argv) && !asksOnlyForHelpOrVersion(argc, argv)) {
+        std::fprintf(stderr, "quorix: there is no display to show the program on (neither DISPLAY nor "
+                             "WAYLAND_DISPLAY is set); start it from a desktop session, or under a "
+                             "virtual display with xvfb-run -a.\n");
+        return 1;
+    }
+    // --help and --version need no display: the offscreen platform serves them.
+    if (!hasDisplay(argc, argv))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("quorix"));
     QApplication::setApplicationDisplayName(quorix::programTitle());
