@@ -1,6 +1,6 @@
 #include "app/catalogue.h"
 
-#include "app/fieldreader.h"
+#include "core/fieldreader.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/result.h"
-#include "app/value.h"
+#include "core/result.h"
+#include "core/value.h"
 
 #include <QString>
 
@@ -11,8 +11,8 @@ namespace quorix {
 
 // The bank catalogue qbanks.txt: a count N and titles 1..N (N at most 20).
 struct Catalogue {
-    int count = 0;                 // N as read; 0 or below means no titles
-    std::array<Value, 21> titles;  // slots 1..20; slot 0 unused
+    int count = 0; // N as read; 0 or below means no titles
+    std::array<Value, 21> titles; // slots 1..20; slot 0 unused
 };
 
 // Reads the catalogue at path. The error names the file, the folder it was

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/programstate.h"
-#include "app/result.h"
+#include "core/result.h"
 #include "ui/navigation.h"
 #include "ui/reportprinter.h"
 

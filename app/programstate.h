@@ -4,9 +4,9 @@
 // for the whole run (owned by the application) and is passed by reference to
 // each screen; nothing of it is ever saved.
 
-#include "app/randomsource.h"
 #include "app/resultsfile.h"
-#include "app/value.h"
+#include "core/randomsource.h"
+#include "core/value.h"
 #include "questions/bankloader.h"
 #include "questions/questiontable.h"
 #include "scoring/tally.h"
@@ -25,7 +25,7 @@ struct ProgramState {
     std::array<Value, 21> bankTitles;
     QString selectedBankTitle;
     std::optional<BankFile> openBankFile;
-    int loadedOption = 0;   // option of the set in the question table, 0 before the first
+    int loadedOption = 0; // option of the set in the question table, 0 before the first
 
     // Question table; questionCount lives in it
     QuestionTable table;

@@ -2,7 +2,7 @@
 // commas and line ends (the floor any reader sits on), and the whole bank
 // parse with decoding.
 
-#include "app/fieldreader.h"
+#include "core/fieldreader.h"
 #include "questions/bankloader.h"
 
 #include <QByteArray>

@@ -1,6 +1,6 @@
 #include "questions/bankloader.h"
 
-#include "app/fieldreader.h"
+#include "core/fieldreader.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/result.h"
+#include "core/result.h"
 #include "questions/questiontable.h"
 
 #include <QByteArray>
@@ -12,7 +12,7 @@ namespace quorix {
 
 struct LoadedBank {
     std::vector<QuestionRecord> records;
-    bool terminated = false;  // the -999 terminator was found
+    bool terminated = false; // the -999 terminator was found
     int terminatorLine = 0;
 };
 

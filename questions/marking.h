@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/printscript.h"
-#include "app/value.h"
+#include "core/printscript.h"
+#include "core/value.h"
 
 #include <QChar>
 #include <QString>

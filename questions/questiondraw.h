@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/printscript.h"
-#include "app/randomsource.h"
+#include "core/printscript.h"
+#include "core/randomsource.h"
 #include "questions/questiontable.h"
 
 #include <QString>

@@ -4,7 +4,7 @@
 // LoadedBank (questions/bankloader.h) and, once accepted, copied into the
 // table, whose rows 1..questionCount the question screen draws from.
 
-#include "app/value.h"
+#include "core/value.h"
 
 #include <QString>
 
@@ -26,11 +26,11 @@ enum QuestionColumn {
 
 // One record of a bank file, in file order.
 struct QuestionRecord {
-    Value number;   // record number as read (number when unquoted numeric text)
-    Value picture;  // picture name as read
+    Value number; // record number as read (number when unquoted numeric text)
+    Value picture; // picture name as read
     QString statement1, key1, explanation1;
     QString statement2, key2, explanation2;
-    int line = 0;   // line of the record number in its file
+    int line = 0; // line of the record number in its file
 };
 
 // 401 rows x 10 columns; row 0 and column 9 are never used.

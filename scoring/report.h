@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/printscript.h"
+#include "core/printscript.h"
 #include "scoring/tally.h"
 
 #include <QString>

@@ -1,6 +1,6 @@
 #include "scoring/report.h"
 
-#include "app/value.h"
+#include "core/value.h"
 
 #include <gtest/gtest.h>
 

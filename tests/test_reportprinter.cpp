@@ -1,6 +1,6 @@
 #include "ui/reportprinter.h"
 
-#include "app/value.h"
+#include "core/value.h"
 #include "scoring/report.h"
 #include "tests/dialoganswerer.h"
 #include "tests/tallies.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/printscript.h"
-#include "app/result.h"
+#include "core/printscript.h"
+#include "core/result.h"
 #include "ui/textoutputbox.h"
 
 #include <QDateTime>

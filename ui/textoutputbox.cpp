@@ -1,6 +1,6 @@
 #include "ui/textoutputbox.h"
 
-#include "app/value.h"
+#include "core/value.h"
 #include "ui/fonts.h"
 
 #include <QEvent>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/printscript.h"
+#include "core/printscript.h"
 
 #include <QColor>
 #include <QFont>
@@ -18,18 +18,18 @@ namespace quorix {
 class TextLayout {
 public:
     struct Segment {
-        double x = 0;  // left edge in pixels (device units)
+        double x = 0; // left edge in pixels (device units)
         QString text;
         QColor color;
     };
     struct Line {
         std::vector<Segment> segments;
-        QString plain;  // as characters: column steps as blanks
+        QString plain; // as characters: column steps as blanks
     };
 
     TextLayout(std::function<double(const QString &)> measure, double columnWidth);
 
-    void print(const PrintScript &items);  // ends the line only on LineEnd items
+    void print(const PrintScript &items); // ends the line only on LineEnd items
     void printText(const QString &text);
     void printNumber(double n);
     void columnStep(int column);
@@ -64,7 +64,7 @@ public:
                   double pointSize = 9.75);
 
     void print(const PrintScript &items);
-    void printLine(const QString &text);  // text, then a line end
+    void printLine(const QString &text); // text, then a line end
     void clear();
     void setTextColor(const QColor &c);
     void setBackgroundColor(const QColor &c);

@@ -1,8 +1,8 @@
 #include "tools/check/bankchecker.h"
 
 #include "app/catalogue.h"
-#include "app/fieldreader.h"
-#include "app/value.h"
+#include "core/fieldreader.h"
+#include "core/value.h"
 #include "questions/bankloader.h"
 #include "questions/questiontable.h"
 

@@ -1,4 +1,4 @@
-#include "app/value.h"
+#include "core/value.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "app/fieldreader.h"
+#include "core/fieldreader.h"
 
 #include <QStringDecoder>
 

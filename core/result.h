@@ -9,10 +9,9 @@ namespace quorix {
 
 // A value or an error text. File input reports failures this way, never by
 // exceptions and never by ending the program.
-template <typename T>
-class Result {
+template<typename T> class Result {
 public:
-    Result(T value) : m_value(std::move(value)) {}
+    Result(T value) : m_value(std::move(value)) { }
     static Result failure(QString error)
     {
         Result r;
