@@ -1,10 +1,10 @@
 #include "tools/check/bankchecker.h"
 
 #include "app/catalogue.h"
+#include "app/setfiles.h"
 #include "core/fieldreader.h"
 #include "core/value.h"
 #include "questions/bankloader.h"
-#include "questions/questiontable.h"
 
 #include <QDir>
 #include <QFile>
@@ -176,12 +176,6 @@ struct ReadRecord {
 
 BankChecker::BankChecker(CheckReport &report) : m_report(report) { }
 
-QString BankChecker::bankFileName(int option)
-{
-    // The fourteenth set's file has always been numbered 143.
-    return QStringLiteral("qbank%1.txt").arg(option == 14 ? 143 : option);
-}
-
 bool BankChecker::readFile(const QString &path, FileReport &out, QByteArray &bytes)
 {
     const QFileInfo info(path);
@@ -271,12 +265,12 @@ void BankChecker::checkBank(const QString &path, const QString &shownName, const
             terminatorLine = number.line;
             break;
         }
-        if (int(records.size()) == QuestionTable::MaxQuestions) {
+        if (int(records.size()) == LoadedBank::MaxRecords) {
             out.error(number.line,
                       QStringLiteral("record %1 starts here, but a bank holds at most %2 "
                                      "questions, so the program refuses it")
                           .arg(records.size() + 1)
-                          .arg(QuestionTable::MaxQuestions));
+                          .arg(LoadedBank::MaxRecords));
             refused = true;
             break;
         }
