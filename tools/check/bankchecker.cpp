@@ -1,4 +1,5 @@
 #include "tools/check/bankchecker.h"
+#include "tools/check/keybalance.h"
 
 #include "app/catalogue.h"
 #include "app/setfiles.h"
@@ -307,12 +308,19 @@ void BankChecker::checkBank(const QString &path, const QString &shownName, const
     int trueKeys = 0;
     int falseKeys = 0;
     int otherKeys = 0;
+    std::array<int, 2> trueByVersion{};
+    std::array<int, 2> falseByVersion{};
     QHash<QString, int> statementLines;
     bool inShiftedRun = false;
     for (const ReadRecord &record : records) {
         for (const Slot slot : {Key1Slot, Key2Slot}) {
             const QString &key = record.fields[slot].text;
             key == QLatin1String("T") ? ++trueKeys : key == QLatin1String("F") ? ++falseKeys : ++otherKeys;
+        }
+        for (const std::size_t v : {0, 1}) {
+            const QString &key = record.fields[v == 0 ? Key1Slot : Key2Slot].text;
+            trueByVersion[v] += key == QLatin1String("T");
+            falseByVersion[v] += key == QLatin1String("F");
         }
 
         int misplaced = -1;
@@ -423,6 +431,11 @@ void BankChecker::checkBank(const QString &path, const QString &shownName, const
                     QStringLiteral("the bank holds %1: a test asks half the questions, rounded down, so "
                                    "this one ends before asking any")
                         .arg(plural(count, "question", "questions")));
+    }
+    for (const std::size_t v : {0, 1}) {
+        const QString lopsided = lopsidedKeysWarning(int(v) + 1, trueByVersion[v], falseByVersion[v]);
+        if (!lopsided.isEmpty())
+            out.warning(1, lopsided);
     }
     if (!terminated) {
         out.warning(std::max(1, reader.lastLine()),
