@@ -49,9 +49,10 @@ bool asksOnlyForHelpOrVersion(int argc, char *argv[])
 int main(int argc, char *argv[])
 {
     if (!hasDisplay(argc, argv) && !asksOnlyForHelpOrVersion(argc, argv)) {
-        std::fprintf(stderr, "quorix: there is no display to show the program on (neither DISPLAY nor "
-                             "WAYLAND_DISPLAY is set); start it from a desktop session, or under a "
-                             "virtual display with xvfb-run -a.\n");
+        std::fprintf(stderr,
+                     "quorix: there is no display to show the program on (neither DISPLAY nor "
+                     "WAYLAND_DISPLAY is set); start it from a desktop session, or under a "
+                     "virtual display with xvfb-run -a.\n");
         return 1;
     }
     // --help and --version need no display: the offscreen platform serves them.

@@ -15,8 +15,8 @@ class PictureArea : public QWidget {
 public:
     PictureArea(QWidget *parent, const QString &objectName);
 
-    bool loadPicture(const QString &fileName);  // false when not available
-    void setFixedPicture(const QImage &image);  // a picture compiled in
+    bool loadPicture(const QString &fileName); // false when not available
+    void setFixedPicture(const QImage &image); // a picture compiled in
     const QString &fileName() const { return m_fileName; }
     bool isAvailable() const { return !m_image.isNull(); }
     const QImage &image() const { return m_image; }
@@ -28,7 +28,7 @@ private:
     QString m_fileName;
     QImage m_image;
     bool m_missing = false;
-    QImage m_scaled;  // m_image fitted to the area, made when first painted at a size
+    QImage m_scaled; // m_image fitted to the area, made when first painted at a size
 };
 
 } // namespace quorix
