@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/printscript.h"
+#include "core/rgb.h"
 #include "core/value.h"
 
 #include <QChar>
@@ -12,14 +13,6 @@ struct ProgramState;
 struct ScoreTally;
 
 enum class Verdict { DontKnow, Correct, Wrong };
-
-// A colour as red, green, blue; the screens turn it into their own type.
-struct Rgb {
-    int red = 0;
-    int green = 0;
-    int blue = 0;
-    friend bool operator==(const Rgb &, const Rgb &) = default;
-};
 
 struct Marking {
     Verdict verdict = Verdict::DontKnow;
