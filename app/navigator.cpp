@@ -16,6 +16,8 @@
 #include <QPushButton>
 #include <QTime>
 
+#include <type_traits>
+
 namespace quorix {
 
 Navigator::Navigator(QString pdfFile) : m_pdfFile(std::move(pdfFile))
@@ -94,7 +96,12 @@ template<typename Screen> void Navigator::unload(QPointer<Screen> &screen)
 template<typename Screen> Screen *Navigator::ensure(QPointer<Screen> &screen)
 {
     if (!screen) {
-        screen = new Screen(m_state, *this);
+        if constexpr (std::is_same_v<Screen, Form4>)
+            screen = new Form4(m_bmiExercise, m_state.random, *this);
+        else if constexpr (std::is_same_v<Screen, Form5>)
+            screen = new Form5(m_parExercise, m_state.random, *this);
+        else
+            screen = new Screen(m_state, *this);
         // Every screen stands where the menu stands, so Form3 lies over Form2.
         screen->move(m_form1->pos());
     }
@@ -132,10 +139,10 @@ void Navigator::backToMainMenu(QWidget *from)
         // A chart over a question screen that is gone would lead nowhere.
         unload(m_form3);
         unload(m_form2);
-    } else if (from == m_form4) {
-        unload(m_form4);
-    } else if (from == m_form5) {
-        unload(m_form5);
+    } else if (from && (from == m_form4 || from == m_form5)) {
+        // An exercise screen is created once and reused; it prepares itself
+        // for its next showing.
+        from->hide();
     }
 }
 

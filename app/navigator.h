@@ -2,6 +2,8 @@
 
 #include "app/programstate.h"
 #include "core/result.h"
+#include "exercises/bmiexercise.h"
+#include "exercises/parexercise.h"
 #include "ui/navigation.h"
 #include "ui/reportprinter.h"
 
@@ -78,6 +80,8 @@ private:
     template<typename Screen> void unload(QPointer<Screen> &screen);
 
     ProgramState m_state;
+    BmiExercise m_bmiExercise;
+    ParExercise m_parExercise;
     QString m_pdfFile;
     std::unique_ptr<Form1> m_form1;
     QPointer<Form2> m_form2;

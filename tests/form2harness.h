@@ -5,7 +5,7 @@
 #include "app/programstate.h"
 #include "questions/bankloader.h"
 #include "questions/form2.h"
-#include "ui/navigation.h"
+#include "tests/support/fakenavigation.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -18,23 +18,6 @@
 #include <memory>
 
 namespace quorixtest {
-
-class FakeNavigation : public quorix::Navigation {
-public:
-    void backToMainMenu(QWidget *from) override { ++backCalls, backFrom = from; }
-    void showScoreToDate() override { ++scoreCalls; }
-    void moreQuestions() override { }
-    void goToQuestions(QWidget *) override { }
-    void printScoreAndEnd(QWidget *) override { ++printCalls; }
-    void endWithoutPrinting() override { ++endCalls; }
-    bool closeRequested(QWidget *) override { return true; }
-
-    int backCalls = 0;
-    QWidget *backFrom = nullptr;
-    int scoreCalls = 0;
-    int printCalls = 0;
-    int endCalls = 0;
-};
 
 // count questions; both statements of question n keyed keys[(n-1) % size].
 inline quorix::LoadedBank makeBank(int count, const QStringList &keys = {QStringLiteral("T")},
