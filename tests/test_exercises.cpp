@@ -194,16 +194,6 @@ TEST(ParArithmetic, WorkedValues)
     }
 }
 
-TEST(ParBands, PicturesAndExampleLines)
-{
-    for (const ParBand &band : parBands())
-        EXPECT_EQ(band.picture, QStringLiteral("PAR%1.bmp").arg(band.number));
-    EXPECT_EQ(parBand(2).examples.size(), 4);
-    EXPECT_EQ(parBand(2).examples.at(1), QStringLiteral("standing: preparing vegetables, "));
-    EXPECT_EQ(parBand(3).examples.size(), 2);
-    EXPECT_EQ(bandExamples(3).size(), 4u); // two lines, each ended
-}
-
 // The owners: a choice belongs to the person or activity it was made for.
 TEST(BmiExerciseOwner, ChoiceBelongsToThePersonDrawn)
 {

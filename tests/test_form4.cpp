@@ -1,20 +1,15 @@
 // The BMI screen on fixed seeds: its wiring, texts and visibility. The
 // arithmetic and the class rules are tested at their owner (test_exercises).
 
-#include "core/randomsource.h"
-#include "exercises/bmiclasses.h"
 #include "exercises/bmiexercise.h"
 #include "exercises/form4.h"
-#include "tests/support/fakenavigation.h"
-#include "tests/support/screenprobe.h"
+#include "tests/support/exercisescreen.h"
 #include "ui/facebox.h"
 #include "ui/frames.h"
 #include "ui/textoutputbox.h"
-#include "ui/twips.h"
 
 #include <QGroupBox>
 #include <QLabel>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
 
@@ -31,30 +26,8 @@ constexpr std::uint64_t Woman160 = 2553;
 const QColor Green(0, 150, 0);
 const QColor Red(255, 0, 0);
 
-struct Screen {
-    explicit Screen(std::uint64_t seed = Man170) : random(seed), form(exercise, random, nav), probe(&form)
-    {
-        form.show();
-        form.activateWindow();
-        if (!QTest::qWaitForWindowActive(&form))
-            qWarning("the BMI screen did not become active");
-    }
-
-    bool events(const QString &names)
-    {
-        for (const QString &name : names.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-            QByteArray control = name == QLatin1String("draw") ? "selectperson"
-                : name == QLatin1String("ok")                  ? "classify"
-                : name == QLatin1String("go")                  ? "Command1"
-                : name == QLatin1String("back")                ? "Command5"
-                                                               : "Option" + name.mid(1).toLatin1();
-            if (!probe.click(control.constData())) {
-                qWarning("%s: its control is hidden", qPrintable(name));
-                return false;
-            }
-        }
-        return true;
-    }
+struct Screen : ExerciseScreen<BmiExercise, Form4> {
+    explicit Screen(std::uint64_t seed = Man170) : ExerciseScreen(seed) { }
 
     QString visibility() const
     {
@@ -62,12 +35,6 @@ struct Screen {
                                  "Picture3", "Picture2", "selectperson", "Command1", "Command5",
                                  "endprintscore", "endnoprint"});
     }
-
-    BmiExercise exercise;
-    RandomSource random;
-    FakeNavigation nav;
-    Form4 form;
-    ScreenProbe probe;
 };
 
 } // namespace
@@ -77,8 +44,6 @@ class TestForm4 : public QObject {
 private Q_SLOTS:
     void visibilityAfterEachEvent_data();
     void visibilityAfterEachEvent();
-    void layoutAndCaptions();
-    void introduction();
     void personAndWorkedAnswer_data();
     void personAndWorkedAnswer();
     void newPersonNeedsItsOwnChoice();
@@ -123,58 +88,6 @@ void TestForm4::visibilityAfterEachEvent()
     Screen s;
     QVERIFY(s.events(events));
     QCOMPARE(s.visibility(), expected);
-}
-
-void TestForm4::layoutAndCaptions()
-{
-    Screen s;
-    QCOMPARE(s.form.windowTitle(), QStringLiteral("Quorix self-assessment questions"));
-    const struct {
-        const char *name;
-        QRect twips;
-    } places[] = {
-        {"Picture1", {360, 240, 10335, 1335}},      {"Frame1", {1560, 2040, 7695, 6375}},
-        {"classify", {6480, 5520, 975, 495}},       {"Picture5", {0, 3240, 9375, 495}},
-        {"Label1", {240, 7680, 11175, 3375}},       {"Picture4", {480, 8040, 1335, 1455}},
-        {"Picture3", {2040, 8880, 9375, 2055}},     {"Picture2", {11640, 0, 3600, 3600}},
-        {"selectperson", {11640, 4440, 3615, 495}}, {"Command1", {11640, 5040, 3615, 495}},
-        {"Command5", {11640, 8880, 3615, 495}},     {"endprintscore", {11640, 9600, 3615, 495}},
-        {"endnoprint", {11640, 10320, 3615, 495}},
-    };
-    for (const auto &p : places) {
-        const QRect &t = p.twips;
-        QCOMPARE(s.probe.child(p.name)->geometry(), twipsRect(t.x(), t.y(), t.width(), t.height()));
-    }
-    for (const BmiClass &c : bmiClasses()) {
-        const QByteArray name = "Option" + QByteArray::number(c.number);
-        auto *option = s.probe.child<QRadioButton>(name.constData());
-        QCOMPARE(captionOf(option), c.caption);
-        QCOMPARE(option->geometry(), twipsRect(120, 600 * c.number, 7215, 450));
-        QCOMPARE(option->palette().color(QPalette::Window),
-                 QColor(c.background.red, c.background.green, c.background.blue));
-        QCOMPARE(option->palette().color(QPalette::WindowText),
-                 QColor(c.text.red, c.text.green, c.text.blue));
-    }
-    QCOMPARE(captionOf(s.probe.child<QRadioButton>("Option4")), QStringLiteral("BMI 18 - 20 = underweight"));
-    QCOMPARE(s.probe.child<QGroupBox>("Frame1")->title(), QStringLiteral("I would classify this person as:"));
-    QCOMPARE(captionOf(s.probe.child<QPushButton>("selectperson")), QStringLiteral("Select a person"));
-    QCOMPARE(captionOf(s.probe.child<QPushButton>("Command1")), QStringLiteral("Go to questions"));
-    QCOMPARE(captionOf(s.probe.child<QPushButton>("Command5")), QStringLiteral("Back to main menu"));
-    QCOMPARE(captionOf(s.probe.child<QPushButton>("classify")), QStringLiteral("OK"));
-}
-
-void TestForm4::introduction()
-{
-    Screen s;
-    QCOMPARE(
-        s.probe.child<QLabel>("Label1")->text(),
-        QStringLiteral("Before you start the random selection of questions in this exercise you can test "
-                       "yourself on calculating Body Mass Index for randomly selected people.\r\n\n"
-                       "You can do this as often as you like, by clicking on 'select a person'.\r\n\n"
-                       "To go back to the random questions for this chapter click on 'Go to questions'.\r\n\n"
-                       "You will not receive any marks for these calculations, and they will not appear "
-                       "in your printout of results."));
-    QCOMPARE(s.probe.text("Picture1"), QString());
 }
 
 void TestForm4::personAndWorkedAnswer_data()
@@ -270,6 +183,7 @@ void TestForm4::keyboardAndFocus()
 {
     Screen s;
     QCOMPARE(s.probe.focused(), QStringLiteral("selectperson"));
+    QCOMPARE(captionOf(s.probe.child<QRadioButton>("Option4")), QStringLiteral("BMI 18 - 20 = underweight"));
     s.probe.key(Qt::Key_3); // no options yet
     QCOMPARE(s.exercise.choice(), 0);
     s.probe.key(Qt::Key_Return);

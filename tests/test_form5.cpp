@@ -2,22 +2,17 @@
 // The arithmetic and the band rules are tested at their owner
 // (test_exercises).
 
-#include "core/randomsource.h"
 #include "exercises/form5.h"
 #include "exercises/parbands.h"
 #include "exercises/parexercise.h"
-#include "tests/support/fakenavigation.h"
-#include "tests/support/screenprobe.h"
+#include "tests/support/exercisescreen.h"
 #include "ui/facebox.h"
 #include "ui/frames.h"
 #include "ui/picturearea.h"
 #include "ui/textoutputbox.h"
-#include "ui/twips.h"
 
 #include <QDir>
-#include <QGroupBox>
 #include <QLabel>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -41,30 +36,8 @@ QString examples(int band)
     return parBand(band).examples.join(QLatin1Char('\n'));
 }
 
-struct Screen {
-    explicit Screen(std::uint64_t seed = Man72) : random(seed), form(exercise, random, nav), probe(&form)
-    {
-        form.show();
-        form.activateWindow();
-        if (!QTest::qWaitForWindowActive(&form))
-            qWarning("the PAR screen did not become active");
-    }
-
-    bool events(const QString &names)
-    {
-        for (const QString &name : names.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-            QByteArray control = name == QLatin1String("draw") ? "selectperson"
-                : name == QLatin1String("ok")                  ? "classify"
-                : name == QLatin1String("go")                  ? "Command1"
-                : name == QLatin1String("back")                ? "Command5"
-                                                               : "Option" + name.mid(1).toLatin1();
-            if (!probe.click(control.constData())) {
-                qWarning("%s: its control is hidden", qPrintable(name));
-                return false;
-            }
-        }
-        return true;
-    }
+struct Screen : ExerciseScreen<ParExercise, Form5> {
+    explicit Screen(std::uint64_t seed = Man72) : ExerciseScreen(seed) { }
 
     QString visibility() const
     {
@@ -73,12 +46,6 @@ struct Screen {
                                  "Picture2", "selectperson", "Command1", "Command5", "endprintscore",
                                  "endnoprint"});
     }
-
-    ParExercise exercise;
-    RandomSource random;
-    FakeNavigation nav;
-    Form5 form;
-    ScreenProbe probe;
 };
 
 // Runs in the data folder, where the band pictures and the logo are.
@@ -101,8 +68,6 @@ class TestForm5 : public QObject {
 private Q_SLOTS:
     void visibilityAfterEachEvent_data();
     void visibilityAfterEachEvent();
-    void layoutAndCaptions();
-    void introductionAndHints();
     void activityAndWorkedAnswer_data();
     void activityAndWorkedAnswer();
     void previewIsReplacedByAnotherOption();
@@ -147,62 +112,6 @@ void TestForm5::visibilityAfterEachEvent()
     Screen s;
     QVERIFY(s.events(events));
     QCOMPARE(s.visibility(), expected);
-}
-
-void TestForm5::layoutAndCaptions()
-{
-    Screen s;
-    QCOMPARE(s.form.windowTitle(), QStringLiteral("Quorix self-assessment questions"));
-    const struct {
-        const char *name;
-        QRect twips;
-    } places[] = {
-        {"Picture1", {240, 240, 10695, 1815}},       {"Frame1", {240, 2520, 3735, 5175}},
-        {"classify", {2160, 4440, 975, 495}},        {"Picture7", {4320, 2520, 3495, 3135}},
-        {"Label2", {4440, 3240, 3135, 375}},         {"Picture4", {5040, 3720, 1335, 1455}},
-        {"Picture8", {4320, 5640, 3615, 1815}},      {"Picture9", {8040, 5640, 3495, 3015}},
-        {"Picture11", {8160, 8640, 3615, 1815}},     {"Picture10", {120, 6960, 7815, 2055}},
-        {"Label1", {240, 7800, 11175, 3375}},        {"Picture6", {1200, 10320, 9375, 735}},
-        {"Picture2", {11640, 0, 3600, 3600}},        {"selectperson", {11640, 4440, 3615, 495}},
-        {"Command1", {11640, 5040, 3615, 495}},      {"Command5", {11640, 8880, 3615, 495}},
-        {"endprintscore", {11640, 9600, 3615, 495}}, {"endnoprint", {11640, 10320, 3615, 495}},
-    };
-    for (const auto &p : places) {
-        const QRect &t = p.twips;
-        QCOMPARE(s.probe.child(p.name)->geometry(), twipsRect(t.x(), t.y(), t.width(), t.height()));
-    }
-    for (const ParBand &band : parBands()) {
-        const QByteArray name = "Option" + QByteArray::number(band.number);
-        auto *option = s.probe.child<QRadioButton>(name.constData());
-        QCOMPARE(captionOf(option), band.caption);
-        QCOMPARE(option->geometry(), twipsRect(120, 360 + 600 * (band.number - 1), 3015, 400));
-        QCOMPARE(option->palette().color(QPalette::Window),
-                 QColor(band.background.red, band.background.green, band.background.blue));
-        QCOMPARE(option->palette().color(QPalette::WindowText),
-                 QColor(band.text.red, band.text.green, band.text.blue));
-    }
-    QCOMPARE(captionOf(s.probe.child<QRadioButton>("Option7")), QStringLiteral("PAR 6.0 - 7.9"));
-    QCOMPARE(s.probe.child<QGroupBox>("Frame1")->title(),
-             QStringLiteral("I would classify this activity as:"));
-    QCOMPARE(captionOf(s.probe.child<QPushButton>("selectperson")), QStringLiteral("select an activity"));
-    QCOMPARE(captionOf(s.probe.child<QPushButton>("Command1")), QStringLiteral("Go to questions"));
-    QCOMPARE(captionOf(s.probe.child<QPushButton>("Command5")), QStringLiteral("Back to main menu"));
-}
-
-void TestForm5::introductionAndHints()
-{
-    Screen s;
-    QCOMPARE(
-        s.probe.child<QLabel>("Label1")->text(),
-        QStringLiteral("Before you start the random selection of questions in this exercise you can test "
-                       "yourself on calculating Physical Activity Ratios for randomly selected activities."
-                       "\r\n\nYou can do this as often as you like, by clicking on 'select an activity'."
-                       "\r\n\nTo go to the random questions for this chapter click on 'Go to questions'."
-                       "\r\n\nYou will not receive any marks for these calculations, and they will not "
-                       "appear in your printout of results."));
-    QCOMPARE(s.probe.text("Picture6"),
-             QStringLiteral("Physical Activity Ratio is a multiple of Basal Metabolic Rate (BMR)\n"
-                            "1 L of oxygen consumed is equivalent to 20 kJ energy expenditure"));
 }
 
 void TestForm5::activityAndWorkedAnswer_data()
@@ -339,6 +248,7 @@ void TestForm5::keyboardAndFocus()
 {
     Screen s;
     QCOMPARE(s.probe.focused(), QStringLiteral("selectperson"));
+    QCOMPARE(captionOf(s.probe.child<QRadioButton>("Option7")), QStringLiteral("PAR 6.0 - 7.9"));
     s.probe.key(Qt::Key_2);
     QCOMPARE(s.exercise.choice(), 0);
     s.probe.key(Qt::Key_Return);
