@@ -115,10 +115,10 @@ void Navigator::onBankAccepted(int option, const LoadedBank &bank)
 
     switch (firstScreenFor(option)) {
     case FirstScreen::Bmi:
-        present(ensure(m_form4));
+        present(ensure(m_form4, m_bmiExercise, m_random));
         break;
     case FirstScreen::Par:
-        present(ensure(m_form5));
+        present(ensure(m_form5, m_parExercise, m_random));
         break;
     case FirstScreen::Questions:
         present(ensure(m_form2, m_session, m_random));
@@ -137,10 +137,10 @@ void Navigator::backToMainMenu(QWidget *from)
         // A chart over a question screen that is gone would lead nowhere.
         unload(m_form3);
         unload(m_form2);
-    } else if (from == m_form4) {
-        unload(m_form4);
-    } else if (from == m_form5) {
-        unload(m_form5);
+    } else if (from && (from == m_form4 || from == m_form5)) {
+        // An exercise screen is created once and reused; it prepares itself
+        // for its next showing.
+        from->hide();
     }
 }
 

@@ -4,6 +4,8 @@
 #include "app/resultsfile.h"
 #include "core/randomsource.h"
 #include "core/result.h"
+#include "exercises/bmiexercise.h"
+#include "exercises/parexercise.h"
 #include "questions/questionsession.h"
 #include "scoring/tally.h"
 #include "ui/navigation.h"
@@ -91,6 +93,8 @@ private:
     MenuState m_menu;
     ScoreTally m_tally;
     QuestionSession m_session{m_tally};
+    BmiExercise m_bmiExercise;
+    ParExercise m_parExercise;
     QString m_pdfFile;
     std::unique_ptr<Form1> m_form1;
     QPointer<Form2> m_form2;

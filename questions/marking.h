@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/printscript.h"
+#include "core/rgb.h"
 
 #include <QChar>
 #include <QString>
@@ -13,14 +14,6 @@ enum class Verdict { DontKnow, Correct, Wrong };
 enum class Answer { None, True, False, DontKnow };
 // The level is the confidence's number: 1 unsure, 2 fairly sure, 3 very sure.
 enum class Confidence { None = 0, Unsure = 1, FairlySure = 2, VerySure = 3 };
-
-// A colour as red, green, blue; the screens turn it into their own type.
-struct Rgb {
-    int red = 0;
-    int green = 0;
-    int blue = 0;
-    friend bool operator==(const Rgb &, const Rgb &) = default;
-};
 
 struct Marking {
     Verdict verdict = Verdict::DontKnow;

@@ -88,6 +88,7 @@ private Q_SLOTS:
     void refusedBankLeavesTheLoadedSet();
     void okUnloadsTheOldQuestionScreens();
     void movesBetweenScreens();
+    void backFromAnExerciseKeepsItForNextTime();
     void endWithoutPrintingEndsAtOnce();
     void closingAsksOnlyOnceSomethingIsMarked_data();
     void closingAsksOnlyOnceSomethingIsMarked();
@@ -571,6 +572,33 @@ void MenuTest::movesBetweenScreens()
     QVERIFY(questions.isNull());
     QVERIFY(m_nav->form1()->isVisible());
     QVERIFY(m_nav->form1()->endPrintScoreButton()->isVisibleTo(m_nav->form1()));
+}
+
+// "Back to main menu" on an exercise screen shows the menu in its Back
+// state and hides the screen, which the next set that starts with it reuses.
+void MenuTest::backFromAnExerciseKeepsItForNextTime()
+{
+    QVERIFY(startWith(catalogueOf(16, 16)));
+    write(QStringLiteral("qbank4.txt"), bankOf(4, 4));
+    choose(4);
+    confirm();
+    QPointer<Form5> par = m_nav->form5();
+    QVERIFY(par && par->isVisible());
+    QTest::mouseClick(par->findChild<QPushButton *>(QStringLiteral("Command5")), Qt::LeftButton);
+    flushDeletes();
+    QVERIFY(par && !par->isVisible());
+    Form1 *menu = m_nav->form1();
+    QVERIFY(menu->isVisible());
+    QVERIFY(menu->option(4)->isChecked());
+    QVERIFY(!menu->selectionOK()->isVisibleTo(menu));
+    QVERIFY(menu->endPrintScoreButton()->isVisibleTo(menu));
+    QCOMPARE(m_nav->menu().openOption(), 0);
+
+    choose(1);
+    choose(4);
+    confirm();
+    QCOMPARE(m_nav->form5(), par.data());
+    QVERIFY(par->isVisible());
 }
 
 void MenuTest::endWithoutPrintingEndsAtOnce()

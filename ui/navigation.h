@@ -11,7 +11,7 @@ public:
     virtual ~Navigation() = default;
 
     // Question or score-to-date screen: show the menu as it was left, then
-    // unload the calling screen.
+    // unload the calling screen. Exercise screen: show the menu, hide from.
     virtual void backToMainMenu(QWidget *from) = 0;
     // Question screen: show the score-to-date screen (load it if needed).
     virtual void showScoreToDate() = 0;

@@ -7,7 +7,7 @@
 #include "questions/questionsession.h"
 #include "scoring/tally.h"
 #include "tests/support/banks.h"
-#include "ui/navigation.h"
+#include "tests/support/fakenavigation.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -20,23 +20,6 @@
 #include <memory>
 
 namespace quorixtest {
-
-class FakeNavigation : public quorix::Navigation {
-public:
-    void backToMainMenu(QWidget *from) override { ++backCalls, backFrom = from; }
-    void showScoreToDate() override { ++scoreCalls; }
-    void moreQuestions() override { }
-    void goToQuestions(QWidget *) override { }
-    void printScoreAndEnd(QWidget *) override { ++printCalls; }
-    void endWithoutPrinting() override { ++endCalls; }
-    bool closeRequested(QWidget *) override { return true; }
-
-    int backCalls = 0;
-    QWidget *backFrom = nullptr;
-    int scoreCalls = 0;
-    int printCalls = 0;
-    int endCalls = 0;
-};
 
 using quorixtest::makeBank;
 

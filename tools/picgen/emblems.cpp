@@ -1,3 +1,4 @@
+#include "exercises/parbands.h"
 #include "tools/picgen/painting.h"
 #include "tools/picgen/pictures.h"
 
@@ -19,27 +20,9 @@ constexpr double Ground = 172;
 
 const QColor Ink(40, 40, 40);
 const QColor Wood(150, 100, 55);
-const QColor Soil(130, 90, 50);
 const QColor Leaf(40, 150, 60);
 const QColor LogoGreen(0, 128, 96);
 const QColor LogoDark(0, 70, 90);
-
-struct BandLook {
-    const char *caption;
-    QColor colour;
-    QColor captionColour;
-};
-
-// The colours and captions of the PAR screen's band options.
-const std::array<BandLook, 7> bands = {{
-    {"PAR 1.0 - 1.4", QColor(192, 255, 255), Qt::black},
-    {"PAR 1.5 - 1.8", QColor(0, 255, 255), Qt::black},
-    {"PAR 1.9 - 2.4", QColor(128, 255, 128), Qt::black},
-    {"PAR 2.5 - 3.3", QColor(0, 255, 0), Qt::black},
-    {"PAR 3.4 - 4.4", QColor(255, 255, 0), Qt::black},
-    {"PAR 4.5 - 5.9", QColor(255, 128, 0), Qt::black},
-    {"PAR 6.0 - 7.9", QColor(255, 0, 0), QColor(255, 255, 0)},
-}};
 
 // A stick figure's joints.
 struct Pose {
@@ -81,12 +64,14 @@ void ground(QPainter &p, double y = Ground)
 void bandCaption(QPainter &p, int band)
 {
     p.setBrush(Qt::NoBrush);
-    const BandLook &look = bands[std::size_t(band - 1)];
+    // The caption and colours of the band's option on the PAR screen.
+    const ParBand &look = parBand(band);
+    const auto colour = [](const Rgb &c) { return QColor(c.red, c.green, c.blue); };
     const QRectF strip(0, BandHeight - 24, BandWidth, 24);
-    p.fillRect(strip, look.colour);
+    p.fillRect(strip, colour(look.background));
     setPen(p, QColor(90, 90, 90), 1);
     p.drawLine(QPointF(0, strip.top() + 0.5), QPointF(BandWidth, strip.top() + 0.5));
-    text(p, strip, Qt::AlignCenter, QString::fromLatin1(look.caption), sans(14, true), look.captionColour);
+    text(p, strip, Qt::AlignCenter, look.caption, sans(14, true), colour(look.text));
 }
 
 void lyingReading(QPainter &p)
@@ -205,40 +190,39 @@ void walking(QPainter &p)
     p.drawEllipse(QPointF(192, 108), 22, 26);
 }
 
-void gardening(QPainter &p)
+// Band 5: mopping a floor (digging and heavy gardening are band 6).
+void moppingFloor(QPainter &p)
 {
-    // Soil heaped where the spade goes in.
-    p.setPen(Qt::NoPen);
-    p.setBrush(Soil);
-    QPainterPath heap;
-    heap.moveTo(112, Ground);
-    heap.cubicTo(124, Ground - 12, 150, Ground - 12, 164, Ground);
-    heap.closeSubpath();
-    p.drawPath(heap);
     ground(p);
+    // Wet patches behind the mop.
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(190, 225, 245));
+    p.drawEllipse(QRectF(22, Ground - 5, 40, 8));
+    p.drawEllipse(QRectF(48, Ground - 4, 30, 7));
 
-    // The spade, driven in by the foot.
-    setPen(p, Wood, 4);
-    p.drawLine(QPointF(150, 70), QPointF(140, 150));
-    setPen(p, QColor(70, 70, 80), 3);
-    p.drawLine(QPointF(143, 70), QPointF(157, 72));
-    p.setPen(QPen(QColor(70, 70, 80), 1.5));
-    p.setBrush(QColor(160, 160, 170));
-    p.drawPolygon(QPolygonF({QPointF(131, 150), QPointF(149, 152), QPointF(146, 172), QPointF(133, 170)}));
+    // A bucket of water.
+    p.setPen(QPen(QColor(40, 70, 120), 1.5));
+    p.setBrush(QColor(80, 130, 200));
+    p.drawPolygon(
+        QPolygonF({QPointF(168, 136), QPointF(206, 136), QPointF(201, Ground), QPointF(173, Ground)}));
+    p.setBrush(QColor(170, 215, 245));
+    p.drawEllipse(QRectF(168, 131, 38, 10));
+    p.setBrush(Qt::NoBrush);
+    p.drawArc(QRectF(170, 112, 34, 40), 20 * 16, 140 * 16);
 
     figure(p,
-           {QPointF(96, 56), QPointF(102, 71), QPointF(92, 118), QPointF(122, 80), QPointF(148, 74),
-            QPointF(118, 96), QPointF(142, 104), QPointF(86, 146), QPointF(80, Ground - 2), QPointF(118, 128),
-            QPointF(134, 150)});
+           {QPointF(140, 48), QPointF(137, 64), QPointF(134, 118), QPointF(124, 92), QPointF(108, 113),
+            QPointF(128, 82), QPointF(120, 89), QPointF(126, 146), QPointF(116, Ground - 2),
+            QPointF(146, 146), QPointF(152, Ground - 2)});
 
-    // A young plant beside the dug patch.
-    setPen(p, Leaf, 3);
-    p.drawLine(QPointF(196, Ground), QPointF(196, 134));
-    p.setPen(Qt::NoPen);
-    p.setBrush(Leaf);
-    p.drawEllipse(QRectF(180, 134, 16, 9));
-    p.drawEllipse(QRectF(196, 124, 16, 9));
-    p.drawEllipse(QRectF(188, 146, 16, 8));
+    // The mop: a long handle held in both hands, its strands on the floor.
+    setPen(p, Wood, 4);
+    p.drawLine(QPointF(132, 66), QPointF(84, 160));
+    setPen(p, QColor(70, 70, 80), 4);
+    p.drawLine(QPointF(74, 160), QPointF(94, 160));
+    setPen(p, QColor(225, 215, 185), 3);
+    for (int k = 0; k < 7; ++k)
+        p.drawLine(QPointF(76 + 3 * k, 161), QPointF(66 + 6 * k, Ground - 1));
 }
 
 void choppingWood(QPainter &p)
@@ -390,7 +374,7 @@ QImage parPicture(int band)
         walking(p);
         break;
     case 5:
-        gardening(p);
+        moppingFloor(p);
         break;
     case 6:
         choppingWood(p);
