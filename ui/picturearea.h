@@ -8,15 +8,16 @@ namespace quorix {
 
 // A picture loaded by file name relative to the current directory (BMP, PNG),
 // shown whole and centred, scaled down to fit, never up. A missing or
-// unreadable file shows a grey area with "Picture not available: " and the
-// name. An empty name clears it. Accessible description: the file name.
+// unreadable file, or a name that leads out of the current directory, shows a
+// grey area with "Picture not available: " and the name. An empty name clears
+// it. Accessible description: the file name.
 class PictureArea : public QWidget {
     Q_OBJECT
 public:
     PictureArea(QWidget *parent, const QString &objectName);
 
-    bool loadPicture(const QString &fileName);  // false when not available
-    void setFixedPicture(const QImage &image);  // a picture compiled in
+    bool loadPicture(const QString &fileName); // false when not available
+    void setFixedPicture(const QImage &image); // a picture compiled in
     const QString &fileName() const { return m_fileName; }
     bool isAvailable() const { return !m_image.isNull(); }
     const QImage &image() const { return m_image; }
@@ -28,7 +29,7 @@ private:
     QString m_fileName;
     QImage m_image;
     bool m_missing = false;
-    QImage m_scaled;  // m_image fitted to the area, made when first painted at a size
+    QImage m_scaled; // m_image fitted to the area, made when first painted at a size
 };
 
 } // namespace quorix
