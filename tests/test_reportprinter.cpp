@@ -8,6 +8,8 @@
 
 #include <QApplication>
 #include <QBuffer>
+#include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFontInfo>
 #include <QFontMetricsF>
@@ -26,9 +28,16 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <functional>
 #include <vector>
+
+#include <fcntl.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
 
 Q_DECLARE_METATYPE(quorix::ScoreTally)
 Q_DECLARE_METATYPE(quorix::PrintOutcome)
@@ -135,6 +144,64 @@ bool isPdf(const QString &path)
 {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) && f.read(5) == "%PDF-";
+}
+
+// A small tmpfs mounted in a test's own folder and filled up, so that every
+// write into it fails; unmounted when it goes. Needs root.
+class FullFileSystem {
+public:
+    explicit FullFileSystem(const QString &path) : m_path(path)
+    {
+        QDir().mkpath(path);
+        const QByteArray where = QFile::encodeName(path);
+        m_mounted = ::geteuid() == 0 && ::mount("tmpfs", where.constData(), "tmpfs", 0, "size=64k") == 0;
+        if (m_mounted)
+            m_existing = QDir(path).filePath(QStringLiteral("results.pdf"));
+        if (m_mounted && writeFile(m_existing, "an earlier report")) {
+            QFile filler(QDir(path).filePath(QStringLiteral("filler")));
+            filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+            while (filler.write(QByteArray(4096, 'x')) > 0) { }
+        }
+    }
+    ~FullFileSystem()
+    {
+        if (m_mounted)
+            ::umount2(QFile::encodeName(m_path).constData(), MNT_DETACH);
+    }
+    bool mounted() const { return m_mounted; }
+    QString path() const { return m_path; }
+    // A report from earlier that fitted before the disk filled up.
+    QString existingFile() const { return m_existing; }
+
+private:
+    static bool writeFile(const QString &path, const QByteArray &bytes)
+    {
+        QFile f(path);
+        return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+    }
+    QString m_path;
+    QString m_existing;
+    bool m_mounted = false;
+};
+
+// What stands at path, without following a link: to show that nothing was
+// replaced.
+QString whatIsAt(const QString &path)
+{
+    struct stat st { };
+    if (::lstat(QFile::encodeName(path).constData(), &st) != 0)
+        return QStringLiteral("nothing");
+    if (S_ISCHR(st.st_mode))
+        return QStringLiteral("device %1,%2").arg(major(st.st_rdev)).arg(minor(st.st_rdev));
+    if (S_ISLNK(st.st_mode))
+        return QStringLiteral("link to ") + QFileInfo(path).symLinkTarget();
+    if (S_ISDIR(st.st_mode))
+        return QStringLiteral("folder");
+    if (S_ISFIFO(st.st_mode))
+        return QStringLiteral("pipe");
+    QFile f(path);
+    f.open(QIODevice::ReadOnly);
+    return QStringLiteral("file: ") + QString::fromLatin1(f.readAll().left(40));
 }
 
 } // namespace
@@ -333,6 +400,170 @@ private Q_SLOTS:
             = writeReportPdfFile(sampleReport(), dir.filePath(QStringLiteral("plain/results.pdf")));
         QVERIFY(!r.ok());
         QVERIFY(!r.error().isEmpty());
+    }
+
+    void unusualTargetsAreNeverReplaced_data()
+    {
+        QTest::addColumn<QString>("target"); // what stands at the name
+        QTest::addColumn<QString>("route"); // how the name was given
+        QTest::addColumn<QString>("reason"); // part of the message
+        QTest::addColumn<PrintOutcome>("outcome");
+        const QString full = QStringLiteral("No space left on device");
+        QTest::newRow("--print-to-pdf a device that is always full")
+            << "full device"
+            << "option" << full << PrintOutcome::Saved;
+        QTest::newRow("--print-to-pdf a device that takes everything") << "null device"
+                                                                       << "option"
+                                                                       << "" << PrintOutcome::Printed;
+        QTest::newRow("--print-to-pdf a link to a full device")
+            << "link to full device"
+            << "option"
+            << "it is a symbolic link" << PrintOutcome::Saved;
+        QTest::newRow("--print-to-pdf a link to a file") << "link to a file"
+                                                         << "option"
+                                                         << "it is a symbolic link" << PrintOutcome::Saved;
+        QTest::newRow("--print-to-pdf a folder") << "folder"
+                                                 << "option"
+                                                 << "it is a folder" << PrintOutcome::Saved;
+        QTest::newRow("--print-to-pdf a pipe that is read") << "pipe with a reader"
+                                                            << "option"
+                                                            << "" << PrintOutcome::Printed;
+        QTest::newRow("--print-to-pdf a pipe nobody reads")
+            << "pipe"
+            << "option"
+            << "nothing is reading from it" << PrintOutcome::Saved;
+        QTest::newRow("--print-to-pdf a new file on a full disk") << "new file on a full disk"
+                                                                  << "option" << full << PrintOutcome::Saved;
+        QTest::newRow("--print-to-pdf an earlier report on a full disk")
+            << "existing file on a full disk"
+            << "option" << full << PrintOutcome::Saved;
+        QTest::newRow("a full device chosen in the save dialog") << "full device"
+                                                                 << "dialog" << full << PrintOutcome::GoBack;
+        QTest::newRow("a link chosen in the save dialog") << "link to a file"
+                                                          << "dialog"
+                                                          << "it is a symbolic link" << PrintOutcome::GoBack;
+        QTest::newRow("the documents folder on a full disk") << "nothing"
+                                                             << "documents" << full << PrintOutcome::GoBack;
+        QTest::newRow("the printer's temporary folder on a full disk")
+            << "nothing"
+            << "printer" << full << PrintOutcome::Saved;
+    }
+
+    void unusualTargetsAreNeverReplaced()
+    {
+        QFETCH(QString, target);
+        QFETCH(QString, route);
+        QFETCH(QString, reason);
+        QFETCH(PrintOutcome, outcome);
+        QTemporaryDir dir;
+        const QString place = dir.filePath(QStringLiteral("place"));
+        QVERIFY(QDir().mkpath(place));
+        const QString documents = dir.filePath(QStringLiteral("documents"));
+        QVERIFY(QDir().mkpath(documents));
+        QString path = QDir(place).filePath(QStringLiteral("results.pdf"));
+        const QString other = QDir(place).filePath(QStringLiteral("other.pdf"));
+
+        const bool needsDevice = target.contains(QLatin1String("device"));
+        const bool needsFullDisk = target.contains(QLatin1String("full disk"))
+            || route == QLatin1String("documents") || route == QLatin1String("printer");
+        if ((needsDevice || needsFullDisk) && ::geteuid() != 0)
+            QSKIP("device nodes and mounts need root");
+        FullFileSystem disk(dir.filePath(QStringLiteral("disk")));
+        if (needsFullDisk && !disk.mounted())
+            QSKIP("a tmpfs cannot be mounted here");
+
+        const QByteArray encoded = QFile::encodeName(path);
+        const QByteArray device = QFile::encodeName(QDir(place).filePath(QStringLiteral("device")));
+        if (target == QLatin1String("full device"))
+            QCOMPARE(::mknod(encoded.constData(), S_IFCHR | 0666, makedev(1, 7)), 0);
+        else if (target == QLatin1String("null device"))
+            QCOMPARE(::mknod(encoded.constData(), S_IFCHR | 0666, makedev(1, 3)), 0);
+        else if (target == QLatin1String("link to full device")) {
+            QCOMPARE(::mknod(device.constData(), S_IFCHR | 0666, makedev(1, 7)), 0);
+            QVERIFY(QFile::link(QString::fromLocal8Bit(device), path));
+        } else if (target == QLatin1String("link to a file")) {
+            QFile f(other);
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write("another student's report") > 0);
+            f.close();
+            QVERIFY(QFile::link(other, path));
+        } else if (target == QLatin1String("folder"))
+            QVERIFY(QDir().mkdir(path));
+        else if (target.startsWith(QLatin1String("pipe")))
+            QCOMPARE(::mkfifo(encoded.constData(), 0600), 0);
+        QFile reader;
+        if (target == QLatin1String("pipe with a reader"))
+            QVERIFY(reader.open(::open(encoded.constData(), O_RDONLY | O_NONBLOCK), QIODevice::ReadOnly,
+                                QFileDevice::AutoCloseHandle));
+        else if (target == QLatin1String("new file on a full disk"))
+            path = QDir(disk.path()).filePath(QStringLiteral("new.pdf"));
+        else if (target == QLatin1String("existing file on a full disk"))
+            path = disk.existingFile();
+        const QString before = whatIsAt(path);
+        const QString otherBefore = whatIsAt(other);
+        const QStringList placeBefore
+            = QDir(QFileInfo(path).path()).entryList(QDir::AllEntries | QDir::System);
+
+        FakePrinting fake;
+        fake.folder = documents;
+        QString pdfFile;
+        if (route == QLatin1String("option"))
+            pdfFile = path;
+        if (route == QLatin1String("dialog")) {
+            fake.folder = dir.filePath(QStringLiteral("no-such-folder"));
+            fake.choices = {AfterFailure::ChooseFile, AfterFailure::GoBack};
+            fake.chosenFiles = {path};
+        }
+        if (route == QLatin1String("documents"))
+            fake.folder = disk.path();
+        const QByteArray oldTemp = qgetenv("TMPDIR");
+        if (route == QLatin1String("printer")) {
+            fake.submitSucceeds = true;
+            qputenv("TMPDIR", QFile::encodeName(disk.path()));
+        }
+
+        QElapsedTimer clock;
+        clock.start();
+        const PrintOutcome got = printReport(nullptr, sampleReport(), pdfFile, fake.printing());
+        qputenv("TMPDIR", oldTemp);
+        QVERIFY2(clock.elapsed() < 10000, "nothing waits");
+        QCOMPARE(got, outcome);
+
+        // Nothing replaced, nothing written beside it.
+        QCOMPARE(whatIsAt(path), before);
+        QCOMPARE(whatIsAt(other), otherBefore);
+        QCOMPARE(QDir(QFileInfo(path).path()).entryList(QDir::AllEntries | QDir::System), placeBefore);
+
+        const QStringList messages = fake.savedMessages + fake.failureMessages;
+        if (outcome == PrintOutcome::Printed) {
+            QVERIFY(messages.isEmpty());
+            if (reader.isOpen())
+                QVERIFY(reader.read(5) == "%PDF-");
+            return;
+        }
+        const QString message = messages.join(QLatin1Char('|'));
+        QVERIFY2(message.contains(reason), qPrintable(message));
+        if (route == QLatin1String("option"))
+            QVERIFY2(
+                message.startsWith(QStringLiteral("Your results could not be printed: the file %1 could not "
+                                                  "be written (")
+                                       .arg(path)),
+                qPrintable(message));
+        if (route == QLatin1String("dialog"))
+            QVERIFY2(fake.failureMessages.at(1).startsWith(
+                         QStringLiteral("Your results could not be saved as %1: %2").arg(path, reason)),
+                     qPrintable(message));
+        if (route == QLatin1String("documents"))
+            QVERIFY2(message.contains(
+                         QStringLiteral("could not be saved in %1 either: %2").arg(disk.path(), reason)),
+                     qPrintable(message));
+        if (route == QLatin1String("printer")) {
+            QCOMPARE(fake.submits, 0);
+            QVERIFY2(message.contains(QStringLiteral("could not be prepared for printing (%1)").arg(reason)),
+                     qPrintable(message));
+        }
+        // Where the student was told the results are, they are.
+        QCOMPARE(outcome == PrintOutcome::Saved,
+                 isPdf(QDir(documents).filePath(QStringLiteral("quorix-results-2025-06-03-1405.pdf"))));
     }
 
     void savedReportsNeverReplaceEachOther()
