@@ -1,6 +1,7 @@
 #include "app/form1.h"
 
-#include "app/programstate.h"
+#include "app/menustate.h"
+#include "app/setfiles.h"
 #include "questions/bankloader.h"
 #include "ui/fixedpictures.h"
 #include "ui/frames.h"
@@ -37,8 +38,8 @@ QString namingFile(const QString &error, const QString &fileName)
 
 } // namespace
 
-Form1::Form1(ProgramState &state, Navigation &navigation, QWidget *parent)
-    : ScreenWindow(QStringLiteral("Form1"), navigation, parent), m_state(state)
+Form1::Form1(MenuState &menu, Navigation &navigation, QWidget *parent)
+    : ScreenWindow(QStringLiteral("Form1"), navigation, parent), m_menu(menu)
 {
     m_frame1 = addFrame(this, QStringLiteral("Frame1"), QStringLiteral("Select a set of questions"), 840, 960,
                         10575, 9255, QColor(255, 255, 192));
@@ -70,32 +71,16 @@ Form1::Form1(ProgramState &state, Navigation &navigation, QWidget *parent)
         = [](QWidget *parent, const QString &text) { QMessageBox::warning(parent, programTitle(), text); };
 }
 
-void Form1::labelOptions(int count)
+void Form1::labelOptions()
 {
-    for (int k = 1; k <= std::min(count, OptionCount); ++k) {
-        setCaption(option(k), toText(m_state.bankTitles[k]));
+    for (int k = 1; k <= std::min(m_menu.titleCount(), OptionCount); ++k) {
+        setCaption(option(k), m_menu.title(k));
         option(k)->show();
     }
     for (int k = 1; k <= 10; ++k)
         setOptionSilently(option(k), false);
     m_selectionOK->hide();
     m_frame1->show();
-}
-
-QString Form1::bankFileName(int option)
-{
-    // The fourteenth set's file has always been numbered 143.
-    const int number = option == 14 ? 143 : option;
-    return QStringLiteral("qbank%1.txt").arg(number);
-}
-
-Form1::FirstScreen Form1::firstScreenFor(int option)
-{
-    if (option == 5 || option == 7)
-        return FirstScreen::Bmi;
-    if (option == 4)
-        return FirstScreen::Par;
-    return FirstScreen::Questions;
 }
 
 int Form1::chosenOption() const
@@ -130,41 +115,32 @@ void Form1::onOptionClicked(int k)
     // chooses it again. A click that just chose it has opened its file already.
     if (!option(k)->isChecked())
         return;
-    if (m_state.openBankFile && m_openOption == k)
+    if (m_menu.openOption() == k)
         return;
     chooseOption(k);
 }
 
 void Form1::chooseOption(int k)
 {
-    m_state.openBankFile.reset();
-    m_openOption = 0;
-    m_state.selectedBankTitle = toText(m_state.bankTitles[k]);
-
-    const QString fileName = bankFileName(k);
-    auto file = BankFile::open(fileName);
-    if (!file) {
+    auto opened = m_menu.chooseOption(k);
+    if (!opened) {
         restoreLoadedSet();
-        tell(namingFile(file.error(), fileName)
+        tell(namingFile(opened.error(), bankFileName(k))
              + QStringLiteral("\n\nThis set cannot be opened. Your score so far is kept."));
         return;
     }
-    m_state.openBankFile = std::move(file.value());
-    m_openOption = k;
     m_selectionOK->show();
 }
 
 void Form1::onSelectionOKClicked()
 {
     const int k = chosenOption();
-    if (!m_state.openBankFile || k == 0) {
+    if (k == 0 || m_menu.openOption() != k) {
         m_selectionOK->hide();
         return;
     }
-    const QString fileName = m_state.openBankFile->fileName();
-    auto bank = m_state.openBankFile->readAndClose();
-    m_state.openBankFile.reset();
-    m_openOption = 0;
+    const QString fileName = bankFileName(k);
+    auto bank = m_menu.acceptChosenSet();
     if (!bank) {
         restoreLoadedSet();
         tell(namingFile(bank.error(), fileName)
@@ -172,16 +148,10 @@ void Form1::onSelectionOKClicked()
         return;
     }
 
-    loadBank(m_state.table, bank.value());
-    if (bank->terminated)
-        m_state.currentQuestion = -999.0;
-    m_state.markedInTest = 0;
-    m_state.loadedOption = k;
-
     // Hiding the focused OK would pass the focus on to an END button.
     option(k)->setFocus();
     m_selectionOK->hide();
-    Q_EMIT bankAccepted(k);
+    Q_EMIT bankAccepted(k, bank.value());
     endPrintScoreButton()->show();
 }
 
@@ -189,19 +159,15 @@ void Form1::onSelectionOKClicked()
 // the question table, so the student can go on with it or choose again.
 void Form1::restoreLoadedSet()
 {
-    m_state.openBankFile.reset();
-    m_openOption = 0;
-    const int loaded = m_state.loadedOption;
+    const int loaded = m_menu.restoreLoadedSet();
     if (m_selectionOK->hasFocus())
         option(loaded >= 1 && loaded <= OptionCount ? loaded : 1)->setFocus();
     m_selectionOK->hide();
     if (loaded >= 1 && loaded <= OptionCount) {
         setOptionSilently(option(loaded), true);
-        m_state.selectedBankTitle = toText(m_state.bankTitles[loaded]);
     } else {
         for (QRadioButton *o : m_options)
             setOptionSilently(o, false);
-        m_state.selectedBankTitle.clear();
     }
 }
 

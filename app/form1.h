@@ -11,8 +11,9 @@ class QRadioButton;
 
 namespace quorix {
 
+class MenuState;
 class PictureArea;
-struct ProgramState;
+struct LoadedBank;
 
 // The main menu: the catalogue's sets as options, OK to load the chosen set,
 // and the two ways of ending. Created once; afterwards only hidden and shown.
@@ -20,16 +21,12 @@ class Form1 : public ScreenWindow {
     Q_OBJECT
 public:
     static constexpr int OptionCount = 16;
-    enum class FirstScreen { Questions, Bmi, Par };
 
-    Form1(ProgramState &state, Navigation &navigation, QWidget *parent = nullptr);
+    Form1(MenuState &menu, Navigation &navigation, QWidget *parent = nullptr);
 
-    // Start-up's part on the menu: titles 1..count on the options (at most 16),
-    // nothing chosen, OK hidden, the frame shown.
-    void labelOptions(int count);
-
-    static QString bankFileName(int option);
-    static FirstScreen firstScreenFor(int option);
+    // Start-up's part on the menu: the catalogue's titles on the options (at
+    // most 16), nothing chosen, OK hidden, the frame shown.
+    void labelOptions();
 
     QGroupBox *frame1() const { return m_frame1; }
     QRadioButton *option(int k) const { return m_options[k - 1]; }
@@ -43,8 +40,9 @@ public:
     void setMessageHook(MessageHook hook) { m_message = std::move(hook); }
 
 Q_SIGNALS:
-    // OK loaded the set of this option; its first screen is to be shown.
-    void bankAccepted(int option);
+    // OK loaded the set of this option; its test starts with this bank and
+    // its first screen is to be shown.
+    void bankAccepted(int option, const LoadedBank &bank);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -58,12 +56,11 @@ private:
     void restoreLoadedSet();
     void tell(const QString &text);
 
-    ProgramState &m_state;
+    MenuState &m_menu;
     QGroupBox *m_frame1 = nullptr;
     std::array<QRadioButton *, OptionCount> m_options{};
     QPushButton *m_selectionOK = nullptr;
     PictureArea *m_picture1 = nullptr;
-    int m_openOption = 0; // option whose bank file is open, if one is
     MessageHook m_message;
 };
 

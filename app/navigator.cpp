@@ -1,6 +1,7 @@
 #include "app/navigator.h"
 
 #include "app/form1.h"
+#include "app/setfiles.h"
 #include "app/startup.h"
 #include "exercises/form4.h"
 #include "exercises/form5.h"
@@ -60,16 +61,18 @@ Form5 *Navigator::form5() const
     return m_form5;
 }
 
-Result<int> Navigator::start(const StartupOptions &options)
+Result<bool> Navigator::start(const StartupOptions &options)
 {
-    auto started = startUp(m_state, options);
+    auto started = startUp(m_random, options);
     if (!started)
-        return started;
-    m_form1 = std::make_unique<Form1>(m_state, *this);
-    m_form1->labelOptions(started.value());
+        return Result<bool>::failure(started.error());
+    m_resultsFile = std::move(started->resultsFile);
+    m_menu.setCatalogue(started->catalogue);
+    m_form1 = std::make_unique<Form1>(m_menu, *this);
+    m_form1->labelOptions();
     connect(m_form1.get(), &Form1::bankAccepted, this, &Navigator::onBankAccepted);
     m_form1->show();
-    return started;
+    return true;
 }
 
 void Navigator::present(QWidget *screen)
@@ -91,32 +94,34 @@ template<typename Screen> void Navigator::unload(QPointer<Screen> &screen)
     m_unloaded.emplace_back(gone);
 }
 
-template<typename Screen> Screen *Navigator::ensure(QPointer<Screen> &screen)
+template<typename Screen, typename... Owners>
+Screen *Navigator::ensure(QPointer<Screen> &screen, Owners &...owners)
 {
     if (!screen) {
-        screen = new Screen(m_state, *this);
+        screen = new Screen(owners..., *this);
         // Every screen stands where the menu stands, so Form3 lies over Form2.
         screen->move(m_form1->pos());
     }
     return screen;
 }
 
-void Navigator::onBankAccepted(int option)
+void Navigator::onBankAccepted(int option, const LoadedBank &bank)
 {
+    m_session.startTest(m_menu.selectedTitle(), bank);
     // A question screen left loaded from the last set would show that set's
     // heading and feedback; the new set starts on fresh screens.
     unload(m_form3);
     unload(m_form2);
 
-    switch (Form1::firstScreenFor(option)) {
-    case Form1::FirstScreen::Bmi:
+    switch (firstScreenFor(option)) {
+    case FirstScreen::Bmi:
         present(ensure(m_form4));
         break;
-    case Form1::FirstScreen::Par:
+    case FirstScreen::Par:
         present(ensure(m_form5));
         break;
-    case Form1::FirstScreen::Questions:
-        present(ensure(m_form2));
+    case FirstScreen::Questions:
+        present(ensure(m_form2, m_session, m_random));
         break;
     }
     m_form1->hide();
@@ -141,18 +146,18 @@ void Navigator::backToMainMenu(QWidget *from)
 
 void Navigator::showScoreToDate()
 {
-    present(ensure(m_form3));
+    present(ensure(m_form3, std::as_const(m_tally)));
 }
 
 void Navigator::moreQuestions()
 {
     unload(m_form3);
-    present(ensure(m_form2));
+    present(ensure(m_form2, m_session, m_random));
 }
 
 void Navigator::goToQuestions(QWidget *from)
 {
-    present(ensure(m_form2));
+    present(ensure(m_form2, m_session, m_random));
     if (from && from != m_form2)
         from->hide();
 }
@@ -163,7 +168,7 @@ void Navigator::printScoreAndEnd(QWidget *from)
         return;
     const bool onMenu = from && from == m_form1.get();
     if (onMenu) {
-        m_state.resultsFile.close();
+        m_resultsFile.close();
         m_form1->frame1()->hide();
     }
     const PrintOutcome outcome = m_reportRunner ? m_reportRunner(from) : runReport(from);
@@ -179,7 +184,7 @@ PrintOutcome Navigator::runReport(QWidget *from)
 {
     const QString name = askStudentName(from);
     const PrintScript script
-        = reportScript(m_state.tally, name, QTime::currentTime().toString(QStringLiteral("HH:mm")),
+        = reportScript(m_tally, name, QTime::currentTime().toString(QStringLiteral("HH:mm")),
                        QLocale().toString(QDate::currentDate(), QLocale::LongFormat));
     return printReport(from, script, m_pdfFile);
 }
@@ -194,8 +199,8 @@ void Navigator::end()
     if (m_ending)
         return;
     m_ending = true;
-    m_state.openBankFile.reset();
-    m_state.resultsFile.close();
+    m_menu.closeBankFile();
+    m_resultsFile.close();
     for (QWidget *screen : std::initializer_list<QWidget *>{m_form3, m_form2, m_form4, m_form5})
         if (screen)
             screen->hide();
@@ -214,7 +219,7 @@ bool Navigator::closeRequested(QWidget *from)
         moreQuestions();
         return true;
     }
-    if (m_state.tally.asked == 0) {
+    if (m_tally.asked == 0) {
         end();
         return true;
     }

@@ -1,7 +1,11 @@
 #pragma once
 
-#include "app/programstate.h"
+#include "app/menustate.h"
+#include "app/resultsfile.h"
+#include "core/randomsource.h"
 #include "core/result.h"
+#include "questions/questionsession.h"
+#include "scoring/tally.h"
 #include "ui/navigation.h"
 #include "ui/reportprinter.h"
 
@@ -24,9 +28,10 @@ class Form4;
 class Form5;
 struct StartupOptions;
 
-// The screen manager: owns the program state and the five screens, moves
-// between them and ends the program. The menu lives for the whole run; the
-// other screens are created when first shown and destroyed when unloaded.
+// The screen manager: owns the state of every subsystem and the five screens,
+// hands each screen the owners it uses, moves between screens and ends the
+// program. The menu lives for the whole run; the other screens are created
+// when first shown and destroyed when unloaded.
 class Navigator : public QObject, public Navigation {
     Q_OBJECT
 public:
@@ -40,9 +45,13 @@ public:
 
     // Start-up, then the menu labelled and shown. The error is for the
     // message box that ends the program before the menu.
-    Result<int> start(const StartupOptions &options);
+    Result<bool> start(const StartupOptions &options);
 
-    ProgramState &state() { return m_state; }
+    // The owners, for tests that look at or set up a run.
+    MenuState &menu() { return m_menu; }
+    QuestionSession &session() { return m_session; }
+    ScoreTally &tally() { return m_tally; }
+    const ResultsFile &resultsFile() const { return m_resultsFile; }
     Form1 *form1() const { return m_form1.get(); }
     // The loaded screens; null while unloaded.
     Form2 *form2() const;
@@ -69,15 +78,19 @@ public:
     void setQuitHandler(std::function<void()> quit) { m_quit = std::move(quit); }
 
 private:
-    void onBankAccepted(int option);
+    void onBankAccepted(int option, const LoadedBank &bank);
     PrintOutcome runReport(QWidget *from);
     void end();
 
-    template<typename Screen> Screen *ensure(QPointer<Screen> &screen);
+    template<typename Screen, typename... Owners> Screen *ensure(QPointer<Screen> &screen, Owners &...owners);
     void present(QWidget *screen);
     template<typename Screen> void unload(QPointer<Screen> &screen);
 
-    ProgramState m_state;
+    RandomSource m_random;
+    ResultsFile m_resultsFile;
+    MenuState m_menu;
+    ScoreTally m_tally;
+    QuestionSession m_session{m_tally};
     QString m_pdfFile;
     std::unique_ptr<Form1> m_form1;
     QPointer<Form2> m_form2;

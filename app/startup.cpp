@@ -1,8 +1,5 @@
 #include "app/startup.h"
 
-#include "app/catalogue.h"
-#include "app/programstate.h"
-
 #include <QDir>
 #include <QProcess>
 
@@ -18,23 +15,20 @@ StartupOptions StartupOptions::fromSystem()
     return options;
 }
 
-Result<int> startUp(ProgramState &state, const StartupOptions &options)
+Result<StartedUp> startUp(RandomSource &random, const StartupOptions &options)
 {
     const auto clockSeed
         = [] { return std::uint64_t(std::chrono::system_clock::now().time_since_epoch().count()); };
-    state.random.seed(options.seed.value_or(clockSeed()));
+    random.seed(options.seed.value_or(clockSeed()));
 
     auto results = ResultsFile::create(options.environment, options.homeFolder);
     if (!results)
-        return Result<int>::failure(results.error());
-    state.resultsFile = std::move(results.value());
-    state.resultsFilePath = state.resultsFile.path();
+        return Result<StartedUp>::failure(results.error());
 
     auto catalogue = readCatalogue(options.catalogueName);
     if (!catalogue)
-        return Result<int>::failure(catalogue.error());
-    state.bankTitles = catalogue->titles;
-    return catalogue->count;
+        return Result<StartedUp>::failure(catalogue.error());
+    return StartedUp{std::move(results.value()), catalogue.value()};
 }
 
 } // namespace quorix

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "app/catalogue.h"
+#include "app/resultsfile.h"
+#include "core/randomsource.h"
 #include "core/result.h"
 
 #include <QString>
@@ -9,8 +12,6 @@
 #include <optional>
 
 namespace quorix {
-
-struct ProgramState;
 
 struct StartupOptions {
     std::optional<std::uint64_t> seed; // from the clock when not given
@@ -22,11 +23,15 @@ struct StartupOptions {
     static StartupOptions fromSystem();
 };
 
-// The start-up steps that touch only the program state: seeds the random
-// generator, creates the results file and reads the catalogue into
-// bankTitles. Gives the catalogue's count N, which the menu labels by; the
-// error is the text of the message box that ends the program before the menu
-// is shown.
-Result<int> startUp(ProgramState &state, const StartupOptions &options);
+struct StartedUp {
+    ResultsFile resultsFile;
+    Catalogue catalogue;
+};
+
+// The start-up steps before the menu is shown: seeds the random generator,
+// creates the results file and reads the catalogue, whose titles label the
+// menu. The error is the text of the message box that ends the program
+// before the menu is shown.
+Result<StartedUp> startUp(RandomSource &random, const StartupOptions &options);
 
 } // namespace quorix

@@ -10,8 +10,8 @@
 
 namespace quorix {
 
-Form4::Form4(ProgramState &state, Navigation &navigation, QWidget *parent)
-    : ScreenWindow(QStringLiteral("Form4"), navigation, parent), m_state(state)
+Form4::Form4(Navigation &navigation, QWidget *parent)
+    : ScreenWindow(QStringLiteral("Form4"), navigation, parent)
 {
     auto *logo = new PictureArea(this, QStringLiteral("Picture2"));
     placeAt(logo, 11640, 0, 3600, 3600);

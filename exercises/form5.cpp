@@ -10,8 +10,8 @@
 
 namespace quorix {
 
-Form5::Form5(ProgramState &state, Navigation &navigation, QWidget *parent)
-    : ScreenWindow(QStringLiteral("Form5"), navigation, parent), m_state(state)
+Form5::Form5(Navigation &navigation, QWidget *parent)
+    : ScreenWindow(QStringLiteral("Form5"), navigation, parent)
 {
     auto *logo = new PictureArea(this, QStringLiteral("Picture2"));
     placeAt(logo, 11640, 0, 3600, 3600);

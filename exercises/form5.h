@@ -4,20 +4,16 @@
 
 namespace quorix {
 
-struct ProgramState;
-
 // The PAR screen, shown instead of the question screen first for its sets. For now
 // it only leads on to the questions or ends the program.
 class Form5 : public ScreenWindow {
     Q_OBJECT
 public:
-    Form5(ProgramState &state, Navigation &navigation, QWidget *parent = nullptr);
+    explicit Form5(Navigation &navigation, QWidget *parent = nullptr);
 
 private:
     void onCommand1Clicked();
     void onCommand5Clicked();
-
-    [[maybe_unused]] ProgramState &m_state;
 };
 
 } // namespace quorix

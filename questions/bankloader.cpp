@@ -65,11 +65,11 @@ Result<LoadedBank> parseBank(const QByteArray &bytes, const QString &fileName)
         }
 
         const int position = int(bank.records.size()) + 1;
-        if (position > QuestionTable::MaxQuestions) {
+        if (position > LoadedBank::MaxRecords) {
             return Result<LoadedBank>::failure(
                 QStringLiteral("%1 holds more than %2 questions: the %3 starts on line %4. "
                                "A set can hold at most %2.")
-                    .arg(fileName, QString::number(QuestionTable::MaxQuestions), ordinal(position),
+                    .arg(fileName, QString::number(LoadedBank::MaxRecords), ordinal(position),
                          QString::number(numberField.line)));
         }
 
@@ -121,28 +121,6 @@ Result<LoadedBank> BankFile::readAndClose()
 {
     const QByteArray bytes = std::exchange(m_bytes, QByteArray());
     return parseBank(bytes, m_fileName);
-}
-
-void loadBank(QuestionTable &table, const LoadedBank &bank)
-{
-    // Every row, not only the first half: a flag left by a larger bank would
-    // make that question undrawable in the new test.
-    for (int row = 1; row <= QuestionTable::MaxQuestions; ++row)
-        table.cell(row, ShownFlag) = 0.0;
-
-    const int count = std::min(int(bank.records.size()), QuestionTable::MaxQuestions);
-    for (int row = 1; row <= count; ++row) {
-        const QuestionRecord &record = bank.records[std::size_t(row - 1)];
-        table.cell(row, Number) = record.number;
-        table.cell(row, Picture) = record.picture;
-        table.cell(row, Statement1) = record.statement1;
-        table.cell(row, Key1) = record.key1;
-        table.cell(row, Explanation1) = record.explanation1;
-        table.cell(row, Statement2) = record.statement2;
-        table.cell(row, Key2) = record.key2;
-        table.cell(row, Explanation2) = record.explanation2;
-    }
-    table.questionCount = count;
 }
 
 } // namespace quorix

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/result.h"
-#include "questions/questiontable.h"
+#include "core/value.h"
 
 #include <QByteArray>
 #include <QString>
@@ -10,7 +10,18 @@
 
 namespace quorix {
 
+// One record of a bank file, in file order.
+struct QuestionRecord {
+    Value number; // record number as read (number when unquoted numeric text)
+    Value picture; // picture name as read
+    QString statement1, key1, explanation1;
+    QString statement2, key2, explanation2;
+    int line = 0; // line of the record number in its file
+};
+
 struct LoadedBank {
+    static constexpr int MaxRecords = 400;
+
     std::vector<QuestionRecord> records;
     bool terminated = false; // the -999 terminator was found
     int terminatorLine = 0;
@@ -33,9 +44,5 @@ private:
     QString m_fileName;
     QByteArray m_bytes;
 };
-
-// Copies an accepted bank into the table: questionCount, columns 1..8 of rows
-// 1..count, and shownFlag 0 in every row 1..400.
-void loadBank(QuestionTable &table, const LoadedBank &bank);
 
 } // namespace quorix

@@ -1,8 +1,8 @@
 #include "questions/form2.h"
 
-#include "app/programstate.h"
-#include "questions/marking.h"
 #include "questions/questiondraw.h"
+#include "questions/questionsession.h"
+#include "questions/textboxes.h"
 #include "ui/facebox.h"
 #include "ui/fixedpictures.h"
 #include "ui/frames.h"
@@ -36,8 +36,8 @@ QColor toColor(const Rgb &c)
 
 } // namespace
 
-Form2::Form2(ProgramState &state, Navigation &nav, QWidget *parent)
-    : ScreenWindow(QStringLiteral("Form2"), nav, parent), m_state(state)
+Form2::Form2(QuestionSession &session, RandomSource &random, Navigation &nav, QWidget *parent)
+    : ScreenWindow(QStringLiteral("Form2"), nav, parent), m_session(session), m_random(random)
 {
     createControls();
     loadQuestionScreen();
@@ -57,12 +57,15 @@ void Form2::createControls()
     placeAt(m_picture4, 11640, 0, 3690, 2925);
     m_picture4->setFixedPicture(QImage(QString::fromLatin1(fixedpictures::questionDecoration)));
 
-    m_label1 = addLabel(this, QStringLiteral("Label1"), 120, 720, 11415, 1695, 12);
+    m_label1 = addLabel(this, QStringLiteral("Label1"), statementBox.left, statementBox.top,
+                        statementBox.width, statementBox.height, statementPointSize);
 
     m_picture1 = new PictureArea(this, QStringLiteral("Picture1"));
     placeAt(m_picture1, 120, 2520, 6780, 5700);
 
-    m_label3 = addLabel(this, QStringLiteral("Label3"), 7080, 3000, 7815, 3615, 12, true, QColor(0, 0, 255));
+    m_label3
+        = addLabel(this, QStringLiteral("Label3"), explanationBox.left, explanationBox.top,
+                   explanationBox.width, explanationBox.height, statementPointSize, true, QColor(0, 0, 255));
 
     m_frame1 = addFrame(this, QStringLiteral("Frame1"), QStringLiteral("This statement is:"), 120, 8280, 6615,
                         2895, paleYellow);
@@ -148,8 +151,6 @@ void Form2::createControls()
 
 void Form2::loadQuestionScreen()
 {
-    m_state.currentQuestion = 1.0;
-
     m_showme->hide();
     m_frame1->hide();
     m_okAnswer->hide();
@@ -162,12 +163,12 @@ void Form2::loadQuestionScreen()
     m_command2->show();
 
     m_picture2->clear();
-    m_picture2->print(headingScript(m_state.selectedBankTitle, m_state.table.questionCount));
+    m_picture2->print(headingScript(m_session.title(), m_session.questionCount()));
 }
 
 void Form2::onCommand2Clicked()
 {
-    const std::optional<Selection> selection = selectQuestion(m_state);
+    const std::optional<Selection> selection = m_session.selectQuestion(m_random);
     if (!selection) {
         showCompletion();
         return;
@@ -181,14 +182,13 @@ void Form2::onCommand2Clicked()
     // Nothing picked for an earlier question may be marked against this one.
     m_okAnswer->hide();
     clearConfidenceOptions();
-    m_state.chosenAnswer = Value{};
-    m_state.chosenConfidence = Value{};
 
-    m_picture1->loadPicture(toText(m_state.pictureFile));
+    const CurrentQuestion &current = m_session.current();
+    m_picture1->loadPicture(current.picture);
     m_picture3->clear();
     m_picture3->print(questionLineScript(selection->row, selection->version));
-    m_label1->setText(m_state.currentStatement);
-    m_label3->setText(m_state.currentExplanation);
+    m_label1->setText(current.statement);
+    m_label3->setText(current.explanation);
 
     m_label1->show();
     m_frame1->show();
@@ -222,8 +222,8 @@ void Form2::onCommand4Clicked()
     m_label1->hide();
     m_command4->hide();
     m_command2->show();
-    m_state.pictureFile = QStringLiteral("blank.bmp");
-    m_picture1->loadPicture(toText(m_state.pictureFile));
+    m_session.skip();
+    m_picture1->loadPicture(m_session.current().picture);
     m_label1->setText(QStringLiteral(" "));
     m_command2->setFocus(Qt::OtherFocusReason);
 }
@@ -257,7 +257,7 @@ void Form2::onOKanswerClicked()
 
     m_picture7->clear();
     m_picture6->clear();
-    const Marking marking = markAnswer(m_state.currentKey, m_state.chosenAnswer, m_state.chosenConfidence);
+    const Marking marking = m_session.mark();
     m_picture7->setTextColor(toColor(marking.feedbackColor));
     m_picture6->setBackgroundColor(toColor(marking.faceBackground));
     m_picture6->setTextColor(toColor(marking.faceColor));
@@ -265,58 +265,62 @@ void Form2::onOKanswerClicked()
     m_picture6->printFace(marking.face);
 
     m_frame2->show();
-    recordMarking(m_state, marking);
     m_command2->show();
     m_command2->setFocus(Qt::OtherFocusReason);
 }
 
-void Form2::pickAnswer(const QString &answer)
+void Form2::pickAnswer(Answer answer)
 {
-    m_state.chosenAnswer = answer;
-    // A new TRUE or FALSE needs its own confidence before it can be marked.
-    clearConfidenceOptions();
-    m_state.chosenConfidence = Value{};
-    m_okAnswer->hide();
-    m_frame3->show();
+    m_session.chooseAnswer(answer);
+    if (answer != Answer::DontKnow) {
+        clearConfidenceOptions();
+        m_frame3->show();
+    }
+    offerOK();
 }
 
-void Form2::pickConfidence(int confidence)
+void Form2::pickConfidence(Confidence confidence)
 {
-    m_state.chosenConfidence = double(confidence);
-    m_okAnswer->show();
-    m_okAnswer->setFocus(Qt::OtherFocusReason);
+    m_session.chooseConfidence(confidence);
+    offerOK();
+}
+
+// OK is offered only for an answer that can be marked.
+void Form2::offerOK()
+{
+    m_okAnswer->setVisible(m_session.answerComplete());
+    if (m_okAnswer->isVisibleTo(this))
+        m_okAnswer->setFocus(Qt::OtherFocusReason);
 }
 
 void Form2::onOption1Toggled()
 {
-    pickAnswer(QStringLiteral("T"));
+    pickAnswer(Answer::True);
 }
 
 void Form2::onOption2Toggled()
 {
-    pickAnswer(QStringLiteral("F"));
+    pickAnswer(Answer::False);
 }
 
 void Form2::onOption3Toggled()
 {
-    m_state.chosenAnswer = QStringLiteral("DK");
-    m_okAnswer->show();
-    m_okAnswer->setFocus(Qt::OtherFocusReason);
+    pickAnswer(Answer::DontKnow);
 }
 
 void Form2::onOption7Toggled()
 {
-    pickConfidence(1);
+    pickConfidence(Confidence::Unsure);
 }
 
 void Form2::onOption8Toggled()
 {
-    pickConfidence(2);
+    pickConfidence(Confidence::FairlySure);
 }
 
 void Form2::onOption9Toggled()
 {
-    pickConfidence(3);
+    pickConfidence(Confidence::VerySure);
 }
 
 void Form2::clearAnswerOptions()

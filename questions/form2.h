@@ -13,8 +13,11 @@ namespace quorix {
 
 class FaceBox;
 class PictureArea;
+class QuestionSession;
+class RandomSource;
 class TextOutputBox;
-struct ProgramState;
+enum class Answer;
+enum class Confidence;
 
 // The question screen: draws the loaded bank's statements one at a time,
 // takes the answer and its confidence, and marks it. The drawing and marking
@@ -22,7 +25,7 @@ struct ProgramState;
 class Form2 : public ScreenWindow {
     Q_OBJECT
 public:
-    Form2(ProgramState &state, Navigation &nav, QWidget *parent = nullptr);
+    Form2(QuestionSession &session, RandomSource &random, Navigation &nav, QWidget *parent = nullptr);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -45,12 +48,14 @@ private:
     void createControls();
     void loadQuestionScreen();
     void showCompletion();
-    void pickAnswer(const QString &answer);
-    void pickConfidence(int confidence);
+    void pickAnswer(Answer answer);
+    void pickConfidence(Confidence confidence);
+    void offerOK();
     void clearAnswerOptions();
     void clearConfidenceOptions();
 
-    ProgramState &m_state;
+    QuestionSession &m_session;
+    RandomSource &m_random;
 
     TextOutputBox *m_picture2 = nullptr;
     TextOutputBox *m_picture3 = nullptr;

@@ -1,20 +1,10 @@
 #include "questions/marking.h"
 
-#include "app/programstate.h"
 #include "scoring/tally.h"
 
 namespace quorix {
 
 namespace {
-
-int confidenceLevel(const Value &chosenConfidence)
-{
-    for (int level = 1; level <= 3; ++level) {
-        if (equalsNumber(chosenConfidence, level))
-            return level;
-    }
-    return 0;
-}
 
 QString confidenceSentence(Verdict verdict, int confidence)
 {
@@ -36,11 +26,19 @@ QString confidenceSentence(Verdict verdict, int confidence)
 
 } // namespace
 
-Verdict verdictFor(const QString &key, const Value &chosenAnswer)
+Verdict verdictFor(const QString &key, Answer answer)
 {
-    if (equalsText(chosenAnswer, QStringLiteral("DK")))
+    switch (answer) {
+    case Answer::DontKnow:
         return Verdict::DontKnow;
-    return equalsText(chosenAnswer, key) ? Verdict::Correct : Verdict::Wrong;
+    case Answer::True:
+        return key == QLatin1String("T") ? Verdict::Correct : Verdict::Wrong;
+    case Answer::False:
+        return key == QLatin1String("F") ? Verdict::Correct : Verdict::Wrong;
+    case Answer::None:
+        break;
+    }
+    return Verdict::Wrong;
 }
 
 QString truthWordFor(const QString &key)
@@ -48,10 +46,10 @@ QString truthWordFor(const QString &key)
     return key == QLatin1String("T") ? QStringLiteral("true") : QStringLiteral("false");
 }
 
-Marking markAnswer(const QString &key, const Value &chosenAnswer, const Value &chosenConfidence)
+Marking markAnswer(const QString &key, Answer answer, Confidence confidence)
 {
     Marking m;
-    m.verdict = verdictFor(key, chosenAnswer);
+    m.verdict = verdictFor(key, answer);
     m.truthWord = truthWordFor(key);
     m.faceColor = {0, 0, 0};
 
@@ -70,7 +68,7 @@ Marking markAnswer(const QString &key, const Value &chosenAnswer, const Value &c
     }
 
     const bool correct = m.verdict == Verdict::Correct;
-    m.confidence = confidenceLevel(chosenConfidence);
+    m.confidence = int(confidence);
     m.feedbackColor = correct ? Rgb{0, 100, 0} : Rgb{255, 0, 0};
     m.faceBackground = correct ? Rgb{0, 255, 0} : Rgb{255, 50, 0};
     m.face = correct ? QLatin1Char('J') : QLatin1Char('L');
@@ -119,12 +117,6 @@ void addToTally(ScoreTally &tally, const Marking &m)
         else if (m.confidence == 3)
             tally.wrongVerySure += 1;
     }
-}
-
-void recordMarking(ProgramState &state, const Marking &marking)
-{
-    addToTally(state.tally, marking);
-    state.markedInTest += 1;
 }
 
 } // namespace quorix

@@ -1,17 +1,18 @@
 #pragma once
 
 #include "core/printscript.h"
-#include "core/value.h"
 
 #include <QChar>
 #include <QString>
 
 namespace quorix {
 
-struct ProgramState;
 struct ScoreTally;
 
 enum class Verdict { DontKnow, Correct, Wrong };
+enum class Answer { None, True, False, DontKnow };
+// The level is the confidence's number: 1 unsure, 2 fairly sure, 3 very sure.
+enum class Confidence { None = 0, Unsure = 1, FairlySure = 2, VerySure = 3 };
 
 // A colour as red, green, blue; the screens turn it into their own type.
 struct Rgb {
@@ -32,19 +33,16 @@ struct Marking {
     PrintScript feedback; // Picture7's lines
 };
 
-// Keys and answers are compared exactly: only "T" and "F" can match, and a
-// key that is not exactly "T" is announced as false.
-Verdict verdictFor(const QString &key, const Value &chosenAnswer);
+// Keys are compared exactly: only "T" and "F" can match, and a key that is
+// not exactly "T" is announced as false.
+Verdict verdictFor(const QString &key, Answer answer);
 QString truthWordFor(const QString &key);
 
-Marking markAnswer(const QString &key, const Value &chosenAnswer, const Value &chosenConfidence);
+Marking markAnswer(const QString &key, Answer answer, Confidence confidence);
 
 // The tally's increments for a marking: asked always; answered and one side
 // with its confidence counter for a TRUE or FALSE answer.
 ScoreTally tallyIncrements(const Marking &marking);
 void addToTally(ScoreTally &tally, const Marking &marking);
-
-// Adds the marking to the tally and to the test's count of marked statements.
-void recordMarking(ProgramState &state, const Marking &marking);
 
 } // namespace quorix

@@ -2,22 +2,16 @@
 
 #include "core/printscript.h"
 #include "core/randomsource.h"
-#include "questions/questiontable.h"
 
 #include <QString>
 
 #include <optional>
+#include <vector>
 
 namespace quorix {
 
-struct ProgramState;
-
 // Half of the bank, rounded down.
 int questionQuota(int questionCount);
-
-// The quota counts statements marked since the bank was loaded
-// (state.markedInTest), not the run-wide tally, so a second test starts open.
-bool quotaOpen(const ProgramState &state);
 
 // Picture2's heading: the set's title, then the line with the number of
 // statements and the quota.
@@ -28,22 +22,12 @@ PrintScript questionLineScript(int row, int version);
 
 QString completionMessage();
 
-// A row of 1..questionCount whose shownFlag is not 1, drawn as Int(r * n + 1)
-// and redrawn while flagged. std::nullopt once every row is flagged, so a test
+// A row of 1..n (n = shown.size()) not yet shown, drawn as Int(r * n + 1)
+// and redrawn while shown. std::nullopt once every row is shown, so a test
 // whose questions were all skipped ends instead of drawing for ever.
-std::optional<int> drawQuestion(const QuestionTable &table, RandomSource &random);
+std::optional<int> drawQuestion(const std::vector<bool> &shown, RandomSource &random);
 
 // 1 or 2: Int(2r + 1).
 int drawVersion(RandomSource &random);
-
-struct Selection {
-    int row = 0;
-    int version = 0;
-};
-
-// The state half of "Select a question": checks the quota, draws a row and
-// a version, fills the current-question variables and flags the row.
-// std::nullopt means the test is complete and nothing was changed.
-std::optional<Selection> selectQuestion(ProgramState &state);
 
 } // namespace quorix

@@ -1,6 +1,5 @@
 #include "scoring/form3.h"
 
-#include "app/programstate.h"
 #include "scoring/chartarea.h"
 #include "scoring/report.h"
 #include "scoring/scorechart.h"
@@ -48,8 +47,8 @@ void addChartLabel(QWidget *chart, const QString &name, const QString &caption, 
 
 } // namespace
 
-Form3::Form3(ProgramState &state, Navigation &nav, QWidget *parent)
-    : ScreenWindow(QStringLiteral("Form3"), nav, parent), m_state(state)
+Form3::Form3(const ScoreTally &tally, Navigation &nav, QWidget *parent)
+    : ScreenWindow(QStringLiteral("Form3"), nav, parent), m_tally(tally)
 {
     outline()->setObjectName(QStringLiteral("Shape3"));
 
@@ -89,9 +88,7 @@ Form3::Form3(ProgramState &state, Navigation &nav, QWidget *parent)
     connect(m_command2, &QPushButton::clicked, this, &Form3::onCommand2Clicked);
     connect(m_command5, &QPushButton::clicked, this, &Form3::onCommand5Clicked);
 
-    const ScoreTally &t = m_state.tally;
-    const double asked = t.asked;
-    const double dontKnow = dontKnowCount(t);
+    const ScoreTally &t = m_tally;
 
     // Date first, then the time: the other way round from the report.
     m_picture7->printLine(QLocale().toString(QDate::currentDate(), QLocale::LongFormat)
@@ -113,55 +110,13 @@ Form3::Form3(ProgramState &state, Navigation &nav, QWidget *parent)
     m_picture1->clear();
     m_picture2->clear();
     m_picture3->clear();
-
-    m_picture1->printLine(QString());
-    m_picture1->print(
-        {PrintItem::numberItem(asked), PrintItem::textItem(askedText(asked)), PrintItem::lineEnd()});
-    m_picture1->printLine(QString());
-    m_picture1->print(
-        {PrintItem::numberItem(dontKnow), PrintItem::textItem(dontKnowText(dontKnow)), PrintItem::lineEnd()});
-    m_picture1->printLine(QString());
-    m_picture1->print({PrintItem::numberItem(t.correct),
-                       PrintItem::textItem(QStringLiteral(" answered correctly")), PrintItem::lineEnd()});
-    m_picture1->printLine(QString());
-    m_picture1->print({PrintItem::numberItem(t.wrong),
-                       PrintItem::textItem(QStringLiteral(" answered incorrectly")), PrintItem::lineEnd()});
-    m_picture1->printLine(QString());
-    if (showsGuardedScores(t)) {
-        m_picture1->print({PrintItem::textItem(QStringLiteral("Percent correct = ")),
-                           PrintItem::numberItem(percentCorrect(t)), PrintItem::lineEnd()});
-        m_picture1->printLine(QString());
-        m_picture1->print({PrintItem::textItem(QStringLiteral("Raw score  (+1 if correct, -1 if wrong) = ")),
-                           PrintItem::numberItem(rawScore(t)), PrintItem::textItem(QStringLiteral("%")),
-                           PrintItem::lineEnd()});
-    }
-
     m_picture2->setTextColor(Blue);
     m_picture3->setTextColor(Blue);
-    const int counts[6] = {t.correctUnsure, t.correctFairlySure, t.correctVerySure,
-                           t.wrongUnsure,   t.wrongFairlySure,   t.wrongVerySure};
-    const auto scores = lineScores(t);
-    for (int i = 0; i < 6; ++i) {
-        m_picture2->printLine(QString());
-        m_picture2->print(
-            {PrintItem::numberItem(counts[i]), PrintItem::textItem(confidenceText(i)), PrintItem::lineEnd()});
-        m_picture3->printLine(QString());
-        m_picture3->print({PrintItem::textItem(QStringLiteral("score = ")),
-                           PrintItem::numberItem(i == 3 ? 0.0 : scores[std::size_t(i)]),
-                           PrintItem::lineEnd()});
-    }
-
-    m_picture3->printLine(QString());
-    m_picture3->print({PrintItem::textItem(QStringLiteral(" total = ")),
-                       PrintItem::numberItem(confidenceTotal(t)), PrintItem::lineEnd()});
-
-    if (showsGuardedScores(t)) {
-        m_picture4->print({PrintItem::textItem(QStringLiteral("Confidence-weighted score = ")),
-                           PrintItem::numberItem(weightedScoreChart(t)),
-                           PrintItem::textItem(QStringLiteral("%")), PrintItem::lineEnd()});
-        m_picture4->printLine(
-            QStringLiteral("where 100% for all correct, and you were fairly sure of all answers."));
-    }
+    const ScoreToDateScripts scripts = scoreToDateScripts(t);
+    m_picture1->print(scripts.summary);
+    m_picture2->print(scripts.counts);
+    m_picture3->print(scripts.scores);
+    m_picture4->print(scripts.weighted);
 }
 
 void Form3::onCommand2Clicked()

@@ -11,7 +11,7 @@ class ChartArea;
 class Navigation;
 class PictureArea;
 class TextOutputBox;
-struct ProgramState;
+struct ScoreTally;
 
 // The score-to-date screen: the tally of the moment it is loaded, in words,
 // in confidence lines and as a bar chart. Built once, in the constructor; it
@@ -19,7 +19,7 @@ struct ProgramState;
 class Form3 : public ScreenWindow {
     Q_OBJECT
 public:
-    Form3(ProgramState &state, Navigation &nav, QWidget *parent = nullptr);
+    Form3(const ScoreTally &tally, Navigation &nav, QWidget *parent = nullptr);
 
     ChartArea *chart() const { return m_picture6; }
 
@@ -27,7 +27,7 @@ private:
     void onCommand2Clicked();
     void onCommand5Clicked();
 
-    ProgramState &m_state;
+    const ScoreTally &m_tally;
     TextOutputBox *m_picture7 = nullptr;
     ChartArea *m_picture6 = nullptr;
     TextOutputBox *m_picture1 = nullptr;

@@ -150,4 +150,63 @@ PrintScript reportScript(const ScoreTally &tally, const QString &name, const QSt
     return r.take();
 }
 
+ScoreToDateScripts scoreToDateScripts(const ScoreTally &t)
+{
+    const auto line = [](PrintScript &script, std::initializer_list<PrintItem> items) {
+        script.insert(script.end(), items);
+        script.push_back(PrintItem::lineEnd());
+    };
+    const auto blankLine = [&line](PrintScript &script) { line(script, {PrintItem::textItem(QString())}); };
+    const double asked = t.asked;
+    const double dontKnow = dontKnowCount(t);
+
+    ScoreToDateScripts out;
+    PrintScript &summary = out.summary;
+    blankLine(summary);
+    line(summary, {PrintItem::numberItem(asked), PrintItem::textItem(askedText(asked))});
+    blankLine(summary);
+    line(summary, {PrintItem::numberItem(dontKnow), PrintItem::textItem(dontKnowText(dontKnow))});
+    blankLine(summary);
+    line(summary,
+         {PrintItem::numberItem(t.correct), PrintItem::textItem(QStringLiteral(" answered correctly"))});
+    blankLine(summary);
+    line(summary,
+         {PrintItem::numberItem(t.wrong), PrintItem::textItem(QStringLiteral(" answered incorrectly"))});
+    blankLine(summary);
+    if (showsGuardedScores(t)) {
+        line(summary,
+             {PrintItem::textItem(QStringLiteral("Percent correct = ")),
+              PrintItem::numberItem(percentCorrect(t))});
+        blankLine(summary);
+        line(summary,
+             {PrintItem::textItem(QStringLiteral("Raw score  (+1 if correct, -1 if wrong) = ")),
+              PrintItem::numberItem(rawScore(t)), PrintItem::textItem(QStringLiteral("%"))});
+    }
+
+    const int counts[6] = {t.correctUnsure, t.correctFairlySure, t.correctVerySure,
+                           t.wrongUnsure,   t.wrongFairlySure,   t.wrongVerySure};
+    const auto scores = lineScores(t);
+    for (int i = 0; i < 6; ++i) {
+        blankLine(out.counts);
+        line(out.counts, {PrintItem::numberItem(counts[i]), PrintItem::textItem(confidenceText(i))});
+        blankLine(out.scores);
+        line(out.scores,
+             {PrintItem::textItem(QStringLiteral("score = ")),
+              PrintItem::numberItem(i == 3 ? 0.0 : scores[std::size_t(i)])});
+    }
+    blankLine(out.scores);
+    line(out.scores,
+         {PrintItem::textItem(QStringLiteral(" total = ")), PrintItem::numberItem(confidenceTotal(t))});
+
+    if (showsGuardedScores(t)) {
+        line(out.weighted,
+             {PrintItem::textItem(QStringLiteral("Confidence-weighted score = ")),
+              PrintItem::numberItem(weightedScoreChart(t)), PrintItem::textItem(QStringLiteral("%"))});
+        line(out.weighted,
+             {PrintItem::textItem(
+                 QStringLiteral("where 100% for all correct, and you were fairly sure of all answers."))});
+    }
+    return out;
+}
+
 } // namespace quorix

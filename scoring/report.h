@@ -18,4 +18,16 @@ QString confidenceText(int index); // index 0..5
 PrintScript reportScript(const ScoreTally &tally, const QString &name, const QString &time,
                          const QString &date);
 
+// The score-to-date screen's text boxes: the summary (Picture1), the six
+// confidence counts (Picture2) and their scores with the total (Picture3),
+// and the confidence-weighted score (Picture4), empty until an answer has
+// been given.
+struct ScoreToDateScripts {
+    PrintScript summary;
+    PrintScript counts;
+    PrintScript scores;
+    PrintScript weighted;
+};
+ScoreToDateScripts scoreToDateScripts(const ScoreTally &tally);
+
 } // namespace quorix

@@ -1,4 +1,4 @@
-#include "form2harness.h"
+#include "tests/support/form2harness.h"
 
 #include <QtTest>
 
@@ -17,14 +17,14 @@ void BenchForm2::selectAndMark()
 {
     Harness h(2024);
     const LoadedBank bank = makeBank(400, {QStringLiteral("T"), QStringLiteral("F")});
-    acceptBank(h.state, bank);
+    h.acceptBank(bank);
     Form2 *form = h.open();
     int marked = 0;
     QBENCHMARK
     {
         // Keep the test open and about half the bank flagged, as in a real test.
         if (marked++ % 200 == 0)
-            acceptBank(h.state, bank);
+            h.acceptBank(bank);
         h.click("Command2");
         form->repaint();
         h.click("Option1");
@@ -34,7 +34,7 @@ void BenchForm2::selectAndMark()
         h.click("OKanswer");
         form->repaint();
     }
-    QVERIFY(h.state.tally.asked > 0);
+    QVERIFY(h.tally.asked > 0);
 }
 
 QTEST_MAIN(BenchForm2)

@@ -2,7 +2,7 @@
 // at the layout: shots_form2 OUTPUT_DIR [BANK_FILE]. Run it under a real
 // display (xvfb-run) so that fonts and frames are drawn as a student sees them.
 
-#include "form2harness.h"
+#include "tests/support/form2harness.h"
 
 #include "questions/questiondraw.h"
 
@@ -64,7 +64,7 @@ int main(int argc, char **argv)
     drawDiagram(QStringLiteral("diagram.png"));
 
     Harness h(11);
-    acceptBank(h.state, bank, QStringLiteral("Nutrients, foods and food composition"));
+    h.acceptBank(bank, QStringLiteral("Nutrients, foods and food composition"));
     h.open();
     const auto shot = [&](const char *name) {
         QApplication::processEvents();
@@ -77,31 +77,29 @@ int main(int argc, char **argv)
     shot("3-answer-picked");
     h.events({"c2"});
     shot("4-ready-to-mark");
-    const bool keyTrue = h.state.currentKey == QLatin1String("T");
+    const bool keyTrue = h.session.current().key == QLatin1String("T");
     h.events({"ok"});
     shot(keyTrue ? "5-marked-correct" : "5-marked-wrong");
     h.events({"explain"});
     shot("6-explanation-shown");
     // The other verdict: answer the next statement the other way round.
     h.events({"select"});
-    const bool nextTrue = h.state.currentKey == QLatin1String("T");
+    const bool nextTrue = h.session.current().key == QLatin1String("T");
     h.events({nextTrue == keyTrue ? "false" : "true", "c3", "ok"});
     shot(keyTrue ? "7-marked-wrong" : "7-marked-correct");
     h.events({"select", "dk", "ok"});
     shot("8-marked-dont-know");
-    h.events({"select"});
-    h.state.table.cell(int(toNumber(h.state.currentQuestion)), Picture) = QStringLiteral("missing.bmp");
-    h.events({"skip"});
+    h.events({"select", "skip"});
     shot("9-skipped");
-    h.state.table.cell(1, Picture) = QStringLiteral("nothere.bmp");
-    for (int row = 2; row <= h.state.table.questionCount; ++row)
-        h.state.table.cell(row, ShownFlag) = 1.0;
-    h.state.table.cell(1, ShownFlag) = 0.0;
+    // A test of one question whose picture is missing, then a test of two
+    // (a quota of one) taken to its end.
+    h.acceptBank(makeBank(1, {QStringLiteral("T")}, QStringLiteral("nothere.bmp")));
+    h.open();
     h.events({"select"});
     shot("10-picture-missing");
-    h.events({"dk", "ok"});
-    h.state.markedInTest = questionQuota(h.state.table.questionCount);
-    h.events({"select"});
+    h.acceptBank(makeBank(2));
+    h.open();
+    h.events({"select", "dk", "ok", "select"});
     shot("11-completed");
     return 0;
 }

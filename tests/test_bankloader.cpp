@@ -1,5 +1,7 @@
 #include "questions/bankloader.h"
 
+#include "tests/support/banks.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -12,19 +14,8 @@ using namespace quorix;
 
 namespace {
 
-// One record on one line: number, picture and six text fields derived from tag.
-QByteArray record(const QByteArray &number, const QByteArray &tag)
-{
-    return number + ",blank.bmp,S1 " + tag + ",T,E1 " + tag + ",S2 " + tag + ",F,E2 " + tag + "\n";
-}
-
-QByteArray bankOf(int records, const QByteArray &end = "-999\n")
-{
-    QByteArray out;
-    for (int i = 1; i <= records; ++i)
-        out += record(QByteArray::number(i), "q" + QByteArray::number(i));
-    return out + end;
-}
+using quorixtest::bankFileOf;
+using quorixtest::bankRecordLine;
 
 struct AcceptRow {
     const char *name;
@@ -52,18 +43,22 @@ TEST_P(BankAccepted, ReadsTheseRecords)
 }
 
 const AcceptRow acceptRows[] = {
-    {"terminator_first_loads_nothing", "-999\n" + record("1", "a"), {}, {}, true},
-    {"terminator_unquoted", record("1", "a") + "-999\n", {"1"}, {"S1 a"}, true},
-    {"terminator_quoted", record("1", "a") + "\"-999\"\n" + record("2", "b"), {"1"}, {"S1 a"}, true},
-    {"terminator_decimal_and_blanks", record("1", "a") + "  -999.0  \n", {"1"}, {"S1 a"}, true},
-    {"terminator_quoted_with_blanks", record("1", "a") + "\" -999 \"", {"1"}, {"S1 a"}, true},
+    {"terminator_first_loads_nothing", "-999\n" + bankRecordLine("1", "a"), {}, {}, true},
+    {"terminator_unquoted", bankRecordLine("1", "a") + "-999\n", {"1"}, {"S1 a"}, true},
+    {"terminator_quoted",
+     bankRecordLine("1", "a") + "\"-999\"\n" + bankRecordLine("2", "b"),
+     {"1"},
+     {"S1 a"},
+     true},
+    {"terminator_decimal_and_blanks", bankRecordLine("1", "a") + "  -999.0  \n", {"1"}, {"S1 a"}, true},
+    {"terminator_quoted_with_blanks", bankRecordLine("1", "a") + "\" -999 \"", {"1"}, {"S1 a"}, true},
     {"terminator_mid_bank_ignores_rest",
-     record("1", "a") + "-999\n" + record("2", "b") + "-999\n",
+     bankRecordLine("1", "a") + "-999\n" + bankRecordLine("2", "b") + "-999\n",
      {"1"},
      {"S1 a"},
      true},
     {"numbers_5_9_12_fill_rows_1_to_3",
-     record("5", "a") + record("9", "b") + record("12", "c") + "-999",
+     bankRecordLine("5", "a") + bankRecordLine("9", "b") + bankRecordLine("12", "c") + "-999",
      {"5", "9", "12"},
      {"S1 a", "S1 b", "S1 c"},
      true},
@@ -81,14 +76,14 @@ const AcceptRow acceptRows[] = {
      {"one", "S1"},
      true},
     {"missing_terminator_keeps_complete_records",
-     record("1", "a") + record("2", "b"),
+     bankRecordLine("1", "a") + bankRecordLine("2", "b"),
      {"1", "2"},
      {"S1 a", "S1 b"},
      false},
-    {"trailing_blank_lines_are_the_end", record("1", "a") + "\n\n  \n\t\n", {"1"}, {"S1 a"}, false},
-    {"empty_record_number_counts_as_zero", record("", "a") + "-999", {""}, {"S1 a"}, true},
-    {"quoted_empty_record_number_counts_as_zero", record("\"\"", "a") + "-999", {""}, {"S1 a"}, true},
-    {"quoted_numeric_record_number", record("\"7\"", "a") + "-999", {"7"}, {"S1 a"}, true},
+    {"trailing_blank_lines_are_the_end", bankRecordLine("1", "a") + "\n\n  \n\t\n", {"1"}, {"S1 a"}, false},
+    {"empty_record_number_counts_as_zero", bankRecordLine("", "a") + "-999", {""}, {"S1 a"}, true},
+    {"quoted_empty_record_number_counts_as_zero", bankRecordLine("\"\"", "a") + "-999", {""}, {"S1 a"}, true},
+    {"quoted_numeric_record_number", bankRecordLine("\"7\"", "a") + "-999", {"7"}, {"S1 a"}, true},
     {"empty_file", "", {}, {}, false},
     {"blank_file", "\n\n", {}, {}, false},
     {"windows_1252_bank",
@@ -119,20 +114,20 @@ TEST_P(BankRefused, WithThisMessage)
 }
 
 const RefuseRow refuseRows[] = {
-    {"ends_inside_a_record", bankOf(11, "12,blank.bmp,S1,T,E1\n"),
+    {"ends_inside_a_record", bankFileOf(11, "12,blank.bmp,S1,T,E1\n"),
      "qbank12.txt ends inside record 12, the 12th in the file, at line 12: the record has 5 of its 8 "
      "fields."},
     {"ends_inside_first_record_numbered_5", "5,blank.bmp,\n",
      "qbank12.txt ends inside record 5, the 1st in the file, at line 1: the record has 3 of its 8 fields."},
-    {"ends_inside_record_without_number", record("1", "a") + ",blank.bmp\n\n",
+    {"ends_inside_record_without_number", bankRecordLine("1", "a") + ",blank.bmp\n\n",
      "qbank12.txt ends inside the record without a number, the 2nd in the file, at line 3: "
      "the record has 3 of its 8 fields."},
     {"ends_inside_unclosed_quote", "1,blank.bmp,\"S1,T,E1,S2,F,E2\n-999\n",
      "qbank12.txt ends inside record 1, the 1st in the file, at line 2: the record has 3 of its 8 fields."},
-    {"text_record_number", record("1", "a") + record("two", "b") + "-999",
+    {"text_record_number", bankRecordLine("1", "a") + bankRecordLine("two", "b") + "-999",
      "qbank12.txt: the 2nd record starts on line 2 with \"two\", which is not a number. "
      "A record must start with its number, and -999 ends the bank."},
-    {"quoted_text_record_number", "\"no. 1\"," + record("1", "a").mid(2) + "-999",
+    {"quoted_text_record_number", "\"no. 1\"," + bankRecordLine("1", "a").mid(2) + "-999",
      "qbank12.txt: the 1st record starts on line 1 with \"no. 1\", which is not a number. "
      "A record must start with its number, and -999 ends the bank."},
     {"percent_signs_in_the_text_are_kept", "%3 %1\n",
@@ -141,9 +136,9 @@ const RefuseRow refuseRows[] = {
     {"shifted_fields_put_text_where_a_number_belongs", "1,blank.bmp,one, two,T,E1,S2,F,E2\n-999",
      "qbank12.txt: the 2nd record starts on line 1 with \"E2\", which is not a number. "
      "A record must start with its number, and -999 ends the bank."},
-    {"more_than_400_records", bankOf(401),
+    {"more_than_400_records", bankFileOf(401),
      "qbank12.txt holds more than 400 questions: the 401st starts on line 401. A set can hold at most 400."},
-    {"more_than_400_records_without_terminator", bankOf(401, ""),
+    {"more_than_400_records_without_terminator", bankFileOf(401, ""),
      "qbank12.txt holds more than 400 questions: the 401st starts on line 401. A set can hold at most 400."},
 };
 
@@ -172,74 +167,9 @@ TEST(BankFields, NumberAndPictureAreValuesTheRestText)
 
 TEST(BankFields, FourHundredRecordsFit)
 {
-    const auto bank = parseBank(bankOf(400), QStringLiteral("q"));
+    const auto bank = parseBank(bankFileOf(400), QStringLiteral("q"));
     ASSERT_TRUE(bank.ok());
     EXPECT_EQ(bank->records.size(), 400u);
-}
-
-class LoadIntoTable : public testing::Test {
-protected:
-    // The table is large; keep it off the stack.
-    std::unique_ptr<QuestionTable> table = std::make_unique<QuestionTable>();
-
-    void load(const QByteArray &bytes)
-    {
-        const auto bank = parseBank(bytes, QStringLiteral("q"));
-        ASSERT_TRUE(bank.ok()) << bank.error().toStdString();
-        loadBank(*table, bank.value());
-    }
-};
-
-TEST_F(LoadIntoTable, FillsColumnsOneToEightOfRowsOneToCount)
-{
-    load(record("5", "a") + record("9", "b") + "-999");
-    EXPECT_EQ(table->questionCount, 2);
-    EXPECT_EQ(table->cell(1, Number), Value(5.0));
-    EXPECT_EQ(table->cell(2, Number), Value(9.0));
-    EXPECT_EQ(table->cell(2, Picture), Value(QStringLiteral("blank.bmp")));
-    EXPECT_EQ(table->cell(2, Statement1), Value(QStringLiteral("S1 b")));
-    EXPECT_EQ(table->cell(2, Key1), Value(QStringLiteral("T")));
-    EXPECT_EQ(table->cell(2, Explanation1), Value(QStringLiteral("E1 b")));
-    EXPECT_EQ(table->cell(2, Statement2), Value(QStringLiteral("S2 b")));
-    EXPECT_EQ(table->cell(2, Key2), Value(QStringLiteral("F")));
-    EXPECT_EQ(table->cell(2, Explanation2), Value(QStringLiteral("E2 b")));
-    EXPECT_TRUE(isEmpty(table->cell(2, 9)));
-    EXPECT_TRUE(isEmpty(table->cell(0, Number)));
-}
-
-TEST_F(LoadIntoTable, ResetsEveryShownFlagUpToRow400)
-{
-    load(bankOf(400));
-    for (int row : {1, 200, 201, 230, 400})
-        table->cell(row, ShownFlag) = 1.0;
-    load(bankOf(300));
-    for (int row : {1, 200, 201, 230, 400})
-        EXPECT_FALSE(table->isShown(row)) << "row " << row;
-    EXPECT_EQ(table->cell(400, ShownFlag), Value(0.0));
-}
-
-TEST_F(LoadIntoTable, SmallerBankLeavesOldRowsAbove)
-{
-    load(bankOf(40));
-    load(record("1", "new") + "-999");
-    EXPECT_EQ(table->questionCount, 1);
-    EXPECT_EQ(table->cell(1, Statement1), Value(QStringLiteral("S1 new")));
-    EXPECT_EQ(table->cell(11, Statement1), Value(QStringLiteral("S1 q11")));
-    EXPECT_EQ(table->cell(40, Statement1), Value(QStringLiteral("S1 q40")));
-}
-
-TEST_F(LoadIntoTable, RefusedBankLeavesTableUntouched)
-{
-    load(bankOf(3));
-    table->cell(2, ShownFlag) = 1.0;
-    for (const QByteArray &bad : {bankOf(401), bankOf(2, "3,blank.bmp\n"), bankOf(1, "x,a,b,c,d,e,f,g\n")}) {
-        const auto bank = parseBank(bad, QStringLiteral("q"));
-        ASSERT_FALSE(bank.ok());
-    }
-    // Nothing reached the table: only an accepted bank is ever copied.
-    EXPECT_EQ(table->questionCount, 3);
-    EXPECT_TRUE(table->isShown(2));
-    EXPECT_TRUE(isEmpty(table->cell(4, Number)));
 }
 
 TEST(BankFileOpen, ReadsWholeFileAtOnce)
@@ -250,7 +180,7 @@ TEST(BankFileOpen, ReadsWholeFileAtOnce)
     {
         QFile f(path);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bankOf(2));
+        f.write(bankFileOf(2));
     }
     auto file = BankFile::open(path);
     ASSERT_TRUE(file.ok()) << file.error().toStdString();

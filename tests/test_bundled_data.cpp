@@ -2,8 +2,11 @@
 #include "tools/check/checkreport.h"
 #include "tools/check/textfit.h"
 
+#include "app/setfiles.h"
 #include "questions/bankloader.h"
-#include "questions/questiontable.h"
+#include "questions/questionsession.h"
+#include "questions/textboxes.h"
+#include "scoring/tally.h"
 #include "ui/fixedpictures.h"
 #include "ui/labels.h"
 #include "ui/picturearea.h"
@@ -52,7 +55,7 @@ void TestBundledData::initTestCase()
     m_previousFolder = QDir::currentPath();
     QVERIFY(QDir::setCurrent(m_data));
     for (int option = 1; option <= 16; ++option)
-        m_bankFiles << check::BankChecker::bankFileName(option);
+        m_bankFiles << bankFileName(option);
     for (const QString &name : m_bankFiles) {
         auto file = BankFile::open(name);
         QVERIFY2(file.ok(), qPrintable(file.error()));
@@ -99,9 +102,10 @@ void TestBundledData::bankLoads()
     const double share = double(trueKeys) / double(2 * bank->records.size());
     QVERIFY2(share >= 0.4 && share <= 0.6, qPrintable(QString::number(share)));
 
-    auto table = std::make_unique<QuestionTable>();
-    loadBank(*table, bank.value());
-    QCOMPARE(table->questionCount, int(bank->records.size()));
+    ScoreTally tally;
+    QuestionSession session(tally);
+    session.startTest(QStringLiteral("title"), bank.value());
+    QCOMPARE(session.questionCount(), int(bank->records.size()));
 }
 
 void TestBundledData::pictureShows_data()
@@ -232,8 +236,10 @@ void TestBundledData::textFitAgreesWithTheLabels()
     // The question screen's own labels, from the same helper and twips.
     QWidget screen;
     QLabel *label = statement
-        ? addLabel(&screen, "Label1", 120, 720, 11415, 1695, 12)
-        : addLabel(&screen, "Label3", 7080, 3000, 7815, 3615, 12, true, QColor(0, 0, 255));
+        ? addLabel(&screen, "Label1", statementBox.left, statementBox.top, statementBox.width,
+                   statementBox.height, statementPointSize)
+        : addLabel(&screen, "Label3", explanationBox.left, explanationBox.top, explanationBox.width,
+                   explanationBox.height, statementPointSize, true, QColor(0, 0, 255));
     label->setText(text);
     const bool labelShowsAll = label->heightForWidth(label->width()) <= label->height();
     const QSize box = statement ? check::TextFit::statementBox : check::TextFit::explanationBox;

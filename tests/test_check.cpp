@@ -1,5 +1,6 @@
 #include "tools/check/bankchecker.h"
 #include "tools/check/checkreport.h"
+#include "tools/check/keybalance.h"
 
 #include "questions/bankloader.h"
 
@@ -10,6 +11,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <cmath>
 
 using namespace quorix;
 using namespace quorix::check;
@@ -79,6 +82,8 @@ private Q_SLOTS:
     void initTestCase();
     void bank_data();
     void bank();
+    void binomialTest_data();
+    void binomialTest();
     void bankSummary_data();
     void bankSummary();
     void catalogue_data();
@@ -264,6 +269,28 @@ void TestCheck::bank_data()
         << plain(1) + record(2, "blank.bmp", "S a.", "T", QByteArray(80, 'x'), "S b.", "F", "E b.") + end
         << QStringList{"13 warning"}
         << QStringList{"the explanation of statement 1 has a word too wide for its box of 521 pixels"};
+    // plain() keys every first statement true and every second one false.
+    QByteArray lopsided;
+    QByteArray balanced;
+    QByteArray nineLopsided;
+    for (int n = 1; n <= 10; ++n) {
+        nineLopsided = lopsided;
+        lopsided += plain(n);
+        const QByteArray tag = QByteArray::number(n);
+        balanced += n % 2
+            ? plain(n)
+            : record(n, "blank.bmp", "Statement two of " + tag + ".", "F", "Why two of " + tag + ".",
+                     "Statement one of " + tag + ".", "T", "Why one of " + tag + ".");
+    }
+    QTest::newRow("keys the heading's version predicts")
+        << lopsided + end << QStringList{"1 warning", "1 warning"}
+        << QStringList{
+               "10 of 10 first statements are true; the heading's version number predicts the answer",
+               "10 of 10 second statements are false; the heading's version number predicts the answer"};
+    QTest::newRow("keys balanced between the versions") << balanced + end << QStringList() << QStringList();
+    QTest::newRow("9 records are too few to judge the keys")
+        << nineLopsided + end << QStringList() << QStringList();
+
     QTest::newRow("a statement that just fits") << plain(1)
             + record(2, "blank.bmp", words(40, "fat"), "T", words(60, "fat"), "S b.", "F", "E b.")
             + end << QStringList() << QStringList();
@@ -288,6 +315,32 @@ void TestCheck::bank()
     }
     // An error exactly when the program's loader refuses the bank.
     QCOMPARE(report.errorCount() > 0, !parseBank(bytes, "qbank1.txt").ok());
+}
+
+void TestCheck::binomialTest_data()
+{
+    QTest::addColumn<int>("successes");
+    QTest::addColumn<int>("trials");
+    QTest::addColumn<double>("p");
+    QTest::newRow("0 of 10") << 0 << 10 << 0.001953125;
+    QTest::newRow("1 of 10") << 1 << 10 << 0.021484375;
+    QTest::newRow("9 of 10 as 1 of 10") << 9 << 10 << 0.021484375;
+    QTest::newRow("5 of 10 is even") << 5 << 10 << 1.0;
+    QTest::newRow("7 of 15 is as even as odd allows") << 7 << 15 << 1.0;
+    QTest::newRow("19 of 24, just below 0.01") << 19 << 24 << 0.006610751152038574;
+    QTest::newRow("18 of 24, above 0.01") << 18 << 24 << 0.022655844688415527;
+    QTest::newRow("169 of 400") << 169 << 400 << 0.0022482081044708055;
+    QTest::newRow("0 of 400 without underflow") << 0 << 400 << 7.745183829698637e-121;
+    QTest::newRow("no trials") << 0 << 0 << 1.0;
+}
+
+void TestCheck::binomialTest()
+{
+    QFETCH(int, successes);
+    QFETCH(int, trials);
+    QFETCH(double, p);
+    const double got = binomialTwoSidedP(successes, trials);
+    QVERIFY2(std::abs(got - p) <= 1e-9 * p, qPrintable(QString::number(got, 'g', 17)));
 }
 
 void TestCheck::bankSummary_data()

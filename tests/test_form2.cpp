@@ -1,4 +1,4 @@
-#include "form2harness.h"
+#include "tests/support/form2harness.h"
 
 #include "questions/questiondraw.h"
 #include "ui/picturearea.h"
@@ -23,7 +23,7 @@ private Q_SLOTS:
     void visibilityAfterEachEvent();
     void hiddenControlsCannotBePressed();
     void headingAndQuestionLine();
-    void loadResetsTheCurrentQuestionAndShowsNoQuestion();
+    void loadShowsTheTestsTitleAndNoQuestion();
     void quotaOf41EndsAfter20Marked();
     void skipsDoNotUseTheQuota();
     void secondTestInOneRunIsOpen();
@@ -81,7 +81,7 @@ void TestForm2::visibilityAfterEachEvent()
     QFETCH(QStringList, events);
     QFETCH(QString, expected);
     Harness h;
-    acceptBank(h.state, makeBank(6));
+    h.acceptBank(makeBank(6));
     h.open();
     QVERIFY(h.events(events));
     QCOMPARE(h.visibility(), expected);
@@ -94,7 +94,7 @@ void TestForm2::visibilityAfterEachEvent()
 void TestForm2::hiddenControlsCannotBePressed()
 {
     Harness h;
-    acceptBank(h.state, makeBank(6));
+    h.acceptBank(makeBank(6));
     h.open();
     // Inside hidden frames the options and OK cannot be reached.
     for (const char *name : {"Option1", "Option3", "Option7", "OKanswer", "Command5"})
@@ -104,13 +104,13 @@ void TestForm2::hiddenControlsCannotBePressed()
     QVERIFY(h.events({"ok"}));
     QVERIFY(!h.click("Option1"));
     QVERIFY(!h.click("OKanswer"));
-    QCOMPARE(h.state.tally.asked, 1);
+    QCOMPARE(h.tally.asked, 1);
 }
 
 void TestForm2::headingAndQuestionLine()
 {
     Harness h;
-    acceptBank(h.state, makeBank(41), QStringLiteral("Water-soluble vitamins"));
+    h.acceptBank(makeBank(41), QStringLiteral("Water-soluble vitamins"));
     h.open();
     QCOMPARE(h.text("Picture2"),
              QStringLiteral("Water-soluble vitamins\n"
@@ -118,8 +118,8 @@ void TestForm2::headingAndQuestionLine()
     QCOMPARE(h.text("Picture3"), QString());
 
     QVERIFY(h.events({"select"}));
-    const int row = int(toNumber(h.state.currentQuestion));
-    const int version = int(toNumber(h.state.currentVersion));
+    const int row = int(h.session.current().row);
+    const int version = int(h.session.current().version);
     QVERIFY(row >= 1 && row <= 41);
     QCOMPARE(h.text("Picture3"), QStringLiteral("Question  %1 : %2   ").arg(row).arg(version));
     const QString which = version == 1 ? QStringLiteral("one") : QStringLiteral("two");
@@ -131,20 +131,20 @@ void TestForm2::headingAndQuestionLine()
     QCOMPARE(h.child<QLabel>("Label1")->text(), QStringLiteral(" "));
 }
 
-void TestForm2::loadResetsTheCurrentQuestionAndShowsNoQuestion()
+void TestForm2::loadShowsTheTestsTitleAndNoQuestion()
 {
     Harness h;
-    acceptBank(h.state, makeBank(3));
-    h.state.currentQuestion = -999.0; // what loading a bank leaves behind
+    h.acceptBank(makeBank(3), QStringLiteral("Digestion and absorption"));
     h.open();
-    QCOMPARE(toNumber(h.state.currentQuestion), 1.0);
-    QCOMPARE(h.state.selectedBankTitle, QStringLiteral("Test set"));
+    QVERIFY(h.text("Picture2").startsWith(QStringLiteral("Digestion and absorption\n")));
+    QCOMPARE(h.text("Picture3"), QString());
+    QVERIFY(h.child("Label1")->isHidden());
 }
 
 void TestForm2::quotaOf41EndsAfter20Marked()
 {
     Harness h;
-    acceptBank(h.state, makeBank(41));
+    h.acceptBank(makeBank(41));
     h.open();
     for (int i = 0; i < 20; ++i)
         QVERIFY(h.events({"select", "true", "c2", "ok"}));
@@ -160,22 +160,22 @@ void TestForm2::quotaOf41EndsAfter20Marked()
     QVERIFY(label2->heightForWidth(label2->width()) <= label2->height()); // not cut off
     QVERIFY(label2->geometry().bottom() < h.form->height());
     QCOMPARE(h.text("Picture7"), feedback); // the last feedback stays
-    QCOMPARE(h.state.tally.asked, 20);
+    QCOMPARE(h.tally.asked, 20);
 }
 
 void TestForm2::skipsDoNotUseTheQuota()
 {
     Harness h;
-    acceptBank(h.state, makeBank(40));
+    h.acceptBank(makeBank(40));
     h.open();
     std::set<int> shown;
     for (int i = 0; i < 25; ++i) {
         QVERIFY(h.events({"select"}));
-        shown.insert(int(toNumber(h.state.currentQuestion)));
+        shown.insert(int(h.session.current().row));
         QVERIFY(h.events(i % 5 == 0 ? QStringList{"skip"} : QStringList{"dk", "ok"}));
     }
     QCOMPARE(int(shown.size()), 25);
-    QCOMPARE(h.state.tally.asked, 20);
+    QCOMPARE(h.tally.asked, 20);
     QVERIFY(h.events({"select"}));
     QVERIFY(h.child("Label2")->isVisible());
 }
@@ -183,7 +183,7 @@ void TestForm2::skipsDoNotUseTheQuota()
 void TestForm2::secondTestInOneRunIsOpen()
 {
     Harness h;
-    acceptBank(h.state, makeBank(40));
+    h.acceptBank(makeBank(40));
     h.open();
     for (int i = 0; i < 20; ++i)
         QVERIFY(h.events({"select", "dk", "ok"}));
@@ -191,7 +191,7 @@ void TestForm2::secondTestInOneRunIsOpen()
     QVERIFY(h.child("Label2")->isVisible());
 
     // A second test of 40: the run's tally says 20 asked, yet the test is new.
-    acceptBank(h.state, makeBank(40), QStringLiteral("Second set"));
+    h.acceptBank(makeBank(40), QStringLiteral("Second set"));
     h.open();
     QVERIFY(h.text("Picture2").startsWith(QStringLiteral("Second set\n")));
     for (int i = 0; i < 20; ++i) {
@@ -201,14 +201,14 @@ void TestForm2::secondTestInOneRunIsOpen()
     }
     QVERIFY(h.events({"select"}));
     QVERIFY(h.child("Label2")->isVisible());
-    QCOMPARE(h.state.tally.asked, 40);
-    QCOMPARE(h.state.tally.answered, 20);
+    QCOMPARE(h.tally.asked, 40);
+    QCOMPARE(h.tally.answered, 20);
 }
 
 void TestForm2::allSkippedBelowQuotaCompletes()
 {
     Harness h;
-    acceptBank(h.state, makeBank(10));
+    h.acceptBank(makeBank(10));
     h.open();
     for (int i = 0; i < 10; ++i)
         QVERIFY(h.events({"select", "skip"}));
@@ -216,13 +216,13 @@ void TestForm2::allSkippedBelowQuotaCompletes()
     QVERIFY(h.child("Label2")->isVisible());
     QCOMPARE(h.child<QLabel>("Label2")->text(), completionMessage());
     QVERIFY(h.child("Command2")->isHidden());
-    QCOMPARE(h.state.tally.asked, 0);
+    QCOMPARE(h.tally.asked, 0);
 }
 
 void TestForm2::emptyBankCompletesAtOnce()
 {
     Harness h;
-    acceptBank(h.state, makeBank(0));
+    h.acceptBank(makeBank(0));
     h.open();
     QVERIFY(h.text("Picture2")
                 .endsWith(QStringLiteral(
@@ -240,19 +240,19 @@ void TestForm2::emptyBankCompletesAtOnce()
 void TestForm2::noQuestionTwiceAndAllReachableAfterReload()
 {
     Harness h(7);
-    acceptBank(h.state, makeBank(300));
+    h.acceptBank(makeBank(300));
     h.open();
     std::set<int> first;
     for (int i = 0; i < 300; ++i) {
         QVERIFY(h.events({"select", "skip"}));
-        QVERIFY(first.insert(int(toNumber(h.state.currentQuestion))).second);
+        QVERIFY(first.insert(int(h.session.current().row)).second);
     }
-    acceptBank(h.state, makeBank(300));
+    h.acceptBank(makeBank(300));
     h.open();
     std::set<int> second;
     for (int i = 0; i < 300; ++i) {
         QVERIFY(h.events({"select", "skip"}));
-        second.insert(int(toNumber(h.state.currentQuestion)));
+        second.insert(int(h.session.current().row));
     }
     QCOMPARE(int(second.size()), 300);
     QCOMPARE(*second.begin(), 1);
@@ -271,44 +271,44 @@ void TestForm2::selectForgetsEarlierChoices()
 {
     QFETCH(QStringList, before);
     Harness h;
-    acceptBank(h.state, makeBank(10));
+    h.acceptBank(makeBank(10));
     h.open();
     QVERIFY(h.events(before));
     QVERIFY(h.events({"select"}));
     QVERIFY(h.child("OKanswer")->isHidden());
-    QVERIFY(isEmpty(h.state.chosenAnswer));
-    QVERIFY(isEmpty(h.state.chosenConfidence));
+    QCOMPARE(h.session.answer(), Answer::None);
+    QCOMPARE(h.session.confidence(), Confidence::None);
     for (const char *name : {"Option1", "Option2", "Option3", "Option7", "Option8", "Option9"})
         QVERIFY2(!h.child<QRadioButton>(name)->isChecked(), name);
     // Choosing the answer given before works again (it really was unchosen).
     QVERIFY(h.events({"true"}));
-    QCOMPARE(toText(h.state.chosenAnswer), QStringLiteral("T"));
+    QCOMPARE(h.session.answer(), Answer::True);
 }
 
 void TestForm2::answerChangeNeedsItsOwnConfidence()
 {
     Harness h;
-    acceptBank(h.state, makeBank(10, {QStringLiteral("F")}));
+    h.acceptBank(makeBank(10, {QStringLiteral("F")}));
     h.open();
     // "TRUE", fairly sure, "FALSE": no confidence is shown, so nothing can be marked yet.
     QVERIFY(h.events({"select", "true", "c2", "false"}));
     QVERIFY(h.child("OKanswer")->isHidden());
-    QVERIFY(isEmpty(h.state.chosenConfidence));
+    QCOMPARE(h.session.confidence(), Confidence::None);
     QVERIFY(h.events({"c3", "ok"}));
-    QCOMPARE(h.state.tally.correctVerySure, 1);
-    QCOMPARE(h.state.tally.correctFairlySure, 0);
+    QCOMPARE(h.tally.correctVerySure, 1);
+    QCOMPARE(h.tally.correctFairlySure, 0);
 
     // "Don't know", then "TRUE": OK waits for a confidence.
     QVERIFY(h.events({"select", "dk", "true"}));
     QVERIFY(h.child("OKanswer")->isHidden());
     QVERIFY(h.events({"c1", "ok"}));
-    QCOMPARE(h.state.tally.wrongUnsure, 1);
-    QCOMPARE(h.state.tally.answered, 2);
+    QCOMPARE(h.tally.wrongUnsure, 1);
+    QCOMPARE(h.tally.answered, 2);
 
     // A confidence, then "Don't know": marked as not known.
     QVERIFY(h.events({"select", "true", "c3", "dk", "ok"}));
-    QCOMPARE(h.state.tally.asked, 3);
-    QCOMPARE(h.state.tally.answered, 2);
+    QCOMPARE(h.tally.asked, 3);
+    QCOMPARE(h.tally.answered, 2);
 }
 
 void TestForm2::missingPictureShowsGreyAreaAndGoesOn()
@@ -324,16 +324,16 @@ void TestForm2::missingPictureShowsGreyAreaAndGoesOn()
 
     for (const QString &name : {QStringLiteral("nothere.bmp"), QStringLiteral("broken.bmp")}) {
         Harness h;
-        acceptBank(h.state, makeBank(4, {QStringLiteral("T")}, name));
+        h.acceptBank(makeBank(4, {QStringLiteral("T")}, name));
         h.open();
         QVERIFY(h.events({"select"}));
         auto *picture = h.child<PictureArea>("Picture1");
         QCOMPARE(picture->fileName(), name);
         QVERIFY(!picture->isAvailable());
-        QCOMPARE(toText(h.state.pictureFile), name);
+        QCOMPARE(h.session.current().picture, name);
         QVERIFY(h.child("Label1")->isVisible());
         QVERIFY(h.events({"true", "c1", "ok"}));
-        QCOMPARE(h.state.tally.correct, 1);
+        QCOMPARE(h.tally.correct, 1);
     }
     QDir::setCurrent(previous);
 }
@@ -350,7 +350,7 @@ void TestForm2::pictureIsLoadedFromTheCurrentFolder()
     QVERIFY(image.save(dir.filePath(QStringLiteral("blank.bmp"))));
 
     Harness h;
-    acceptBank(h.state, makeBank(4, {QStringLiteral("T")}, QStringLiteral("pathway.png")));
+    h.acceptBank(makeBank(4, {QStringLiteral("T")}, QStringLiteral("pathway.png")));
     h.open();
     auto *picture = h.child<PictureArea>("Picture1");
     QVERIFY(h.events({"select"}));
@@ -358,7 +358,7 @@ void TestForm2::pictureIsLoadedFromTheCurrentFolder()
     QVERIFY(picture->isAvailable());
     QVERIFY(h.events({"skip"}));
     QCOMPARE(picture->fileName(), QStringLiteral("blank.bmp"));
-    QCOMPARE(toText(h.state.pictureFile), QStringLiteral("blank.bmp"));
+    QCOMPARE(h.session.current().picture, QStringLiteral("blank.bmp"));
     QVERIFY(picture->isAvailable());
     QDir::setCurrent(previous);
 }
@@ -366,7 +366,7 @@ void TestForm2::pictureIsLoadedFromTheCurrentFolder()
 void TestForm2::skipBeforeAnyQuestion()
 {
     Harness h;
-    acceptBank(h.state, makeBank(4));
+    h.acceptBank(makeBank(4));
     h.open();
     QVERIFY(h.events({"skip"}));
     QCOMPARE(h.text("Picture3"), QString());
@@ -379,13 +379,13 @@ void TestForm2::skipBeforeAnyQuestion()
 void TestForm2::explanationAndCommands()
 {
     Harness h;
-    acceptBank(h.state, makeBank(4));
+    h.acceptBank(makeBank(4));
     Form2 *form = h.open();
     QVERIFY(h.events({"select", "dk", "ok"}));
     QVERIFY(h.child("Label3")->isHidden());
     QVERIFY(h.events({"explain"}));
     QVERIFY(h.child("Label3")->isVisible());
-    QCOMPARE(h.child<QLabel>("Label3")->text(), h.state.currentExplanation);
+    QCOMPARE(h.child<QLabel>("Label3")->text(), h.session.current().explanation);
     QVERIFY(!h.click("Command5")); // it hid itself
 
     QVERIFY(h.click("showme"));
@@ -402,7 +402,7 @@ void TestForm2::explanationAndCommands()
 void TestForm2::keyboardAnswersAndFocus()
 {
     Harness h;
-    acceptBank(h.state, makeBank(10, {QStringLiteral("T")}));
+    h.acceptBank(makeBank(10, {QStringLiteral("T")}));
     h.open();
     const auto focused = [] {
         QWidget *w = QApplication::focusWidget();
@@ -419,7 +419,7 @@ void TestForm2::keyboardAnswersAndFocus()
     QVERIFY(h.child<QRadioButton>("Option9")->isChecked());
     QCOMPARE(focused(), QStringLiteral("OKanswer"));
     h.key(Qt::Key_Return);
-    QCOMPARE(h.state.tally.correctVerySure, 1);
+    QCOMPARE(h.tally.correctVerySure, 1);
     QCOMPARE(focused(), QStringLiteral("Command2"));
     h.key(Qt::Key_E);
     QVERIFY(h.child("Label3")->isVisible());
@@ -429,21 +429,21 @@ void TestForm2::keyboardAnswersAndFocus()
     h.key(Qt::Key_F);
     h.key(Qt::Key_1);
     h.key(Qt::Key_Space); // presses the focused OK
-    QCOMPARE(h.state.tally.wrongUnsure, 1);
+    QCOMPARE(h.tally.wrongUnsure, 1);
 
     h.key(Qt::Key_Return);
     h.key(Qt::Key_D);
     QCOMPARE(focused(), QStringLiteral("OKanswer"));
     h.key(Qt::Key_Return);
-    QCOMPARE(h.state.tally.asked, 3);
-    QCOMPARE(h.state.tally.answered, 2);
+    QCOMPARE(h.tally.asked, 3);
+    QCOMPARE(h.tally.answered, 2);
 
     h.key(Qt::Key_Return);
     h.key(Qt::Key_Space); // chooses the focused "TRUE"
-    QCOMPARE(toText(h.state.chosenAnswer), QStringLiteral("T"));
+    QCOMPARE(h.session.answer(), Answer::True);
     h.key(Qt::Key_2);
     h.key(Qt::Key_D); // Don't know after a confidence
-    QCOMPARE(toText(h.state.chosenAnswer), QStringLiteral("DK"));
+    QCOMPARE(h.session.answer(), Answer::DontKnow);
     QVERIFY(h.click("Command4"));
     QCOMPARE(focused(), QStringLiteral("Command2"));
 }
@@ -451,31 +451,31 @@ void TestForm2::keyboardAnswersAndFocus()
 void TestForm2::keysOfHiddenControlsDoNothing()
 {
     Harness h;
-    acceptBank(h.state, makeBank(10));
+    h.acceptBank(makeBank(10));
     h.open();
     const QString atLoad = h.visibility();
     for (Qt::Key k : {Qt::Key_T, Qt::Key_F, Qt::Key_D, Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_E})
         h.key(k);
     QCOMPARE(h.visibility(), atLoad);
-    QVERIFY(isEmpty(h.state.chosenAnswer));
+    QCOMPARE(h.session.answer(), Answer::None);
 
     QVERIFY(h.events({"select"}));
     for (Qt::Key k : {Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_E})
         h.key(k); // Frame3 and Frame2 are hidden
-    QVERIFY(isEmpty(h.state.chosenConfidence));
+    QCOMPARE(h.session.confidence(), Confidence::None);
     h.key(Qt::Key_Return); // neither OK nor "Select a question" is shown
-    QCOMPARE(h.state.tally.asked, 0);
+    QCOMPARE(h.tally.asked, 0);
     QCOMPARE(h.visibility(), QStringLiteral("hhVVhhhVVhh"));
 
     QVERIFY(h.events({"dk", "ok"}));
     h.key(Qt::Key_T); // Frame1 hidden after marking
-    QCOMPARE(toText(h.state.chosenAnswer), QStringLiteral("DK"));
+    QCOMPARE(h.session.answer(), Answer::DontKnow);
 }
 
 void TestForm2::captionsAreExact()
 {
     Harness h;
-    acceptBank(h.state, makeBank(1));
+    h.acceptBank(makeBank(1));
     h.open();
     const std::pair<const char *, const char *> captions[] = {
         {"Option1", "TRUE"},

@@ -1,4 +1,4 @@
-#include "form2harness.h"
+#include "tests/support/form2harness.h"
 
 #include "questions/bankloader.h"
 #include "ui/facebox.h"
@@ -132,10 +132,10 @@ void TestForm2Marking::feedbackForEachVerdict()
     QFETCH(QString, increments);
 
     Harness h;
-    acceptBank(h.state, bankWithKey(key));
+    h.acceptBank(bankWithKey(key));
     h.open();
     QVERIFY(h.events({"select"}));
-    QCOMPARE(h.state.currentKey, key);
+    QCOMPARE(h.session.current().key, key);
     QVERIFY(h.events(answer));
     QVERIFY(h.events({"ok"}));
 
@@ -148,14 +148,14 @@ void TestForm2Marking::feedbackForEachVerdict()
         for (const TextLayout::Segment &segment : line.segments)
             QCOMPARE(segment.color, textColor);
     }
-    QCOMPARE(countsText(countsOf(h.state.tally)), increments);
-    QCOMPARE(h.state.markedInTest, 1);
+    QCOMPARE(countsText(countsOf(h.tally)), increments);
+    QCOMPARE(h.session.markedInTest(), 1);
 }
 
 void TestForm2Marking::feedbackStartsAtColumnTwo()
 {
     Harness h;
-    acceptBank(h.state, bankWithKey(QStringLiteral("T")));
+    h.acceptBank(bankWithKey(QStringLiteral("T")));
     h.open();
     QVERIFY(h.events({"select", "true", "c1", "ok"}));
     auto *box = h.child<TextOutputBox>("Picture7");
@@ -172,11 +172,11 @@ void TestForm2Marking::feedbackStartsAtColumnTwo()
 void TestForm2Marking::tallyAddsUpOverATest()
 {
     Harness h;
-    acceptBank(h.state, makeBank(20, {QStringLiteral("T"), QStringLiteral("F")}));
-    h.state.tally.asked = 5; // an earlier test in this run
-    h.state.tally.answered = 5;
-    h.state.tally.correct = 5;
-    h.state.tally.correctVerySure = 5;
+    h.acceptBank(makeBank(20, {QStringLiteral("T"), QStringLiteral("F")}));
+    h.tally.asked = 5; // an earlier test in this run
+    h.tally.answered = 5;
+    h.tally.correct = 5;
+    h.tally.correctVerySure = 5;
     h.open();
     const QStringList answers[]
         = {{"true", "c1"}, {"false", "c2"}, {"dk"}, {"true", "c3"}, {"false", "c3"}, {"true", "c2"}};
@@ -184,25 +184,25 @@ void TestForm2Marking::tallyAddsUpOverATest()
     for (const QStringList &a : answers) {
         QVERIFY(h.events({"select"}));
         const bool saysTrue = a.first() == QLatin1String("true");
-        if (a.first() != QLatin1String("dk") && (h.state.currentKey == QLatin1String("T")) == saysTrue)
+        if (a.first() != QLatin1String("dk") && (h.session.current().key == QLatin1String("T")) == saysTrue)
             ++right;
         QVERIFY(h.events(a));
         QVERIFY(h.events({"ok"}));
     }
-    const ScoreTally &t = h.state.tally;
+    const ScoreTally &t = h.tally;
     QCOMPARE(t.asked, 11);
     QCOMPARE(t.answered, 10);
     QCOMPARE(t.correct, 5 + right);
     QCOMPARE(t.correct + t.wrong, t.answered);
     QCOMPARE(t.correctUnsure + t.correctFairlySure + t.correctVerySure, t.correct);
     QCOMPARE(t.wrongUnsure + t.wrongFairlySure + t.wrongVerySure, t.wrong);
-    QCOMPARE(h.state.markedInTest, 6);
+    QCOMPARE(h.session.markedInTest(), 6);
 }
 
 void TestForm2Marking::remarkingClearsTheOldFeedback()
 {
     Harness h;
-    acceptBank(h.state, makeBank(4, {QStringLiteral("T")}));
+    h.acceptBank(makeBank(4, {QStringLiteral("T")}));
     h.open();
     QVERIFY(h.events({"select", "false", "c3", "ok"}));
     QVERIFY(h.events({"select", "dk", "ok"}));

@@ -1,8 +1,8 @@
 #include "scoring/form3.h"
 
-#include "app/programstate.h"
 #include "scoring/chartarea.h"
-#include "tests/tallies.h"
+#include "scoring/tally.h"
+#include "tests/support/tallies.h"
 #include "ui/navigation.h"
 #include "ui/textoutputbox.h"
 
@@ -80,14 +80,14 @@ class TestForm3 : public QObject {
     Q_OBJECT
 
 private:
-    ProgramState m_state;
+    ScoreTally m_tally;
     FakeNavigation m_nav;
 
     std::unique_ptr<Form3> build(const ScoreTally &t)
     {
-        m_state.tally = t;
+        m_tally = t;
         m_nav = FakeNavigation();
-        auto form = std::make_unique<Form3>(m_state, m_nav);
+        auto form = std::make_unique<Form3>(m_tally, m_nav);
         return form;
     }
     static QString boxText(Form3 &form, const char *name)
@@ -383,7 +383,7 @@ private Q_SLOTS:
         auto form = build(tallyOf(4, {2, 0, 1, 0, 1, 0}));
         const QString before = boxText(*form, "Picture1");
         const auto chartBefore = describe(form->chart()->commands());
-        m_state.tally = tallyOf(9, {5, 0, 1, 0, 1, 0});
+        m_tally = tallyOf(9, {5, 0, 1, 0, 1, 0});
         form->hide();
         form->show();
         QCOMPARE(boxText(*form, "Picture1"), before);

@@ -4,6 +4,7 @@
 
 #include "app/form1.h"
 #include "app/navigator.h"
+#include "app/setfiles.h"
 #include "app/startup.h"
 #include "exercises/form4.h"
 #include "exercises/form5.h"
@@ -156,7 +157,7 @@ bool MenuTest::startWith(const QByteArray &catalogue)
     m_nav->setReportRunner([this](QWidget *) {
         ++m_reports;
         m_frameShownDuringReport = m_nav->form1()->frame1()->isVisibleTo(m_nav->form1());
-        m_resultsOpenDuringReport = m_nav->state().resultsFile.isOpen();
+        m_resultsOpenDuringReport = m_nav->resultsFile().isOpen();
         return m_outcome;
     });
     StartupOptions options;
@@ -224,13 +225,13 @@ void MenuTest::menuStatesAfterStartUp()
         QCOMPARE(painted.pixelColor(option->width() - 3, option->height() / 2), QColor(224, 224, 224));
     }
     for (int k = 17; k <= count; ++k)
-        QCOMPARE(toText(m_nav->state().bankTitles[k]), titleOf(k));
+        QCOMPARE(m_nav->menu().title(k), titleOf(k));
     QCOMPARE(menu->chosenOption(), 0);
     QVERIFY(menu->frame1()->isVisibleTo(menu));
     QVERIFY(!menu->selectionOK()->isVisibleTo(menu));
     QVERIFY(!menu->endPrintScoreButton()->isVisibleTo(menu));
     QVERIFY(menu->endNoPrintButton()->isVisibleTo(menu));
-    QVERIFY(!m_nav->state().openBankFile);
+    QCOMPARE(m_nav->menu().openOption(), 0);
 }
 
 void MenuTest::titleOutlineAndPlaces()
@@ -292,21 +293,19 @@ void MenuTest::routingAfterOK()
     Form1 *menu = m_nav->form1();
 
     choose(option);
-    QVERIFY(m_nav->state().openBankFile);
-    QCOMPARE(m_nav->state().openBankFile->fileName(), file);
-    QCOMPARE(m_nav->state().selectedBankTitle, titleOf(option));
+    QVERIFY(m_nav->menu().openOption() != 0);
+    QCOMPARE(bankFileName(m_nav->menu().openOption()), file);
+    QCOMPARE(m_nav->menu().selectedTitle(), titleOf(option));
     QVERIFY(menu->selectionOK()->isVisibleTo(menu));
     QVERIFY(!menu->endPrintScoreButton()->isVisibleTo(menu));
 
-    m_nav->state().markedInTest = 3;
     confirm();
     QVERIFY2(m_messages.isEmpty(), qPrintable(m_messages.join(QLatin1Char('\n'))));
-    QCOMPARE(m_nav->state().table.questionCount, 6);
-    QCOMPARE(toText(m_nav->state().table.cell(6, Statement1)),
-             QStringLiteral("Statement %1.6 a").arg(option));
-    QCOMPARE(m_nav->state().loadedOption, option);
-    QCOMPARE(m_nav->state().markedInTest, 0);
-    QVERIFY(!m_nav->state().openBankFile);
+    QCOMPARE(m_nav->session().questionCount(), 6);
+    QCOMPARE(m_nav->session().record(6).statement1, QStringLiteral("Statement %1.6 a").arg(option));
+    QCOMPARE(m_nav->menu().loadedOption(), option);
+    QCOMPARE(m_nav->session().markedInTest(), 0);
+    QCOMPARE(m_nav->menu().openOption(), 0);
     QVERIFY(!menu->isVisible());
     QVERIFY(!menu->selectionOK()->isVisibleTo(menu));
     QVERIFY(menu->endPrintScoreButton()->isVisibleTo(menu));
@@ -330,11 +329,11 @@ void MenuTest::laterChoiceIsTheOneLoaded()
     choose(3);
     choose(9);
     QVERIFY(!m_nav->form1()->option(3)->isChecked());
-    QCOMPARE(m_nav->state().openBankFile->fileName(), QStringLiteral("qbank9.txt"));
+    QCOMPARE(bankFileName(m_nav->menu().openOption()), QStringLiteral("qbank9.txt"));
     confirm();
-    QCOMPARE(m_nav->state().table.questionCount, 7);
-    QCOMPARE(toText(m_nav->state().table.cell(1, Statement1)), QStringLiteral("Statement 9.1 a"));
-    QCOMPARE(m_nav->state().selectedBankTitle, titleOf(9));
+    QCOMPARE(m_nav->session().questionCount(), 7);
+    QCOMPARE(m_nav->session().record(1).statement1, QStringLiteral("Statement 9.1 a"));
+    QCOMPARE(m_nav->menu().selectedTitle(), titleOf(9));
     QVERIFY(m_nav->form2() && m_nav->form2()->isVisible());
 }
 
@@ -343,9 +342,9 @@ void MenuTest::placeholderOptionOpensItsFile()
     QVERIFY(startWith(catalogueOf(7, 7)));
     write(QStringLiteral("qbank8.txt"), bankOf(8, 2));
     choose(8);
-    QVERIFY(m_nav->state().openBankFile);
-    QCOMPARE(m_nav->state().openBankFile->fileName(), QStringLiteral("qbank8.txt"));
-    QCOMPARE(m_nav->state().selectedBankTitle, QString());
+    QVERIFY(m_nav->menu().openOption() != 0);
+    QCOMPARE(bankFileName(m_nav->menu().openOption()), QStringLiteral("qbank8.txt"));
+    QCOMPARE(m_nav->menu().selectedTitle(), QString());
 }
 
 void MenuTest::stillMarkedOptionChosenAgain()
@@ -360,13 +359,13 @@ void MenuTest::stillMarkedOptionChosenAgain()
     QVERIFY(menu->isVisible());
     QVERIFY(menu->option(2)->isChecked());
     QVERIFY(!menu->selectionOK()->isVisibleTo(menu));
-    QVERIFY(!m_nav->state().openBankFile);
+    QCOMPARE(m_nav->menu().openOption(), 0);
     QVERIFY(menu->endPrintScoreButton()->isVisibleTo(menu));
 
     // Clicking the marked option opens its set again.
     choose(2);
-    QVERIFY(m_nav->state().openBankFile);
-    QCOMPARE(m_nav->state().openBankFile->fileName(), QStringLiteral("qbank2.txt"));
+    QVERIFY(m_nav->menu().openOption() != 0);
+    QCOMPARE(bankFileName(m_nav->menu().openOption()), QStringLiteral("qbank2.txt"));
     QVERIFY(menu->selectionOK()->isVisibleTo(menu));
     confirm();
     QVERIFY(m_nav->form2() && m_nav->form2()->isVisible());
@@ -392,19 +391,19 @@ void MenuTest::keyboardChoosesAndConfirms()
     QVERIFY(QTest::qWaitForWindowActive(menu));
     menu->option(1)->setFocus();
     QTest::keyClick(menu->option(1), Qt::Key_Space);
-    QCOMPARE(m_nav->state().openBankFile->fileName(), QStringLiteral("qbank1.txt"));
+    QCOMPARE(bankFileName(m_nav->menu().openOption()), QStringLiteral("qbank1.txt"));
     QTest::keyClick(menu->option(1), Qt::Key_Down);
     QVERIFY(menu->option(2)->isChecked());
-    QCOMPARE(m_nav->state().openBankFile->fileName(), QStringLiteral("qbank2.txt"));
+    QCOMPARE(bankFileName(m_nav->menu().openOption()), QStringLiteral("qbank2.txt"));
     QTest::keyClick(menu->option(2), Qt::Key_Return);
     QVERIFY(!menu->isVisible());
-    QCOMPARE(m_nav->state().loadedOption, 2);
+    QCOMPARE(m_nav->menu().loadedOption(), 2);
 
     // Back on the menu, Space on the still marked option chooses it again.
     m_nav->backToMainMenu(m_nav->form2());
     menu->option(2)->setFocus();
     QTest::keyClick(menu->option(2), Qt::Key_Space);
-    QVERIFY(m_nav->state().openBankFile);
+    QVERIFY(m_nav->menu().openOption() != 0);
     QVERIFY(menu->selectionOK()->isVisibleTo(menu));
 
     // OK pressed with the focus on it: the focus must not pass to an END
@@ -435,28 +434,28 @@ void MenuTest::missingBankKeepsTheMenuUsable()
         confirm();
         m_nav->backToMainMenu(m_nav->form2());
     }
-    m_nav->state().tally.asked = 5;
-    m_nav->state().tally.correct = 3;
+    m_nav->tally().asked = 5;
+    m_nav->tally().correct = 3;
 
     choose(3);
     QCOMPARE(m_messages.size(), 1);
     QVERIFY2(m_messages.first().contains(QStringLiteral("qbank3.txt")), qPrintable(m_messages.first()));
     QVERIFY(menu->isVisible());
-    QVERIFY(!m_nav->state().openBankFile);
+    QCOMPARE(m_nav->menu().openOption(), 0);
     QVERIFY(!menu->selectionOK()->isVisibleTo(menu));
     QVERIFY(!menu->option(3)->isChecked());
     QCOMPARE(menu->chosenOption(), setLoadedBefore ? 2 : 0);
-    QCOMPARE(m_nav->state().selectedBankTitle, setLoadedBefore ? titleOf(2) : QString());
-    QCOMPARE(m_nav->state().tally.asked, 5);
-    QCOMPARE(m_nav->state().tally.correct, 3);
+    QCOMPARE(m_nav->menu().selectedTitle(), setLoadedBefore ? titleOf(2) : QString());
+    QCOMPARE(m_nav->tally().asked, 5);
+    QCOMPARE(m_nav->tally().correct, 3);
     QCOMPARE(m_ended, 0);
 
     // The menu goes on: another set can be chosen and loaded.
     write(QStringLiteral("qbank3.txt"), bankOf(3, 2));
     choose(3);
-    QVERIFY(m_nav->state().openBankFile);
+    QVERIFY(m_nav->menu().openOption() != 0);
     confirm();
-    QCOMPARE(m_nav->state().loadedOption, 3);
+    QCOMPARE(m_nav->menu().loadedOption(), 3);
     QCOMPARE(m_messages.size(), 1);
 }
 
@@ -485,28 +484,35 @@ void MenuTest::refusedBankLeavesTheLoadedSet()
     choose(2);
     confirm();
     m_nav->backToMainMenu(m_nav->form2());
-    ProgramState &state = m_nav->state();
-    state.tally.asked = 2;
-    state.markedInTest = 2;
-    state.table.cell(1, ShownFlag) = 1.0;
+    // Two statements of set 2 marked, "Don't know".
+    QuestionSession &session = m_nav->session();
+    RandomSource random(3);
+    std::vector<int> shownRows;
+    for (int i = 0; i < 2; ++i) {
+        QVERIFY(session.selectQuestion(random));
+        shownRows.push_back(session.current().row);
+        session.chooseAnswer(Answer::DontKnow);
+        session.mark();
+    }
 
     choose(3);
-    QVERIFY(state.openBankFile);
+    QVERIFY(m_nav->menu().openOption() != 0);
     confirm();
     QCOMPARE(m_messages.size(), 1);
     for (const QString &part : expected)
         QVERIFY2(m_messages.first().contains(part), qPrintable(m_messages.first()));
     QVERIFY(menu->isVisible());
-    QVERIFY(!state.openBankFile);
+    QCOMPARE(m_nav->menu().openOption(), 0);
     QVERIFY(!menu->selectionOK()->isVisibleTo(menu));
     QCOMPARE(menu->chosenOption(), 2);
-    QCOMPARE(state.selectedBankTitle, titleOf(2));
-    QCOMPARE(state.loadedOption, 2);
-    QCOMPARE(state.table.questionCount, 4);
-    QCOMPARE(toText(state.table.cell(1, Statement1)), QStringLiteral("Statement 2.1 a"));
-    QVERIFY(state.table.isShown(1));
-    QCOMPARE(state.markedInTest, 2);
-    QCOMPARE(state.tally.asked, 2);
+    QCOMPARE(m_nav->menu().selectedTitle(), titleOf(2));
+    QCOMPARE(m_nav->menu().loadedOption(), 2);
+    QCOMPARE(session.questionCount(), 4);
+    QCOMPARE(session.record(1).statement1, QStringLiteral("Statement 2.1 a"));
+    for (int row : shownRows)
+        QVERIFY(session.isShown(row));
+    QCOMPARE(session.markedInTest(), 2);
+    QCOMPARE(m_nav->tally().asked, 2);
     QVERIFY(!m_nav->form2());
     QCOMPARE(m_ended, 0);
 }
@@ -571,24 +577,24 @@ void MenuTest::endWithoutPrintingEndsAtOnce()
 {
     QVERIFY(startWith(catalogueOf(16, 16)));
     write(QStringLiteral("qbank1.txt"), bankOf(1, 4));
-    const QString results = m_nav->state().resultsFilePath;
+    const QString results = m_nav->resultsFile().path();
     QVERIFY(QFileInfo::exists(results));
     choose(1); // a set chosen but not confirmed: its file is open
-    QVERIFY(m_nav->state().openBankFile);
+    QVERIFY(m_nav->menu().openOption() != 0);
 
     QTest::mouseClick(m_nav->form1()->endNoPrintButton(), Qt::LeftButton);
     QCOMPARE(m_ended, 1);
     QCOMPARE(m_questions, 0);
     QCOMPARE(m_reports, 0);
     QVERIFY(m_nav->isEnding());
-    QVERIFY(!m_nav->state().resultsFile.isOpen());
-    QVERIFY(!m_nav->state().openBankFile);
+    QVERIFY(!m_nav->resultsFile().isOpen());
+    QCOMPARE(m_nav->menu().openOption(), 0);
     QVERIFY(!m_nav->form1()->isVisible());
     QVERIFY(QFileInfo::exists(results));
     QCOMPARE(QFileInfo(results).size(), 0);
 
     // The close events that quitting sends are let through without a question.
-    m_nav->state().tally.asked = 1;
+    m_nav->tally().asked = 1;
     QVERIFY(m_nav->closeRequested(m_nav->form1()));
     QCOMPARE(m_questions, 0);
 }
@@ -626,7 +632,7 @@ void MenuTest::closingAsksOnlyOnceSomethingIsMarked()
     write(QStringLiteral("qbank1.txt"), bankOf(1, 4));
     m_answer = Navigator::CloseAnswer(answer);
     m_outcome = PrintOutcome(outcome);
-    m_nav->state().tally.asked = asked;
+    m_nav->tally().asked = asked;
 
     // On the menu and on the question screen alike.
     for (int screen = 0; screen < 2; ++screen) {
@@ -656,7 +662,7 @@ void MenuTest::closingTheScoreScreenMeansMoreQuestions()
     write(QStringLiteral("qbank1.txt"), bankOf(1, 4));
     choose(1);
     confirm();
-    m_nav->state().tally.asked = 1;
+    m_nav->tally().asked = 1;
     m_nav->showScoreToDate();
     QPointer<Form3> chart = m_nav->form3();
     QVERIFY(chart->close());
@@ -697,7 +703,7 @@ void MenuTest::printOnTheMenuClosesTheResultsFileFirst()
     QCOMPARE(menu->isVisible(), !ends);
     if (!ends)
         QVERIFY(menu->frame1()->isVisibleTo(menu));
-    QCOMPARE(QFileInfo(m_nav->state().resultsFilePath).size(), 0);
+    QCOMPARE(QFileInfo(m_nav->resultsFile().path()).size(), 0);
 }
 
 void MenuTest::closeQuestionBox()

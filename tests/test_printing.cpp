@@ -9,8 +9,8 @@
 #include "questions/form2.h"
 #include "scoring/form3.h"
 #include "scoring/report.h"
-#include "tests/dialoganswerer.h"
-#include "tests/tallies.h"
+#include "tests/support/dialoganswerer.h"
+#include "tests/support/tallies.h"
 #include "ui/reportprinter.h"
 
 #include <QApplication>
@@ -171,7 +171,7 @@ private:
         QVERIFY(ok && ok->isVisible());
         QTest::mouseClick(ok, Qt::LeftButton);
         QVERIFY(m_nav->form2() && m_nav->form2()->isVisible());
-        m_nav->state().tally = tally;
+        m_nav->tally() = tally;
         QWidget *screen = m_nav->form2();
         if (fromChart) {
             m_nav->showScoreToDate();
@@ -243,7 +243,7 @@ private Q_SLOTS:
 
         const QString own = m_home.filePath(QStringLiteral("own.pdf"));
         QVERIFY(
-            writeReportPdfFile(reportScript(m_nav->state().tally, studentName,
+            writeReportPdfFile(reportScript(m_nav->tally(), studentName,
                                             QTime::currentTime().toString(QStringLiteral("HH:mm")),
                                             QLocale().toString(QDate::currentDate(), QLocale::LongFormat)),
                                own)

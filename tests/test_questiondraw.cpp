@@ -1,7 +1,9 @@
 #include "questions/questiondraw.h"
 
-#include "app/programstate.h"
-#include "questions/bankloader.h"
+#include "questions/questionsession.h"
+#include "scoring/tally.h"
+#include "tests/support/banks.h"
+#include "tests/support/printitems.h"
 
 #include <gtest/gtest.h>
 
@@ -12,49 +14,8 @@ using namespace quorix;
 
 namespace {
 
-std::string plain(const PrintScript &script)
-{
-    QString out;
-    for (const PrintItem &item : script) {
-        if (item.kind == PrintItem::Kind::Text)
-            out += item.text;
-        else if (item.kind == PrintItem::Kind::Number)
-            out += formatNumber(item.number);
-        else if (item.kind == PrintItem::Kind::LineEnd)
-            out += QLatin1Char('/');
-    }
-    return out.toStdString();
-}
-
-QuestionRecord record(int n)
-{
-    QuestionRecord r;
-    r.number = double(n);
-    r.picture = QStringLiteral("pic%1.png").arg(n);
-    r.statement1 = QStringLiteral("S%1a").arg(n);
-    r.key1 = QStringLiteral("T");
-    r.explanation1 = QStringLiteral("E%1a").arg(n);
-    r.statement2 = QStringLiteral("S%1b").arg(n);
-    r.key2 = QStringLiteral("F");
-    r.explanation2 = QStringLiteral("E%1b").arg(n);
-    return r;
-}
-
-LoadedBank bankOf(int count)
-{
-    LoadedBank bank;
-    for (int n = 1; n <= count; ++n)
-        bank.records.push_back(record(n));
-    bank.terminated = true;
-    return bank;
-}
-
-// What the menu does when it accepts a bank.
-void acceptBank(ProgramState &state, int count)
-{
-    loadBank(state.table, bankOf(count));
-    state.markedInTest = 0;
-}
+using quorixtest::describe;
+using quorixtest::makeBank;
 
 TEST(QuestionQuota, IsHalfRoundedDown)
 {
@@ -65,64 +26,42 @@ TEST(QuestionQuota, IsHalfRoundedDown)
 
 TEST(HeadingScript, PrintsTitleAndQuotaLineWithNumberBlanks)
 {
-    EXPECT_EQ(plain(headingScript(QStringLiteral("Vitamins"), 41)),
+    EXPECT_EQ(describe(headingScript(QStringLiteral("Vitamins"), 41)),
               "Vitamins/There are 82 questions in this test. You will be asked 20 selected at random./");
-    EXPECT_EQ(plain(headingScript(QString(), 0)),
+    EXPECT_EQ(describe(headingScript(QString(), 0)),
               "/There are 0 questions in this test. You will be asked 0 selected at random./");
-    EXPECT_EQ(plain(headingScript(QStringLiteral("A"), 400)),
+    EXPECT_EQ(describe(headingScript(QStringLiteral("A"), 400)),
               "A/There are 800 questions in this test. You will be asked 200 selected at random./");
 }
 
 TEST(QuestionLineScript, LeavesTheLineOpen)
 {
-    EXPECT_EQ(plain(questionLineScript(12, 1)), "Question  12 : 1   ");
-    EXPECT_EQ(plain(questionLineScript(400, 2)), "Question  400 : 2   ");
+    EXPECT_EQ(describe(questionLineScript(12, 1)), "Question  12 : 1   ");
+    EXPECT_EQ(describe(questionLineScript(400, 2)), "Question  400 : 2   ");
     EXPECT_NE(questionLineScript(1, 1).back().kind, PrintItem::Kind::LineEnd);
 }
 
-TEST(DrawQuestion, NeverRepeatsAndEndsWhenAllAreFlagged)
+TEST(DrawQuestion, NeverRepeatsAndEndsWhenAllAreShown)
 {
     for (int count : {1, 2, 7, 400}) {
-        ProgramState state;
-        acceptBank(state, count);
-        state.random.seed(1234 + count);
+        std::vector<bool> shown(std::size_t(count), false);
+        RandomSource random(1234 + count);
         std::set<int> seen;
         for (int i = 0; i < count; ++i) {
-            std::optional<int> row = drawQuestion(state.table, state.random);
+            std::optional<int> row = drawQuestion(shown, random);
             ASSERT_TRUE(row) << count << " draw " << i;
             ASSERT_GE(*row, 1);
             ASSERT_LE(*row, count);
             ASSERT_TRUE(seen.insert(*row).second) << "row " << *row << " drawn twice";
-            state.table.cell(*row, ShownFlag) = 1.0;
+            shown[std::size_t(*row - 1)] = true;
         }
-        EXPECT_FALSE(drawQuestion(state.table, state.random)) << count;
+        EXPECT_FALSE(drawQuestion(shown, random)) << count;
     }
-}
-
-TEST(DrawQuestion, EmptyBankDrawsNothing)
-{
-    ProgramState state;
-    acceptBank(state, 0);
-    EXPECT_FALSE(drawQuestion(state.table, state.random));
-}
-
-TEST(DrawQuestion, IgnoresRowsAboveTheBank)
-{
-    ProgramState state;
-    acceptBank(state, 40);
-    acceptBank(state, 10); // rows 11..40 still hold the old bank, unflagged
-    for (int row = 1; row <= 10; ++row)
-        state.table.cell(row, ShownFlag) = 1.0;
-    EXPECT_FALSE(drawQuestion(state.table, state.random));
-}
-
-TEST(DrawQuestion, FindsTheLastUnflaggedRow)
-{
-    ProgramState state;
-    acceptBank(state, 400);
-    for (int row = 1; row <= 400; ++row)
-        state.table.cell(row, ShownFlag) = row == 399 ? 0.0 : 1.0;
-    EXPECT_EQ(drawQuestion(state.table, state.random), 399);
+    RandomSource random;
+    EXPECT_FALSE(drawQuestion({}, random)) << "an empty bank draws nothing";
+    std::vector<bool> lastLeft(400, true);
+    lastLeft[398] = false;
+    EXPECT_EQ(drawQuestion(lastLeft, random), 399);
 }
 
 TEST(DrawVersion, GivesBothVersionsAboutEqually)
@@ -138,66 +77,151 @@ TEST(DrawVersion, GivesBothVersionsAboutEqually)
     EXPECT_LT(second, 5300);
 }
 
-TEST(SelectQuestion, FillsTheCurrentQuestionFromTheDrawnVersion)
+class Session : public testing::Test {
+protected:
+    ScoreTally tally;
+    QuestionSession session{tally};
+    RandomSource random{7};
+
+    void start(int count)
+    {
+        session.startTest(QStringLiteral("Set"),
+                          makeBank(count, {QStringLiteral("T")}, QStringLiteral("pic%1.png")));
+    }
+    // Marks the statement on show as TRUE, very sure.
+    void answerAndMark()
+    {
+        session.chooseAnswer(Answer::True);
+        session.chooseConfidence(Confidence::VerySure);
+        session.mark();
+    }
+};
+
+TEST_F(Session, SelectFillsTheCurrentStatementFromTheDrawnVersion)
 {
-    ProgramState state;
-    acceptBank(state, 5);
-    state.random.seed(7);
+    start(5);
     bool sawVersion[3] = {};
-    while (std::optional<Selection> s = selectQuestion(state)) {
-        const QString v = s->version == 1 ? QStringLiteral("a") : QStringLiteral("b");
-        EXPECT_EQ(toNumber(state.currentQuestion), s->row);
-        EXPECT_EQ(toNumber(state.currentVersion), s->version);
-        EXPECT_EQ(toText(state.pictureFile), QStringLiteral("pic%1.png").arg(s->row));
-        EXPECT_EQ(state.currentStatement, QStringLiteral("S%1").arg(s->row) + v);
-        EXPECT_EQ(state.currentKey, s->version == 1 ? QStringLiteral("T") : QStringLiteral("F"));
-        EXPECT_EQ(state.currentExplanation, QStringLiteral("E%1").arg(s->row) + v);
-        EXPECT_TRUE(state.table.isShown(s->row));
+    for (int i = 0; i < 5; ++i) {
+        const std::optional<Selection> s = session.selectQuestion(random);
+        ASSERT_TRUE(s);
+        const CurrentQuestion &c = session.current();
+        const QString v = s->version == 1 ? QStringLiteral("one") : QStringLiteral("two");
+        EXPECT_EQ(c.row, s->row);
+        EXPECT_EQ(c.version, s->version);
+        EXPECT_EQ(c.picture, QStringLiteral("pic%1.png").arg(s->row));
+        EXPECT_EQ(c.statement, QStringLiteral("Statement %1 ").arg(s->row) + v);
+        EXPECT_EQ(c.explanation, QStringLiteral("Explanation %1 ").arg(s->row) + v);
+        EXPECT_TRUE(session.isShown(s->row));
         sawVersion[s->version] = true;
-        state.markedInTest = 0; // keep the quota open: this test walks the whole bank
     }
     EXPECT_TRUE(sawVersion[1] && sawVersion[2]);
+    EXPECT_FALSE(session.selectQuestion(random)) << "every question shown: the test is complete";
 }
 
-TEST(SelectQuestion, QuotaCountsThisTestNotTheRun)
+TEST_F(Session, QuotaCountsThisTestNotTheRun)
 {
-    ProgramState state;
-    acceptBank(state, 40);
-    state.tally.asked = 20; // a first test of 40 already finished in this run
-    EXPECT_TRUE(selectQuestion(state));
+    start(40);
+    tally.asked = 20; // a first test of 40 already finished in this run
+    for (int i = 0; i < 20; ++i) {
+        ASSERT_TRUE(session.selectQuestion(random)) << i;
+        answerAndMark();
+    }
+    EXPECT_EQ(session.markedInTest(), 20);
+    EXPECT_EQ(tally.asked, 40);
+    const CurrentQuestion before = session.current();
+    EXPECT_FALSE(session.selectQuestion(random));
+    EXPECT_EQ(session.current().row, before.row) << "a refused select changes nothing";
 
-    state.markedInTest = 19;
-    EXPECT_TRUE(selectQuestion(state));
-    state.markedInTest = 20;
-    const Value before = state.currentQuestion;
-    EXPECT_FALSE(selectQuestion(state));
-    EXPECT_EQ(toNumber(state.currentQuestion), toNumber(before)); // nothing changed
-
-    acceptBank(state, 60);
-    EXPECT_TRUE(selectQuestion(state));
+    start(60);
+    EXPECT_EQ(session.markedInTest(), 0);
+    EXPECT_TRUE(session.selectQuestion(random));
 }
 
-TEST(SelectQuestion, AllSkippedBelowTheQuotaCompletes)
+TEST_F(Session, AllSkippedBelowTheQuotaCompletes)
 {
-    ProgramState state;
-    acceptBank(state, 10);
-    for (int i = 0; i < 10; ++i)
-        ASSERT_TRUE(selectQuestion(state)); // each one skipped: markedInTest stays 0
-    EXPECT_FALSE(selectQuestion(state));
+    start(10);
+    for (int i = 0; i < 10; ++i) {
+        ASSERT_TRUE(session.selectQuestion(random));
+        session.skip();
+        EXPECT_EQ(session.current().picture, QStringLiteral("blank.bmp"));
+    }
+    EXPECT_EQ(session.markedInTest(), 0);
+    EXPECT_FALSE(session.selectQuestion(random));
 }
 
-TEST(SelectQuestion, EveryQuestionReachableAgainAfterReload)
+TEST_F(Session, StartingATestResetsEveryShownFlag)
 {
-    ProgramState state;
-    acceptBank(state, 300);
-    state.random.seed(5);
-    for (int i = 0; i < 300; ++i)
-        ASSERT_TRUE(selectQuestion(state));
-    acceptBank(state, 300);
+    start(400);
+    for (int i = 0; i < 400; ++i)
+        ASSERT_TRUE(session.selectQuestion(random));
+    start(300);
     std::set<int> rows;
-    while (std::optional<Selection> s = selectQuestion(state))
+    while (std::optional<Selection> s = session.selectQuestion(random))
         rows.insert(s->row);
     EXPECT_EQ(rows.size(), 300u);
+}
+
+TEST_F(Session, KeepsAtMostFourHundredQuestions)
+{
+    start(401);
+    EXPECT_EQ(session.questionCount(), 400);
+    EXPECT_EQ(session.quota(), 200);
+}
+
+// Which answers OK may mark: TRUE or FALSE with a confidence, or "Don't know".
+TEST_F(Session, AnswerIsCompleteOnlyWithItsConfidence)
+{
+    struct Row {
+        const char *name;
+        std::vector<std::pair<Answer, Confidence>> steps; // Confidence::None: choose the answer only
+        bool complete;
+        Answer answer;
+        Confidence confidence;
+    };
+    const Row rows[] = {
+        {"nothing chosen", {}, false, Answer::None, Confidence::None},
+        {"true alone", {{Answer::True, Confidence::None}}, false, Answer::True, Confidence::None},
+        {"true then sure",
+         {{Answer::True, Confidence::None}, {Answer::None, Confidence::FairlySure}},
+         true,
+         Answer::True,
+         Confidence::FairlySure},
+        {"dont know alone", {{Answer::DontKnow, Confidence::None}}, true, Answer::DontKnow, Confidence::None},
+        {"new answer clears the confidence",
+         {{Answer::True, Confidence::None},
+          {Answer::None, Confidence::VerySure},
+          {Answer::False, Confidence::None}},
+         false,
+         Answer::False,
+         Confidence::None},
+    };
+    for (const Row &row : rows) {
+        start(4);
+        ASSERT_TRUE(session.selectQuestion(random));
+        for (auto [answer, confidence] : row.steps) {
+            if (answer != Answer::None)
+                session.chooseAnswer(answer);
+            if (confidence != Confidence::None)
+                session.chooseConfidence(confidence);
+        }
+        EXPECT_EQ(session.answerComplete(), row.complete) << row.name;
+        EXPECT_EQ(session.answer(), row.answer) << row.name;
+        EXPECT_EQ(session.confidence(), row.confidence) << row.name;
+    }
+}
+
+TEST_F(Session, SelectClearsTheAnswerAndMarkAddsToTallyAndTest)
+{
+    start(10);
+    ASSERT_TRUE(session.selectQuestion(random));
+    answerAndMark();
+    EXPECT_EQ(tally.asked, 1);
+    EXPECT_EQ(tally.correctVerySure, 1);
+    EXPECT_EQ(session.markedInTest(), 1);
+    ASSERT_TRUE(session.selectQuestion(random));
+    EXPECT_EQ(session.answer(), Answer::None);
+    EXPECT_EQ(session.confidence(), Confidence::None);
+    EXPECT_FALSE(session.answerComplete());
 }
 
 } // namespace

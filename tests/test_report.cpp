@@ -1,6 +1,7 @@
 #include "scoring/report.h"
 
 #include "core/value.h"
+#include "tests/support/printitems.h"
 
 #include <gtest/gtest.h>
 
@@ -14,36 +15,12 @@ using namespace quorix;
 
 namespace {
 
-// The report as a character printer would put it on paper: one character per
-// column, so a step to column n pads to n - 1 characters or, once past that,
-// starts the next line there.
+// The report must end with a line end, so no unfinished line is left over.
 std::vector<std::string> renderAsCharacters(const PrintScript &script)
 {
-    std::vector<std::string> lines;
-    QString current;
-    for (const PrintItem &item : script) {
-        switch (item.kind) {
-        case PrintItem::Kind::Text:
-            current += item.text;
-            break;
-        case PrintItem::Kind::Number:
-            current += formatNumber(item.number);
-            break;
-        case PrintItem::Kind::Column:
-            if (current.size() > item.column - 1) {
-                lines.push_back(current.toStdString());
-                current.clear();
-            }
-            current = current.leftJustified(item.column - 1, QLatin1Char(' '));
-            break;
-        case PrintItem::Kind::LineEnd:
-            lines.push_back(current.toStdString());
-            current.clear();
-            break;
-        }
-    }
-    EXPECT_TRUE(current.isEmpty()) << "the report must end with a line end";
-    return lines;
+    EXPECT_TRUE(script.empty() || script.back().kind == PrintItem::Kind::LineEnd)
+        << "the report must end with a line end";
+    return quorixtest::renderAsCharacters(script);
 }
 
 const std::string rule(70, '_');

@@ -2,8 +2,8 @@
 
 #include "core/value.h"
 #include "scoring/report.h"
-#include "tests/dialoganswerer.h"
-#include "tests/tallies.h"
+#include "tests/support/dialoganswerer.h"
+#include "tests/support/tallies.h"
 #include "ui/textoutputbox.h"
 
 #include <QApplication>

@@ -1,7 +1,5 @@
 #include "app/startup.h"
 
-#include "app/programstate.h"
-
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -24,7 +22,6 @@ protected:
         ASSERT_TRUE(m_dir.isValid());
         m_previous = QDir::currentPath();
         ASSERT_TRUE(QDir::setCurrent(m_dir.path()));
-        m_state = std::make_unique<ProgramState>();
     }
     void TearDown() override { QDir::setCurrent(m_previous); }
 
@@ -46,7 +43,7 @@ protected:
 
     QTemporaryDir m_dir;
     QString m_previous;
-    std::unique_ptr<ProgramState> m_state;
+    RandomSource m_random;
 };
 
 QByteArray catalogueOf(int count, int titles)
@@ -76,16 +73,16 @@ TEST_F(StartupTest, ReadsTheTitlesAndGivesTheCount)
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
-        m_state = std::make_unique<ProgramState>();
         writeFile(QStringLiteral("qbanks.txt"), c.catalogue);
-        auto started = startUp(*m_state, options());
+        auto started = startUp(m_random, options());
         ASSERT_TRUE(started.ok()) << started.error().toStdString();
-        EXPECT_EQ(started.value(), c.count);
+        const Catalogue &catalogue = started->catalogue;
+        EXPECT_EQ(catalogue.count, c.count);
         for (int k = 1; k <= 20; ++k) {
             const QString expected = k <= c.lastStored ? QStringLiteral("Title %1").arg(k) : QString();
-            EXPECT_EQ(toText(m_state->bankTitles[k]), expected) << "slot " << k;
+            EXPECT_EQ(toText(catalogue.titles[std::size_t(k)]), expected) << "slot " << k;
         }
-        EXPECT_TRUE(isEmpty(m_state->bankTitles[0]));
+        EXPECT_TRUE(isEmpty(catalogue.titles[0]));
     }
 }
 
@@ -112,11 +109,10 @@ TEST_F(StartupTest, CatalogueFailuresNameTheFileTheFolderAndTheFault)
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
-        m_state = std::make_unique<ProgramState>();
         QFile::remove(m_dir.filePath(QStringLiteral("qbanks.txt")));
         if (c.present)
             writeFile(QStringLiteral("qbanks.txt"), c.catalogue);
-        auto started = startUp(*m_state, options());
+        auto started = startUp(m_random, options());
         ASSERT_FALSE(started.ok());
         const QString error = started.error();
         for (const QString &part : c.expected)
@@ -132,22 +128,22 @@ TEST_F(StartupTest, CountWithCommaReadsAsTwoFieldsNotADecimal)
 {
     // "1,5" is the count 1 followed by the title "5": never the locale's 1.5.
     writeFile(QStringLiteral("qbanks.txt"), "1,5\r\nTitle\r\n");
-    auto started = startUp(*m_state, options());
+    auto started = startUp(m_random, options());
     ASSERT_TRUE(started.ok()) << started.error().toStdString();
-    EXPECT_EQ(started.value(), 1);
-    EXPECT_EQ(toText(m_state->bankTitles[1]), QStringLiteral("5"));
+    EXPECT_EQ(started->catalogue.count, 1);
+    EXPECT_EQ(toText(started->catalogue.titles[1]), QStringLiteral("5"));
 }
 
 TEST_F(StartupTest, EmptiesAnEarlierResultsFileAndKeepsItOpen)
 {
     writeFile(QStringLiteral("qbanks.txt"), catalogueOf(1, 1));
     writeFile(QStringLiteral("quorixout.txt"), "left over from an earlier run");
-    auto started = startUp(*m_state, options());
+    auto started = startUp(m_random, options());
     ASSERT_TRUE(started.ok()) << started.error().toStdString();
     const QString expected = QDir(m_dir.path()).filePath(QStringLiteral("quorixout.txt"));
-    EXPECT_EQ(QFileInfo(m_state->resultsFilePath).absoluteFilePath(), QFileInfo(expected).absoluteFilePath());
-    EXPECT_EQ(m_state->resultsFile.path(), m_state->resultsFilePath);
-    EXPECT_TRUE(m_state->resultsFile.isOpen());
+    EXPECT_EQ(QFileInfo(started->resultsFile.path()).absoluteFilePath(),
+              QFileInfo(expected).absoluteFilePath());
+    EXPECT_TRUE(started->resultsFile.isOpen());
     EXPECT_EQ(QFileInfo(expected).size(), 0);
 }
 
@@ -158,9 +154,9 @@ TEST_F(StartupTest, ResultsFileFallsBackToTheHomeFolder)
     StartupOptions o = options();
     o.environment = {QStringLiteral("temp=") + m_dir.filePath(QStringLiteral("missing"))};
     o.homeFolder = m_dir.filePath(QStringLiteral("home"));
-    auto started = startUp(*m_state, o);
+    auto started = startUp(m_random, o);
     ASSERT_TRUE(started.ok()) << started.error().toStdString();
-    EXPECT_EQ(QFileInfo(m_state->resultsFilePath).absoluteFilePath(),
+    EXPECT_EQ(QFileInfo(started->resultsFile.path()).absoluteFilePath(),
               QFileInfo(m_dir.filePath(QStringLiteral("home/quorixout.txt"))).absoluteFilePath());
 }
 
@@ -170,27 +166,24 @@ TEST_F(StartupTest, NoResultsFileAnywhereStopsBeforeTheCatalogue)
     StartupOptions o = options();
     o.environment = {QStringLiteral("temp=") + m_dir.filePath(QStringLiteral("missing"))};
     o.homeFolder = m_dir.filePath(QStringLiteral("missing-home"));
-    auto started = startUp(*m_state, o);
+    auto started = startUp(m_random, o);
     ASSERT_FALSE(started.ok());
     EXPECT_TRUE(started.error().contains(QStringLiteral("quorixout.txt"))) << started.error().toStdString();
-    EXPECT_TRUE(isEmpty(m_state->bankTitles[1]));
-    EXPECT_FALSE(m_state->resultsFile.isOpen());
+    EXPECT_FALSE(started.error().contains(QStringLiteral("qbanks.txt"))) << "the catalogue is not read";
 }
 
 TEST_F(StartupTest, AFixedSeedRepeatsTheDraws)
 {
     writeFile(QStringLiteral("qbanks.txt"), catalogueOf(1, 1));
-    ProgramState &first = *m_state;
+    RandomSource first, second, third;
     ASSERT_TRUE(startUp(first, options(12345)).ok());
-    auto second = std::make_unique<ProgramState>();
-    ASSERT_TRUE(startUp(*second, options(12345)).ok());
-    auto third = std::make_unique<ProgramState>();
-    ASSERT_TRUE(startUp(*third, options(54321)).ok());
+    ASSERT_TRUE(startUp(second, options(12345)).ok());
+    ASSERT_TRUE(startUp(third, options(54321)).ok());
     bool differs = false;
     for (int i = 0; i < 20; ++i) {
-        const double a = first.random.next();
-        EXPECT_EQ(a, second->random.next());
-        differs = differs || a != third->random.next();
+        const double a = first.next();
+        EXPECT_EQ(a, second.next());
+        differs = differs || a != third.next();
     }
     EXPECT_TRUE(differs);
 }

@@ -1,11 +1,12 @@
 #include "tools/check/bankchecker.h"
+#include "tools/check/keybalance.h"
 
 #include "app/catalogue.h"
+#include "app/setfiles.h"
 #include "core/fieldreader.h"
 #include "core/picturename.h"
 #include "core/value.h"
 #include "questions/bankloader.h"
-#include "questions/questiontable.h"
 
 #include <QDir>
 #include <QFile>
@@ -177,12 +178,6 @@ struct ReadRecord {
 
 BankChecker::BankChecker(CheckReport &report) : m_report(report) { }
 
-QString BankChecker::bankFileName(int option)
-{
-    // The fourteenth set's file has always been numbered 143.
-    return QStringLiteral("qbank%1.txt").arg(option == 14 ? 143 : option);
-}
-
 bool BankChecker::readFile(const QString &path, FileReport &out, QByteArray &bytes)
 {
     const QFileInfo info(path);
@@ -275,12 +270,12 @@ void BankChecker::checkBank(const QString &path, const QString &shownName, const
             terminatorLine = number.line;
             break;
         }
-        if (int(records.size()) == QuestionTable::MaxQuestions) {
+        if (int(records.size()) == LoadedBank::MaxRecords) {
             out.error(number.line,
                       QStringLiteral("record %1 starts here, but a bank holds at most %2 "
                                      "questions, so the program refuses it")
                           .arg(records.size() + 1)
-                          .arg(QuestionTable::MaxQuestions));
+                          .arg(LoadedBank::MaxRecords));
             refused = true;
             break;
         }
@@ -317,12 +312,19 @@ void BankChecker::checkBank(const QString &path, const QString &shownName, const
     int trueKeys = 0;
     int falseKeys = 0;
     int otherKeys = 0;
+    std::array<int, 2> trueByVersion{};
+    std::array<int, 2> falseByVersion{};
     QHash<QString, int> statementLines;
     bool inShiftedRun = false;
     for (const ReadRecord &record : records) {
         for (const Slot slot : {Key1Slot, Key2Slot}) {
             const QString &key = record.fields[slot].text;
             key == QLatin1String("T") ? ++trueKeys : key == QLatin1String("F") ? ++falseKeys : ++otherKeys;
+        }
+        for (const std::size_t v : {0, 1}) {
+            const QString &key = record.fields[v == 0 ? Key1Slot : Key2Slot].text;
+            trueByVersion[v] += key == QLatin1String("T");
+            falseByVersion[v] += key == QLatin1String("F");
         }
 
         int misplaced = -1;
@@ -433,6 +435,11 @@ void BankChecker::checkBank(const QString &path, const QString &shownName, const
                     QStringLiteral("the bank holds %1: a test asks half the questions, rounded down, so "
                                    "this one ends before asking any")
                         .arg(plural(count, "question", "questions")));
+    }
+    for (const std::size_t v : {0, 1}) {
+        const QString lopsided = lopsidedKeysWarning(int(v) + 1, trueByVersion[v], falseByVersion[v]);
+        if (!lopsided.isEmpty())
+            out.warning(1, lopsided);
     }
     if (!terminated) {
         out.warning(std::max(1, reader.lastLine()),

@@ -30,9 +30,6 @@ public:
     // A data folder: its catalogue, the banks its menu can open, their pictures.
     void checkFolder(const QString &folder);
 
-    // The file option k of the menu opens.
-    static QString bankFileName(int option);
-
 private:
     // Reads a whole file, or reports why it cannot be read and returns false.
     static bool readFile(const QString &path, FileReport &out, QByteArray &bytes);

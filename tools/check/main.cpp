@@ -29,7 +29,9 @@ picture that is missing or cannot be read; fields that look shifted by an
 unquoted comma or a blank line; a double quote inside a quoted field (the text
 after it is lost) or one never closed; a blank line (read as an empty field);
 a missing -999 terminator, or text after it; the same statement twice; a bank
-of fewer than 2 questions; a statement or explanation too long for its box on
+of fewer than 2 questions; first (or second) statements so nearly all true or
+all false that the heading's version number predicts the answer (an exact
+binomial test, p < 0.01, in banks of 10 or more); a statement or explanation too long for its box on
 the question screen (bold Liberation Sans 12 pt: statements 761 x 113 pixels,
 explanations 521 x 241). In a catalogue: a count of 0; titles after the counted
 ones (never read); titles 17 to 20 (read, never shown); options up to 10 that

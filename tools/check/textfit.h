@@ -1,5 +1,8 @@
 #pragma once
 
+#include "questions/textboxes.h"
+#include "ui/twips.h"
+
 #include <QFont>
 #include <QSize>
 #include <QString>
@@ -11,10 +14,12 @@ namespace quorix::check {
 // laid out as the label lays it out. Needs a QGuiApplication.
 class TextFit {
 public:
-    // The statement's box (11415 x 1695 twips) and the explanation's
-    // (7815 x 3615 twips).
-    static constexpr QSize statementBox{761, 113};
-    static constexpr QSize explanationBox{521, 241};
+    // The question screen's statement and explanation boxes, in pixels of
+    // the design screen.
+    static constexpr QSize statementBox{pixels(::quorix::statementBox.width),
+                                        pixels(::quorix::statementBox.height)};
+    static constexpr QSize explanationBox{pixels(::quorix::explanationBox.width),
+                                          pixels(::quorix::explanationBox.height)};
 
     TextFit();
 

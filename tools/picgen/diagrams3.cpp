@@ -138,7 +138,8 @@ QImage vitaminD()
     std::array<QRectF, 4> boxes;
     const std::array<QString, 4> names = {
         QStringLiteral("7-dehydrocholesterol"),
-        QStringLiteral("vitamin D3\n(cholecalciferol)"),
+        // Both dietary forms join the skin's D3 here and follow the same path.
+        QStringLiteral("vitamin D3 or D2\n(chole- or ergocalciferol)"),
         QStringLiteral("25-hydroxyvitamin D\n(calcidiol)"),
         QStringLiteral("1,25-dihydroxyvitamin D\n(calcitriol)"),
     };
@@ -180,6 +181,15 @@ QImage vitaminD()
     box(p, hormone, QStringLiteral("parathyroid\nhormone"), sans(12), PaleBlue, 5);
     arrow(p, QPointF(hormone.left() - 2, kidneyY), QPointF(centre + 4, kidneyY), Qt::black, 1.6, 9,
           Qt::DashLine);
+    // The sign of the control, so that the picture answers which way it acts.
+    const QPointF sign((centre + hormone.left()) / 2 + 8, kidneyY);
+    p.setBrush(Qt::white);
+    setPen(p, Green, 1.6);
+    p.drawEllipse(sign, 9, 9);
+    p.setBrush(Qt::NoBrush);
+    textAt(p, sign + QPointF(0, -1), Qt::AlignCenter, QStringLiteral("+"), sans(17, true), Green);
+    textAt(p, QPointF(hormone.center().x(), hormone.bottom() + 3), Qt::AlignHCenter | Qt::AlignTop,
+           QStringLiteral("stimulates"), sans(12, true), Green);
     return drawing.finish();
 }
 

@@ -2,9 +2,11 @@
 
 // Drives a real question screen on a small bank written by the test.
 
-#include "app/programstate.h"
-#include "questions/bankloader.h"
+#include "core/randomsource.h"
 #include "questions/form2.h"
+#include "questions/questionsession.h"
+#include "scoring/tally.h"
+#include "tests/support/banks.h"
 #include "ui/navigation.h"
 
 #include <QAbstractButton>
@@ -36,46 +38,23 @@ public:
     int endCalls = 0;
 };
 
-// count questions; both statements of question n keyed keys[(n-1) % size].
-inline quorix::LoadedBank makeBank(int count, const QStringList &keys = {QStringLiteral("T")},
-                                   const QString &picture = QStringLiteral("blank.bmp"))
-{
-    quorix::LoadedBank bank;
-    for (int n = 1; n <= count; ++n) {
-        quorix::QuestionRecord r;
-        r.number = double(n);
-        r.picture = picture;
-        const QString key = keys.at((n - 1) % keys.size());
-        r.statement1 = QStringLiteral("Statement %1 one").arg(n);
-        r.key1 = key;
-        r.explanation1 = QStringLiteral("Explanation %1 one").arg(n);
-        r.statement2 = QStringLiteral("Statement %1 two").arg(n);
-        r.key2 = key;
-        r.explanation2 = QStringLiteral("Explanation %1 two").arg(n);
-        bank.records.push_back(r);
-    }
-    bank.terminated = true;
-    return bank;
-}
-
-// What the main menu does when it accepts a bank: the table, and a new test.
-inline void acceptBank(quorix::ProgramState &state, const quorix::LoadedBank &bank,
-                       const QString &title = QStringLiteral("Test set"))
-{
-    quorix::loadBank(state.table, bank);
-    state.markedInTest = 0;
-    state.selectedBankTitle = title;
-}
+using quorixtest::makeBank;
 
 class Harness {
 public:
-    explicit Harness(std::uint64_t seed = 42) { state.random.seed(seed); }
+    explicit Harness(std::uint64_t seed = 42) : random(seed) { }
+
+    // What the main menu does when it accepts a bank: a new test.
+    void acceptBank(const quorix::LoadedBank &bank, const QString &title = QStringLiteral("Test set"))
+    {
+        session.startTest(title, bank);
+    }
 
     // Loads the screen afresh, as the menu's OK does after accepting a bank.
     quorix::Form2 *open()
     {
         form.reset();
-        form = std::make_unique<quorix::Form2>(state, nav);
+        form = std::make_unique<quorix::Form2>(session, random, nav);
         form->show();
         form->activateWindow();
         if (!QTest::qWaitForWindowActive(form.get()))
@@ -149,7 +128,9 @@ public:
 
     QString text(const char *box) const { return child(box)->accessibleDescription(); }
 
-    quorix::ProgramState state;
+    quorix::ScoreTally tally;
+    quorix::QuestionSession session{tally};
+    quorix::RandomSource random;
     FakeNavigation nav;
     std::unique_ptr<quorix::Form2> form;
 };

@@ -1,0 +1,51 @@
+#include "app/menustate.h"
+
+#include "app/setfiles.h"
+
+namespace quorix {
+
+QString MenuState::title(int option) const
+{
+    if (option < 1 || option >= int(m_catalogue.titles.size()))
+        return {};
+    return toText(m_catalogue.titles[std::size_t(option)]);
+}
+
+Result<bool> MenuState::chooseOption(int option)
+{
+    closeBankFile();
+    m_selectedTitle = title(option);
+    auto file = BankFile::open(bankFileName(option));
+    if (!file)
+        return Result<bool>::failure(file.error());
+    m_bankFile = std::move(file.value());
+    m_openOption = option;
+    return true;
+}
+
+Result<LoadedBank> MenuState::acceptChosenSet()
+{
+    if (!m_bankFile)
+        return Result<LoadedBank>::failure(QStringLiteral("No set has been chosen."));
+    const int option = m_openOption;
+    auto bank = m_bankFile->readAndClose();
+    closeBankFile();
+    if (bank)
+        m_loadedOption = option;
+    return bank;
+}
+
+int MenuState::restoreLoadedSet()
+{
+    closeBankFile();
+    m_selectedTitle = title(m_loadedOption);
+    return m_loadedOption;
+}
+
+void MenuState::closeBankFile()
+{
+    m_bankFile.reset();
+    m_openOption = 0;
+}
+
+} // namespace quorix
