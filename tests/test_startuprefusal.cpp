@@ -1,6 +1,6 @@
 #include "app/startuprefusal.h"
 
-#include "tests/dialoganswerer.h"
+#include "tests/support/dialoganswerer.h"
 
 #include <QMessageBox>
 #include <QProcess>
