@@ -1,6 +1,6 @@
 #include "scoring/form3.h"
 
-#include "scoring/chartarea.h"
+#include "scoring/chartbars.h"
 #include "scoring/report.h"
 #include "scoring/scorechart.h"
 #include "scoring/scores.h"
@@ -54,7 +54,7 @@ Form3::Form3(const ScoreTally &tally, Navigation &nav, QWidget *parent)
 
     m_picture7
         = addTextBox(this, QStringLiteral("Picture7"), QStringLiteral("Date and time"), 240, 4080, 3255, 495);
-    m_picture6 = new ChartArea(this, QStringLiteral("Picture6"));
+    m_picture6 = new ScoreChart(this, QStringLiteral("Picture6"));
     m_picture6->setAccessibleName(QStringLiteral("Score chart"));
     placeAt(m_picture6, 240, 4560, 3240, 3570);
     addChartLabel(m_picture6, QStringLiteral("Label1"), QStringLiteral("  wrong"), 240, 120, 1335, Red,

@@ -7,7 +7,7 @@ class QPushButton;
 
 namespace quorix {
 
-class ChartArea;
+class ScoreChart;
 class Navigation;
 class PictureArea;
 class TextOutputBox;
@@ -21,7 +21,7 @@ class Form3 : public ScreenWindow {
 public:
     Form3(const ScoreTally &tally, Navigation &nav, QWidget *parent = nullptr);
 
-    ChartArea *chart() const { return m_picture6; }
+    ScoreChart *chart() const { return m_picture6; }
 
 private:
     void onCommand2Clicked();
@@ -29,7 +29,7 @@ private:
 
     const ScoreTally &m_tally;
     TextOutputBox *m_picture7 = nullptr;
-    ChartArea *m_picture6 = nullptr;
+    ScoreChart *m_picture6 = nullptr;
     TextOutputBox *m_picture1 = nullptr;
     TextOutputBox *m_picture2 = nullptr;
     TextOutputBox *m_picture3 = nullptr;

@@ -1,51 +1,72 @@
 #include "scoring/scorechart.h"
 
-#include "scoring/scores.h"
-
-#include <QStringList>
-
-#include <cmath>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPolygonF>
 
 namespace quorix {
 
-namespace {
-constexpr int rowTops[3] = {50, 100, 150};
-constexpr int rowHeight = 50;
-} // namespace
-
-std::vector<ChartBar> chartBars(const ScoreTally &t)
+ScoreChart::ScoreChart(QWidget *parent, const QString &objectName) : QWidget(parent)
 {
-    if (shareDenominator(t) == 0)
-        return {};
-    const auto shares = confidenceShares(t);
-    std::vector<ChartBar> bars;
-    for (int i = 0; i < 6; ++i) {
-        const bool correct = i < 3;
-        const double share = shares[std::size_t(i)];
-        ChartBar bar;
-        bar.axis = ChartAxisX;
-        bar.end = float(correct ? ChartAxisX + share : ChartAxisX - share);
-        bar.top = rowTops[i % 3];
-        bar.bottom = bar.top + rowHeight;
-        bar.correct = correct;
-        bars.push_back(bar);
-    }
-    return bars;
+    setObjectName(objectName);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    setPalette(palette);
+    setAutoFillBackground(true);
 }
 
-QString chartDescription(const ScoreTally &t)
+void ScoreChart::clear()
 {
-    if (shareDenominator(t) == 0)
-        return QStringLiteral("no answers with a confidence yet");
-    const auto shares = confidenceShares(t);
-    const char *levels[3] = {"unsure", "fairly sure", "very sure"};
-    QStringList parts;
-    for (int i = 0; i < 3; ++i)
-        parts << QStringLiteral("%1: %2% correct, %3% wrong")
-                     .arg(QLatin1String(levels[i]))
-                     .arg(std::lround(shares[std::size_t(i)]))
-                     .arg(std::lround(shares[std::size_t(i + 3)]));
-    return parts.join(QStringLiteral("; "));
+    m_commands.clear();
+    update();
+}
+
+void ScoreChart::drawLine(QPointF from, QPointF to, const QColor &color)
+{
+    add({Command::Kind::Line, from, to, color});
+}
+
+void ScoreChart::fillRect(QPointF from, QPointF to, const QColor &color)
+{
+    add({Command::Kind::FilledRect, from, to, color});
+}
+
+void ScoreChart::outlineRect(QPointF from, QPointF to, const QColor &color)
+{
+    add({Command::Kind::Outline, from, to, color});
+}
+
+void ScoreChart::add(Command command)
+{
+    m_commands.push_back(command);
+    update();
+}
+
+void ScoreChart::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    for (const Command &c : m_commands) {
+        const QRectF rect = QRectF(c.from, c.to).normalized();
+        switch (c.kind) {
+        case Command::Kind::Line:
+            painter.setPen(QPen(c.color, 0));
+            painter.drawLine(c.from, c.to);
+            break;
+        case Command::Kind::FilledRect:
+            painter.fillRect(rect, c.color);
+            painter.setPen(QPen(c.color, 0));
+            painter.setBrush(Qt::NoBrush);
+            painter.drawPolygon(QPolygonF(rect));
+            break;
+        case Command::Kind::Outline:
+            painter.setPen(QPen(c.color, 0));
+            painter.setBrush(Qt::NoBrush);
+            // A polygon, not drawRect: a rectangle of zero width must still
+            // show its two long sides as a line.
+            painter.drawPolygon(QPolygonF(rect));
+            break;
+        }
+    }
 }
 
 } // namespace quorix

@@ -1,33 +1,45 @@
 #pragma once
 
-#include "scoring/tally.h"
-
-#include <QString>
+#include <QColor>
+#include <QPointF>
+#include <QWidget>
 
 #include <vector>
 
 namespace quorix {
 
-// One bar of the score-to-date chart, in pixels of the chart area: from the
-// axis to end (single precision, as the chart is drawn), between top and
-// bottom. Correct bars grow to the right, wrong bars to the left.
-struct ChartBar {
-    float axis = 100;
-    float end = 100;
-    int top = 0;
-    int bottom = 0;
-    bool correct = true;
+// A white drawing area in pixel coordinates that keeps what was drawn on it
+// as a list of commands and repaints from that list, so what was drawn can be
+// checked without looking at pixels.
+class ScoreChart : public QWidget {
+    Q_OBJECT
+public:
+    struct Command {
+        enum class Kind { Line, FilledRect, Outline };
+        Kind kind = Kind::Line;
+        QPointF from;
+        QPointF to;
+        QColor color;
+        bool operator==(const Command &other) const = default;
+    };
+
+    ScoreChart(QWidget *parent, const QString &objectName);
+
+    void clear();
+    void drawLine(QPointF from, QPointF to, const QColor &color);
+    // Border and inside in color.
+    void fillRect(QPointF from, QPointF to, const QColor &color);
+    // The border only; a rectangle of zero width shows as a line.
+    void outlineRect(QPointF from, QPointF to, const QColor &color);
+
+    const std::vector<Command> &commands() const { return m_commands; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void add(Command command);
+    std::vector<Command> m_commands;
 };
-
-inline constexpr int ChartAxisX = 100;
-inline constexpr int ChartAxisTop = 30;
-inline constexpr int ChartAxisBottom = 220;
-
-// Correct unsure, fairly sure, very sure, then wrong in the same order; no
-// bars when no answer has been given with a confidence yet.
-std::vector<ChartBar> chartBars(const ScoreTally &t);
-
-// The six shares in words, rounded to whole percents, for screen readers.
-QString chartDescription(const ScoreTally &t);
 
 } // namespace quorix

@@ -1,6 +1,6 @@
 #include "scoring/form3.h"
 
-#include "scoring/chartarea.h"
+#include "scoring/scorechart.h"
 #include "scoring/tally.h"
 #include "tests/support/tallies.h"
 #include "ui/navigation.h"
@@ -18,11 +18,11 @@
 #include <vector>
 
 Q_DECLARE_METATYPE(quorix::ScoreTally)
-Q_DECLARE_METATYPE(std::vector<quorix::ChartArea::Command>)
+Q_DECLARE_METATYPE(std::vector<quorix::ScoreChart::Command>)
 
 using namespace quorix;
 using quorixtest::tallyOf;
-using Command = ChartArea::Command;
+using Command = ScoreChart::Command;
 
 namespace {
 

@@ -10,6 +10,7 @@
 #include "scoring/form3.h"
 #include "scoring/report.h"
 #include "tests/support/dialoganswerer.h"
+#include "tests/support/required.h"
 #include "tests/support/tallies.h"
 #include "ui/reportprinter.h"
 
@@ -204,14 +205,15 @@ private Q_SLOTS:
     void printsOnTheDefaultQueue()
     {
         const QString state = printerState();
-        if (QFile::exists(state + QStringLiteral("/unavailable")))
-            QSKIP(qPrintable(QStringLiteral("no CUPS queue: ")
-                             + readLine(state + QStringLiteral("/unavailable"))));
+        const bool unavailable = QFile::exists(state + QStringLiteral("/unavailable"));
+        QUORIX_NEEDS(
+            !unavailable,
+            qPrintable(QStringLiteral("no CUPS queue: ") + readLine(state + QStringLiteral("/unavailable"))));
         const QString outFolder = readLine(state + QStringLiteral("/output-folder"));
-        if (outFolder.isEmpty())
-            QSKIP("scripts/setup-printer has not been run, so there is no CUPS queue to print on");
-        if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty())
-            QSKIP("pdftoppm (poppler-utils) is not installed");
+        QUORIX_NEEDS(!outFolder.isEmpty(),
+                     "scripts/setup-printer has not been run, so there is no CUPS queue to print on");
+        QUORIX_NEEDS(!QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty(),
+                     "pdftoppm (poppler-utils) is not installed");
 
         const QStringList before = QDir(outFolder).entryList({QStringLiteral("*.pdf")}, QDir::Files);
         DialogAnswerer answer({typeName});
@@ -278,8 +280,7 @@ private Q_SLOTS:
             QCOMPARE(answer.unexpected(), QStringList());
             m_nav.reset();
             QString text = pdfText(pdf);
-            if (text.isEmpty())
-                QSKIP("pdftotext (poppler-utils) is not installed");
+            QUORIX_NEEDS(!text.isEmpty(), "pdftotext (poppler-utils) is not installed");
             // The two runs may fall in different minutes.
             text.replace(QRegularExpression(QStringLiteral(" at \\d\\d:\\d\\d on ")),
                          QStringLiteral(" at HH:MM on "));

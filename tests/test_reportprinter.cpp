@@ -3,6 +3,7 @@
 #include "core/value.h"
 #include "scoring/report.h"
 #include "tests/support/dialoganswerer.h"
+#include "tests/support/required.h"
 #include "tests/support/tallies.h"
 #include "ui/textoutputbox.h"
 
@@ -108,7 +109,6 @@ struct FakePrinting {
     ReportPrinting printing()
     {
         ReportPrinting p;
-        p.askName = [](QWidget *) { return QStringLiteral("unused"); };
         p.tellSaved = [this](QWidget *, const QString &m) { savedMessages << m; };
         p.askAfterFailure = [this](QWidget *, const QString &m) {
             failureMessages << m;
@@ -274,8 +274,7 @@ private Q_SLOTS:
         bool found = false;
         const QString text = runTool(QStringLiteral("pdftotext"),
                                      {QStringLiteral("-layout"), pdf, QStringLiteral("-")}, &found);
-        if (!found)
-            QSKIP("pdftotext (poppler-utils) is not installed");
+        QUORIX_NEEDS(found, "pdftotext (poppler-utils) is not installed");
         QBuffer buffer;
         buffer.open(QIODevice::WriteOnly);
         QPdfWriter writer(&buffer);
@@ -299,8 +298,7 @@ private Q_SLOTS:
         bool found = false;
         const QString boxes = runTool(QStringLiteral("pdftotext"),
                                       {QStringLiteral("-bbox"), pdf, QStringLiteral("-")}, &found);
-        if (!found)
-            QSKIP("pdftotext (poppler-utils) is not installed");
+        QUORIX_NEEDS(found, "pdftotext (poppler-utils) is not installed");
         // Column 1 is where the rule lines start; a column is the average
         // character width of Arial 10 pt on the PDF device, here in points.
         QBuffer buffer;
@@ -343,8 +341,7 @@ private Q_SLOTS:
         bool found = false;
         const QString a = runTool(QStringLiteral("pdftotext"),
                                   {QStringLiteral("-layout"), viaPrinter, QStringLiteral("-")}, &found);
-        if (!found)
-            QSKIP("pdftotext (poppler-utils) is not installed");
+        QUORIX_NEEDS(found, "pdftotext (poppler-utils) is not installed");
         const QString b = runTool(QStringLiteral("pdftotext"),
                                   {QStringLiteral("-layout"), viaWriter, QStringLiteral("-")}, &found);
         QVERIFY(!a.trimmed().isEmpty());

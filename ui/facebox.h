@@ -15,7 +15,7 @@ public:
 
     FaceBox(QWidget *parent, const QString &objectName, double pointSize = 36);
 
-    void printFace(QChar character);  // 'J', 'K' or 'L'; others clear
+    void printFace(QChar character); // 'J', 'K' or 'L'; others clear
     void clear();
     void setTextColor(const QColor &c);
     void setBackgroundColor(const QColor &c);
@@ -30,7 +30,7 @@ private:
     Face m_face = Face::None;
     QColor m_background = Qt::white;
     QColor m_text = Qt::black;
-    QColor m_faceColor = Qt::black;  // the text colour when the face was printed
+    QColor m_faceColor = Qt::black; // the text colour when the face was printed
     double m_pointSize;
 };
 

@@ -273,7 +273,6 @@ PrintOutcome saveInstead(QWidget *parent, const PrintScript &report, const QStri
 ReportPrinting ReportPrinting::system()
 {
     ReportPrinting p;
-    p.askName = realAskName;
     p.tellSaved = realTellSaved;
     p.askAfterFailure = realAskAfterFailure;
     p.chooseFile = realChooseFile;

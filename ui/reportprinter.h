@@ -39,7 +39,6 @@ enum class AfterFailure { ChooseFile, GoBack, EndWithoutResults };
 // Everything printReport asks of people and of the system. The defaults show
 // the real dialogs and use CUPS; tests replace members so nothing waits.
 struct ReportPrinting {
-    std::function<QString(QWidget *parent)> askName;
     // The results were saved instead of printed; message says why and where.
     std::function<void(QWidget *parent, const QString &message)> tellSaved;
     std::function<AfterFailure(QWidget *parent, const QString &message)> askAfterFailure;

@@ -21,8 +21,8 @@ public:
 
     // Creates a push button child with objectName = name, at its twips place,
     // in bold "MS Sans Serif" of the given size. Enter presses it when focused.
-    QPushButton *addButton(QWidget *parent, const QString &name, const QString &caption, int left,
-                           int top, int width, int height, double pointSize = 9.75);
+    QPushButton *addButton(QWidget *parent, const QString &name, const QString &caption, int left, int top,
+                           int width, int height, double pointSize = 9.75);
     // "Print my score and END" and "END - don't print my results", wired to
     // the Navigation, at the given tops (left 11640, 3615 x 495).
     void addEndButtons(int printTop, int endTop);

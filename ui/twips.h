@@ -9,7 +9,10 @@ namespace quorix {
 // Screens are laid out in twips on a 15360 x 11520 design area; 15 twips
 // make one pixel, so the design area is 1024 x 768 pixels.
 constexpr int TwipsPerPixel = 15;
-constexpr int pixels(int twips) { return twips / TwipsPerPixel; }
+constexpr int pixels(int twips)
+{
+    return twips / TwipsPerPixel;
+}
 constexpr int DesignWidth = 1024;
 constexpr int DesignHeight = 768;
 
