@@ -1,23 +1,33 @@
 #include "app/navigator.h"
 #include "app/startup.h"
+#include "app/startuprefusal.h"
 #include "ui/fonts.h"
 #include "ui/screenwindow.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QMessageBox>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <memory>
+
+#include <unistd.h>
 
 namespace {
 
+// A refusal before the menu, on standard error and, where it can be seen, in
+// a message box.
+int refuse(const QString &text, int exitCode)
+{
+    return quorix::refuseToStart(text, exitCode, quorix::windowsCanBeSeen());
+}
+
 int failUsage(const QString &text)
 {
-    std::fprintf(stderr, "quorix: %s\n", qPrintable(text));
-    return 2;
+    return refuse(text, 2);
 }
 
 // The program cannot start Qt's desktop platform without a display; say so
@@ -81,9 +91,13 @@ int main(int argc, char *argv[])
         QStringLiteral("Write the results report to <file> as PDF instead of printing it."),
         QStringLiteral("file"));
     parser.addOptions({dataDir, seed, printToPdf});
+    // Checked before process(), which would end the program with the error on
+    // standard error only; process() then serves --help and --version.
+    if (!parser.parse(QApplication::arguments()))
+        return failUsage(parser.errorText() + QStringLiteral(" See quorix --help."));
     parser.process(app);
     if (!parser.positionalArguments().isEmpty())
-        return failUsage(QStringLiteral("unexpected argument \"%1\"; see --help.")
+        return failUsage(QStringLiteral("Unexpected argument \"%1\". See quorix --help.")
                              .arg(parser.positionalArguments().constFirst()));
 
     quorix::StartupOptions options = quorix::StartupOptions::fromSystem();
@@ -91,8 +105,8 @@ int main(int argc, char *argv[])
         bool ok = false;
         const qulonglong value = parser.value(seed).toULongLong(&ok);
         if (!ok)
-            return failUsage(
-                QStringLiteral("--seed needs a whole number from 0, not \"%1\".").arg(parser.value(seed)));
+            return failUsage(QStringLiteral("The option --seed needs a whole number from 0, not \"%1\".")
+                                 .arg(parser.value(seed)));
         options.seed = value;
     }
 
@@ -101,23 +115,25 @@ int main(int argc, char *argv[])
     QString pdfFile;
     if (parser.isSet(printToPdf)) {
         if (parser.value(printToPdf).isEmpty())
-            return failUsage(QStringLiteral("--print-to-pdf needs a file name."));
+            return failUsage(QStringLiteral("The option --print-to-pdf needs a file name."));
         pdfFile = QFileInfo(parser.value(printToPdf)).absoluteFilePath();
     }
 
     if (parser.isSet(dataDir)) {
         const QString dir = parser.value(dataDir);
-        if (!QFileInfo(dir).isDir())
-            return failUsage(QStringLiteral("the data folder \"%1\" does not exist.").arg(dir));
-        if (!QDir::setCurrent(dir))
-            return failUsage(QStringLiteral("cannot change to the data folder \"%1\".").arg(dir));
+        const QFileInfo info(dir);
+        if (!info.exists())
+            return failUsage(QStringLiteral("The data folder \"%1\" does not exist.").arg(dir));
+        if (!info.isDir())
+            return failUsage(QStringLiteral("The data folder \"%1\" is not a folder.").arg(dir));
+        if (::chdir(QFile::encodeName(dir).constData()) != 0)
+            return failUsage(QStringLiteral("The data folder \"%1\" cannot be opened: %2.")
+                                 .arg(dir, QString::fromLocal8Bit(std::strerror(errno))));
     }
 
     auto navigator = std::make_unique<quorix::Navigator>(pdfFile);
     auto started = navigator->start(options);
-    if (!started) {
-        QMessageBox::critical(nullptr, quorix::programTitle(), started.error());
-        return 1;
-    }
+    if (!started)
+        return refuse(started.error(), 1);
     return app.exec();
 }

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -105,6 +106,8 @@ void TestCheck::initTestCase()
     QVERIFY(picture.save(m_dir.filePath("graph.png"), "PNG"));
     QVERIFY(writeFile(m_dir.filePath("broken.png"), "not a picture at all"));
     QVERIFY(QDir(m_dir.path()).mkdir("folder.png"));
+    QVERIFY(QDir(m_dir.path()).mkdir("pictures"));
+    QVERIFY(picture.save(m_dir.filePath("pictures/graph.png"), "PNG"));
 }
 
 void TestCheck::bank_data()
@@ -157,6 +160,19 @@ void TestCheck::bank_data()
     QTest::newRow("picture that is a folder")
         << plain(1) + record(2, "folder.png", "S a.", "T", "E a.", "S b.", "F", "E b.") + end
         << QStringList{"10 warning"} << QStringList{"picture \"folder.png\" is not a regular file"};
+    // Both name a readable picture, by a way out of the data folder.
+    const QString outside = "is not inside the data folder, so the program shows \"Picture not available\" "
+                            "instead: copy or link the picture into the data folder";
+    QTest::newRow("picture named through ..") << plain(1)
+            + record(2, "../" + QFileInfo(m_dir.path()).fileName().toUtf8() + "/graph.png", "S a.", "T",
+                     "E a.", "S b.", "F", "E b.")
+            + end << QStringList{"10 warning"} << QStringList{outside};
+    QTest::newRow("picture named by an absolute path") << plain(1)
+            + record(2, m_dir.filePath("graph.png").toUtf8(), "S a.", "T", "E a.", "S b.", "F", "E b.")
+            + end << QStringList{"10 warning"} << QStringList{outside};
+    QTest::newRow("picture in a subfolder")
+        << plain(1) + record(2, "pictures/graph.png", "S a.", "T", "E a.", "S b.", "F", "E b.") + end
+        << QStringList() << QStringList();
     QTest::newRow("empty picture name clears the picture")
         << plain(1) + record(2, "", "S a.", "T", "E a.", "S b.", "F", "E b.") + end << QStringList()
         << QStringList();

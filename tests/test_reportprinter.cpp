@@ -9,6 +9,8 @@
 
 #include <QApplication>
 #include <QBuffer>
+#include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFontInfo>
 #include <QFontMetricsF>
@@ -21,15 +23,23 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <functional>
 #include <vector>
+
+#include <fcntl.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
 
 Q_DECLARE_METATYPE(quorix::ScoreTally)
 Q_DECLARE_METATYPE(quorix::PrintOutcome)
@@ -135,6 +145,38 @@ bool isPdf(const QString &path)
 {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) && f.read(5) == "%PDF-";
+}
+
+// Mounts a 64 kB tmpfs at path (root only) holding an earlier report and
+// filled up, so that every further write fails. False when it cannot.
+bool mountFullDisk(const QString &path)
+{
+    QDir().mkpath(path);
+    if (::geteuid() != 0
+        || ::mount("tmpfs", QFile::encodeName(path).constData(), "tmpfs", 0, "size=64k") != 0)
+        return false;
+    QFile earlier(QDir(path).filePath(QStringLiteral("results.pdf")));
+    earlier.open(QIODevice::WriteOnly);
+    earlier.write("an earlier report");
+    QFile filler(QDir(path).filePath(QStringLiteral("filler")));
+    filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    while (filler.write(QByteArray(4096, 'x')) > 0) { }
+    return true;
+}
+
+// What stands at path, links not followed: to show that nothing was replaced.
+QString whatIsAt(const QString &path)
+{
+    struct stat st { };
+    if (::lstat(QFile::encodeName(path).constData(), &st) != 0)
+        return QStringLiteral("nothing");
+    QFile f(path);
+    if (S_ISREG(st.st_mode) && f.open(QIODevice::ReadOnly))
+        return QString::fromLatin1(f.readAll().left(40));
+    return QStringLiteral("mode %1 device %2 link %3")
+        .arg(st.st_mode)
+        .arg(st.st_rdev)
+        .arg(QFileInfo(path).symLinkTarget());
 }
 
 } // namespace
@@ -330,6 +372,124 @@ private Q_SLOTS:
             = writeReportPdfFile(sampleReport(), dir.filePath(QStringLiteral("plain/results.pdf")));
         QVERIFY(!r.ok());
         QVERIFY(!r.error().isEmpty());
+    }
+
+    void unusualTargetsAreNeverReplaced_data()
+    {
+        QTest::addColumn<QString>("target"); // what stands at the name
+        QTest::addColumn<QString>("route"); // how the name was given, or what else fails
+        QTest::addColumn<QString>("reason"); // part of the message
+        QTest::addColumn<PrintOutcome>("outcome");
+        const QString full = QStringLiteral("No space left on device");
+        using P = PrintOutcome;
+        QTest::newRow("a device that is always full") << "full device"
+                                                      << "option" << full << P::Saved;
+        QTest::newRow("a device that takes everything") << "null device"
+                                                        << "option"
+                                                        << "" << P::Printed;
+        QTest::newRow("a link to a full device") << "link"
+                                                 << "option"
+                                                 << "it is a symbolic link" << P::Saved;
+        QTest::newRow("a folder") << "folder"
+                                  << "option"
+                                  << "it is a folder" << P::Saved;
+        QTest::newRow("a pipe that is read") << "read pipe"
+                                             << "option"
+                                             << "" << P::Printed;
+        QTest::newRow("a pipe nobody reads") << "pipe"
+                                             << "option"
+                                             << "nothing is reading from it" << P::Saved;
+        QTest::newRow("a new file on a full disk") << "new on disk"
+                                                   << "option" << full << P::Saved;
+        QTest::newRow("an earlier report on a full disk") << "earlier on disk"
+                                                          << "option" << full << P::Saved;
+        QTest::newRow("a full device chosen in the save dialog") << "full device"
+                                                                 << "dialog" << full << P::GoBack;
+        QTest::newRow("the documents folder on a full disk") << "nothing"
+                                                             << "documents" << full << P::GoBack;
+        QTest::newRow("the printer's temporary folder on a full disk")
+            << "nothing"
+            << "printer"
+            << "could not be prepared for printing (" + full << P::Saved;
+    }
+
+    void unusualTargetsAreNeverReplaced()
+    {
+        QFETCH(QString, target);
+        QFETCH(QString, route);
+        QFETCH(QString, reason);
+        QFETCH(PrintOutcome, outcome);
+        QTemporaryDir dir;
+        const QString disk = dir.filePath(QStringLiteral("disk"));
+        const bool onDisk
+            = target.endsWith(QLatin1String("disk")) || route == "documents" || route == "printer";
+        if ((onDisk || target.contains(QLatin1String("device")) || target == "link") && ::geteuid() != 0)
+            QSKIP("device nodes and mounts need root");
+        if (onDisk && !mountFullDisk(disk))
+            QSKIP("a tmpfs cannot be mounted here");
+        const auto unmount = qScopeGuard([&] { ::umount2(QFile::encodeName(disk).constData(), MNT_DETACH); });
+
+        QString path = dir.filePath(QStringLiteral("results.pdf"));
+        const QString device = dir.filePath(QStringLiteral("device"));
+        const QByteArray name = QFile::encodeName(path);
+        QFile reader;
+        if (target == "full device" || target == "link")
+            QCOMPARE(::mknod(QFile::encodeName(target == "link" ? device : path).constData(), S_IFCHR | 0666,
+                             makedev(1, 7)),
+                     0);
+        if (target == "link")
+            QVERIFY(QFile::link(device, path));
+        if (target == "null device")
+            QCOMPARE(::mknod(name.constData(), S_IFCHR | 0666, makedev(1, 3)), 0);
+        if (target == "folder")
+            QVERIFY(QDir().mkdir(path));
+        if (target.endsWith(QLatin1String("pipe")))
+            QCOMPARE(::mkfifo(name.constData(), 0600), 0);
+        if (target == "read pipe")
+            QVERIFY(reader.open(::open(name.constData(), O_RDONLY | O_NONBLOCK), QIODevice::ReadOnly,
+                                QFileDevice::AutoCloseHandle));
+        if (onDisk)
+            path = QDir(disk).filePath(target == "new on disk" ? "new.pdf" : "results.pdf");
+        FakePrinting fake;
+        fake.folder = route == "documents" ? disk : dir.filePath(QStringLiteral("documents"));
+        QDir().mkpath(fake.folder);
+        if (route == "dialog") {
+            fake.folder = dir.filePath(QStringLiteral("no-such-folder"));
+            fake.choices = {AfterFailure::ChooseFile, AfterFailure::GoBack};
+            fake.chosenFiles = {path};
+        }
+        const QString before = whatIsAt(path) + whatIsAt(device);
+        const QStringList beside = QDir(QFileInfo(path).path()).entryList(QDir::AllEntries | QDir::System);
+        const QByteArray oldTemp = qgetenv("TMPDIR");
+        fake.submitSucceeds = route == "printer";
+        if (route == "printer")
+            qputenv("TMPDIR", QFile::encodeName(disk));
+        QElapsedTimer clock;
+        clock.start();
+        const PrintOutcome got
+            = printReport(nullptr, sampleReport(), route == "option" ? path : QString(), fake.printing());
+        qputenv("TMPDIR", oldTemp);
+        QVERIFY2(clock.elapsed() < 10000, "nothing waits");
+        QCOMPARE(got, outcome);
+        if (route == "printer")
+            QCOMPARE(fake.submits, 0);
+
+        // Nothing replaced, nothing left beside it.
+        QCOMPARE(whatIsAt(path) + whatIsAt(device), before);
+        QCOMPARE(QDir(QFileInfo(path).path()).entryList(QDir::AllEntries | QDir::System), beside);
+        const QString message = (fake.savedMessages + fake.failureMessages).join(QLatin1Char('|'));
+        QVERIFY2(message.contains(reason), qPrintable(message));
+        QCOMPARE(message.isEmpty(), outcome == PrintOutcome::Printed);
+        if (route == "option" && outcome != PrintOutcome::Printed)
+            QVERIFY2(
+                message.startsWith(QStringLiteral("Your results could not be printed: the file %1 could not "
+                                                  "be written (")
+                                       .arg(path)),
+                qPrintable(message));
+        if (target == "read pipe")
+            QCOMPARE(reader.read(5), QByteArray("%PDF-"));
+        QCOMPARE(isPdf(QDir(fake.folder).filePath(QStringLiteral("quorix-results-2025-06-03-1405.pdf"))),
+                 outcome == PrintOutcome::Saved);
     }
 
     void savedReportsNeverReplaceEachOther()

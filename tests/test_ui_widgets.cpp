@@ -9,6 +9,7 @@
 #include <QAccessible>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QImage>
@@ -138,6 +139,9 @@ void TestUiWidgets::initTestCase()
     writeImage("blue.png", {40, 30}, Qt::blue, "PNG");
     writeImage("wide.bmp", {2000, 1000}, Qt::red, "BMP");
     writeImage("small.png", {100, 50}, Qt::blue, "PNG");
+    QVERIFY(QDir().mkdir("pictures"));
+    writeImage("pictures/blue.png", {40, 30}, Qt::blue, "PNG");
+    writeImage("two..dots.png", {40, 30}, Qt::blue, "PNG");
     QFile junk("junk.bmp");
     QVERIFY(junk.open(QIODevice::WriteOnly));
     junk.write("BM this is not a bitmap at all");
@@ -455,6 +459,8 @@ void TestUiWidgets::pictureLoads_data()
     QTest::addColumn<QColor>("colour");
     QTest::newRow("BMP") << "red.bmp" << QColor(Qt::red);
     QTest::newRow("PNG") << "blue.png" << QColor(Qt::blue);
+    QTest::newRow("in a subfolder") << "pictures/blue.png" << QColor(Qt::blue);
+    QTest::newRow("two dots inside a name") << "two..dots.png" << QColor(Qt::blue);
 }
 
 void TestUiWidgets::pictureLoads()
@@ -479,6 +485,10 @@ void TestUiWidgets::pictureUnavailable_data()
     QTest::newRow("empty file") << "empty.png";
     QTest::newRow("a folder") << "folder.bmp";
     QTest::newRow("a FIFO is not opened") << "fifo.bmp";
+    // Each names a readable picture, but not by a name inside the folder.
+    QTest::newRow("absolute name") << m_dir.filePath("red.bmp");
+    QTest::newRow("out and back in by ..") << "../" + QFileInfo(m_dir.path()).fileName() + "/red.bmp";
+    QTest::newRow(".. inside the name") << "pictures/../red.bmp";
 }
 
 void TestUiWidgets::pictureUnavailable()

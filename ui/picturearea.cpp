@@ -1,5 +1,6 @@
 #include "ui/picturearea.h"
 
+#include "core/picturename.h"
 #include "ui/fonts.h"
 
 #include <QFileInfo>
@@ -31,9 +32,9 @@ bool PictureArea::loadPicture(const QString &fileName)
         update();
         return true;
     }
-    // Only a regular file is read: a FIFO or device named in a bank would
-    // block the program or feed it endless data.
-    if (QFileInfo(fileName).isFile()) {
+    // Only a regular file inside the data folder is read: a FIFO or device
+    // named in a bank would block the program or feed it endless data.
+    if (pictureNameStaysInside(fileName) && QFileInfo(fileName).isFile()) {
         QImageReader reader(fileName);
         m_image = reader.read();
     }

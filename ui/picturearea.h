@@ -8,8 +8,9 @@ namespace quorix {
 
 // A picture loaded by file name relative to the current directory (BMP, PNG),
 // shown whole and centred, scaled down to fit, never up. A missing or
-// unreadable file shows a grey area with "Picture not available: " and the
-// name. An empty name clears it. Accessible description: the file name.
+// unreadable file, or a name that leads out of the current directory, shows a
+// grey area with "Picture not available: " and the name. An empty name clears
+// it. Accessible description: the file name.
 class PictureArea : public QWidget {
     Q_OBJECT
 public:

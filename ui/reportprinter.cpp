@@ -4,6 +4,7 @@
 #include "ui/screenwindow.h"
 #include "ui/twips.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -24,7 +25,14 @@
 
 #include <cups/cups.h>
 
+#include <cerrno>
 #include <cmath>
+#include <csignal>
+#include <cstring>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace quorix {
 
@@ -101,16 +109,116 @@ QString nativePath(const QString &path)
     return QDir::toNativeSeparators(path);
 }
 
+QString errnoText(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+Result<QByteArray> reportPdfBytes(const PrintScript &report)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    const Result<bool> written = writeReportPdf(report, buffer);
+    if (!written)
+        return Result<QByteArray>::failure(written.error());
+    return buffer.data();
+}
+
+// Every byte written and on the disk, or why not: a full disk may only say so
+// when the data is flushed or synced.
+Result<bool> writeAllAndSync(QFileDevice &file, const QByteArray &bytes)
+{
+    if (file.write(bytes) != bytes.size() || !file.flush())
+        return Result<bool>::failure(file.errorString());
+    // Devices and pipes cannot be synced, and need not be.
+    if (::fsync(file.handle()) != 0 && errno != EINVAL && errno != EROFS && errno != ENOTSUP)
+        return Result<bool>::failure(errnoText(errno));
+    return true;
+}
+
+// Creates path, which must not exist yet, and writes bytes into it; nothing is
+// left behind when that fails.
+Result<bool> writeNewFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    // NewOnly creates the file exclusively and never through a symbolic link.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        return Result<bool>::failure(file.errorString());
+    const Result<bool> written = writeAllAndSync(file, bytes);
+    file.close();
+    if (!written)
+        file.remove();
+    return written;
+}
+
+// Replaces the regular file at path only once the new content is complete.
+Result<bool> replaceRegularFile(const QString &path, const QByteArray &bytes)
+{
+    QSaveFile file(path);
+    // A file the student may write in a folder they may not still gets written.
+    file.setDirectWriteFallback(true);
+    if (!file.open(QIODevice::WriteOnly))
+        return Result<bool>::failure(file.errorString());
+    // Checked here: commit() itself takes a buffer that failed to flush for
+    // success, and would put an empty file in place of the old one.
+    const Result<bool> written = writeAllAndSync(file, bytes);
+    if (!written) {
+        file.cancelWriting();
+        return written;
+    }
+    if (!file.commit())
+        return Result<bool>::failure(file.errorString());
+    return true;
+}
+
+// A device or a pipe is written into as it is: replacing it by a file would
+// destroy it, and a full device must fail loudly.
+Result<bool> writeIntoSpecialFile(const QString &path, const QByteArray &bytes)
+{
+    const QByteArray encoded = QFile::encodeName(path);
+    // Non-blocking, so a pipe that nobody reads fails instead of waiting for ever.
+    const int fd = ::open(encoded.constData(), O_WRONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0) {
+        const int error = errno;
+        if (error == ENXIO)
+            return Result<bool>::failure(QStringLiteral("nothing is reading from it"));
+        return Result<bool>::failure(errnoText(error));
+    }
+    struct stat st { };
+    if (::fstat(fd, &st) != 0 || S_ISREG(st.st_mode) || S_ISDIR(st.st_mode)) {
+        ::close(fd);
+        return Result<bool>::failure(QStringLiteral("it changed while the report was being written"));
+    }
+    // Once open, a reader is there: let writes wait for it rather than fail.
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    QFile file;
+    if (!file.open(fd, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return Result<bool>::failure(file.errorString());
+    }
+    // A reader that goes away must give an error, not end the program.
+    const auto oldHandler = std::signal(SIGPIPE, SIG_IGN);
+    const Result<bool> written = writeAllAndSync(file, bytes);
+    file.close();
+    std::signal(SIGPIPE, oldHandler);
+    return written;
+}
+
 Result<int> printToDefaultPrinter(const PrintScript &report, const ReportPrinting &printing)
 {
+    const auto notPrepared = [](const QString &why) {
+        return Result<int>::failure(
+            QStringLiteral("the report could not be prepared for printing (%1)").arg(why));
+    };
+    const Result<QByteArray> bytes = reportPdfBytes(report);
+    if (!bytes)
+        return notPrepared(bytes.error());
     QTemporaryFile pdf(QDir::tempPath() + QStringLiteral("/quorix-report-XXXXXX.pdf"));
     if (!pdf.open())
-        return Result<int>::failure(
-            QStringLiteral("the report could not be prepared for printing (%1)").arg(pdf.errorString()));
-    const Result<bool> written = writeReportPdf(report, pdf);
+        return notPrepared(pdf.errorString());
+    const Result<bool> written = writeAllAndSync(pdf, bytes.value());
     if (!written)
-        return Result<int>::failure(
-            QStringLiteral("the report could not be prepared for printing (%1)").arg(written.error()));
+        return notPrepared(written.error());
     pdf.close();
     // The document travels with the request, so the temporary file may go
     // as soon as the submission returns.
@@ -268,41 +376,45 @@ Result<bool> writeReportPdf(const PrintScript &report, QIODevice &out)
 
 Result<bool> writeReportPdfFile(const PrintScript &report, const QString &path)
 {
-    QSaveFile file(path);
-    // A file the student may write in a folder they may not still gets written.
-    file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly))
-        return Result<bool>::failure(file.errorString());
-    const Result<bool> written = writeReportPdf(report, file);
-    if (!written) {
-        file.cancelWriting();
-        return written;
+    const Result<QByteArray> bytes = reportPdfBytes(report);
+    if (!bytes)
+        return Result<bool>::failure(bytes.error());
+
+    struct stat st { };
+    if (::lstat(QFile::encodeName(path).constData(), &st) != 0) {
+        if (errno == ENOENT)
+            return writeNewFile(path, bytes.value());
+        return Result<bool>::failure(errnoText(errno));
     }
-    if (!file.commit())
-        return Result<bool>::failure(file.errorString());
-    return true;
+    if (S_ISREG(st.st_mode))
+        return replaceRegularFile(path, bytes.value());
+    // Followed, a link planted under a name known in advance (a fixed
+    // --print-to-pdf name in a shared folder) could send the report over
+    // another of the student's files; replaced, the link would be lost. The
+    // student is asked for the real name instead.
+    if (S_ISLNK(st.st_mode))
+        return Result<bool>::failure(
+            QStringLiteral("it is a symbolic link; give the name of the file it points to instead"));
+    if (S_ISDIR(st.st_mode))
+        return Result<bool>::failure(QStringLiteral("it is a folder"));
+    return writeIntoSpecialFile(path, bytes.value());
 }
 
 Result<QString> saveReportInFolder(const PrintScript &report, const QString &folder, const QDateTime &when)
 {
+    const Result<QByteArray> bytes = reportPdfBytes(report);
+    if (!bytes)
+        return Result<QString>::failure(bytes.error());
     const QDir dir(folder);
     for (int attempt = 1; attempt <= 1000; ++attempt) {
         const QString path = dir.filePath(fallbackFileName(when, attempt));
-        QFile file(path);
-        // NewOnly creates the file exclusively, so an earlier report is never replaced.
-        if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
-            const QFileInfo info(path);
-            if (info.exists() || info.isSymLink())
-                continue;
-            return Result<QString>::failure(file.errorString());
-        }
-        const Result<bool> written = writeReportPdf(report, file);
-        file.close();
-        if (!written) {
-            file.remove();
+        // Created exclusively, so an earlier report is never replaced.
+        const Result<bool> written = writeNewFile(path, bytes.value());
+        if (written)
+            return path;
+        const QFileInfo info(path);
+        if (!info.exists() && !info.isSymLink())
             return Result<QString>::failure(written.error());
-        }
-        return path;
     }
     return Result<QString>::failure(QStringLiteral("too many reports of this minute are there already"));
 }

@@ -71,8 +71,10 @@ bool paintReport(QPagedPaintDevice &device, const PrintScript &report);
 // what failed.
 Result<bool> writeReportPdf(const PrintScript &report, QIODevice &out);
 
-// Writes the report to path, replacing an existing file only once the new
-// one is complete.
+// Writes the report to path: a new file is created, an existing regular file
+// is replaced only once the new one is complete, and a device or pipe is
+// written into, never replaced. A symbolic link or a folder is refused. Every
+// write is checked, so a full disk or device is an error.
 Result<bool> writeReportPdfFile(const PrintScript &report, const QString &path);
 
 // quorix-results-YYYY-MM-DD-HHMM.pdf in folder, created without replacing

@@ -4,6 +4,7 @@
 #include "app/catalogue.h"
 #include "app/setfiles.h"
 #include "core/fieldreader.h"
+#include "core/picturename.h"
 #include "core/value.h"
 #include "questions/bankloader.h"
 
@@ -212,7 +213,10 @@ QString BankChecker::pictureProblem(const QString &folder, const QString &name)
 
     QString problem;
     const QFileInfo info(path);
-    if (!info.exists()) {
+    if (!pictureNameStaysInside(name)) {
+        problem = QStringLiteral("is not inside the data folder, so the program shows \"Picture not "
+                                 "available\" instead: copy or link the picture into the data folder");
+    } else if (!info.exists()) {
         problem = QStringLiteral("does not exist in %1").arg(QDir::toNativeSeparators(folder));
         const QStringList entries = dir.entryList(QDir::Files);
         const auto sameButCase = std::find_if(entries.begin(), entries.end(), [&](const QString &entry) {
