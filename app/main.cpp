@@ -135,5 +135,8 @@ int main(int argc, char *argv[])
     auto started = navigator->start(options);
     if (!started)
         return refuse(started.error(), 1);
+    // A close that came before the event loop ran has ended the run already.
+    if (navigator->isEnding())
+        return 0;
     return app.exec();
 }

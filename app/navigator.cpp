@@ -22,10 +22,13 @@ namespace quorix {
 Navigator::Navigator(QString pdfFile) : m_pdfFile(std::move(pdfFile))
 {
     m_closeQuestion = &Navigator::askBeforeClosing;
-    // Queued, so that the handler that ends the program returns first.
+    // Queued, so that the handler that ends the program returns first. exit()
+    // rather than quit(): quit() first asks every window to close again and
+    // gives up if one is still visible, so an end that comes while a window
+    // is being shown or closed could be lost.
     m_quit = [] {
-        QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit,
-                                  Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(), [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
     };
 }
 
