@@ -6,6 +6,7 @@
 #include "ui/facebox.h"
 #include "ui/fixedpictures.h"
 #include "ui/frames.h"
+#include "ui/keyboard.h"
 #include "ui/labels.h"
 #include "ui/navigation.h"
 #include "ui/picturearea.h"
@@ -22,11 +23,6 @@
 namespace quorix {
 
 namespace {
-
-QColor toColor(const Rgb &c)
-{
-    return QColor(c.red, c.green, c.blue);
-}
 
 QString introduction()
 {
@@ -108,19 +104,10 @@ void Form5::createControls()
                            3615, 495);
     addEndButtons(9600, 10320);
 
-    // Return has its own meaning here (OK, else "select an activity"), so a
-    // focused button must not take it for itself.
-    for (QPushButton *button : findChildren<QPushButton *>())
-        button->setAutoDefault(false);
-
-    QWidget *previous = m_options.front();
-    for (QWidget *next :
-         {static_cast<QWidget *>(m_classify), static_cast<QWidget *>(m_selectperson),
-          static_cast<QWidget *>(m_command1), static_cast<QWidget *>(m_command5),
-          static_cast<QWidget *>(endPrintScoreButton()), static_cast<QWidget *>(endNoPrintButton())}) {
-        setTabOrder(previous, next);
-        previous = next;
-    }
+    // Return has its own meaning here: OK, else "select an activity".
+    keepReturnForTheScreen(this);
+    chainTabOrder({m_options.front(), m_classify, m_selectperson, m_command1, m_command5,
+                   endPrintScoreButton(), endNoPrintButton()});
 
     connect(m_selectperson, &QPushButton::clicked, this, &Form5::onSelectpersonClicked);
     connect(m_classify, &QPushButton::clicked, this, &Form5::onClassifyClicked);
