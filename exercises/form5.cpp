@@ -237,24 +237,15 @@ void Form5::showIntroduction()
 
 void Form5::keyPressEvent(QKeyEvent *event)
 {
-    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
+    const auto controlFor = [this](int key) -> QAbstractButton * {
+        if (key >= Qt::Key_1 && key <= Qt::Key_7)
+            return m_options[std::size_t(key - Qt::Key_1)];
+        if (key == Qt::Key_Return || key == Qt::Key_Enter)
+            return m_classify->isVisibleTo(this) ? m_classify : m_selectperson;
+        return nullptr;
+    };
+    if (!pressControlForKey(this, event, controlFor))
         ScreenWindow::keyPressEvent(event);
-        return;
-    }
-    QAbstractButton *target = nullptr;
-    const int key = event->key();
-    if (key >= Qt::Key_1 && key <= Qt::Key_7) {
-        target = m_options[std::size_t(key - Qt::Key_1)];
-    } else if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-        target = m_classify->isVisibleTo(this) ? m_classify : m_selectperson;
-    } else {
-        ScreenWindow::keyPressEvent(event);
-        return;
-    }
-    // A key whose control cannot be seen does nothing.
-    if (target->isVisibleTo(this) && target->isEnabled())
-        target->click();
-    event->accept();
 }
 
 } // namespace quorix

@@ -317,45 +317,31 @@ void Form2::clearConfidenceOptions()
 
 void Form2::keyPressEvent(QKeyEvent *event)
 {
-    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
+    const auto controlFor = [this](int key) -> QAbstractButton * {
+        switch (key) {
+        case Qt::Key_T:
+            return m_option1;
+        case Qt::Key_F:
+            return m_option2;
+        case Qt::Key_D:
+            return m_option3;
+        case Qt::Key_1:
+            return m_option7;
+        case Qt::Key_2:
+            return m_option8;
+        case Qt::Key_3:
+            return m_option9;
+        case Qt::Key_E:
+            return m_command5;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            return m_okAnswer->isVisibleTo(this) ? m_okAnswer : m_command2;
+        default:
+            return nullptr;
+        }
+    };
+    if (!pressControlForKey(this, event, controlFor))
         ScreenWindow::keyPressEvent(event);
-        return;
-    }
-    QAbstractButton *target = nullptr;
-    switch (event->key()) {
-    case Qt::Key_T:
-        target = m_option1;
-        break;
-    case Qt::Key_F:
-        target = m_option2;
-        break;
-    case Qt::Key_D:
-        target = m_option3;
-        break;
-    case Qt::Key_1:
-        target = m_option7;
-        break;
-    case Qt::Key_2:
-        target = m_option8;
-        break;
-    case Qt::Key_3:
-        target = m_option9;
-        break;
-    case Qt::Key_E:
-        target = m_command5;
-        break;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        target = m_okAnswer->isVisibleTo(this) ? m_okAnswer : m_command2;
-        break;
-    default:
-        ScreenWindow::keyPressEvent(event);
-        return;
-    }
-    // A key whose control cannot be seen does nothing.
-    if (target->isVisibleTo(this) && target->isEnabled())
-        target->click();
-    event->accept();
 }
 
 } // namespace quorix

@@ -1,5 +1,6 @@
 #include "ui/keyboard.h"
 
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QWidget>
 
@@ -19,6 +20,20 @@ void keepReturnForTheScreen(QWidget *screen)
 {
     for (QPushButton *button : screen->findChildren<QPushButton *>())
         button->setAutoDefault(false);
+}
+
+bool pressControlForKey(QWidget *screen, QKeyEvent *event,
+                        const std::function<QAbstractButton *(int key)> &controlFor)
+{
+    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return false;
+    QAbstractButton *target = controlFor(event->key());
+    if (!target)
+        return false;
+    if (target->isVisibleTo(screen) && target->isEnabled())
+        target->click();
+    event->accept();
+    return true;
 }
 
 } // namespace quorix
