@@ -1,4 +1,4 @@
-// startupprobe TITLE PROGRAM [ARGS...]: starts PROGRAM, waits until a
+// windowprobe TITLE PROGRAM [ARGS...]: starts PROGRAM, waits until a
 // top-level window titled TITLE is mapped on the X display, asks it to close
 // as a window manager would, and prints "<milliseconds to map> <peak KiB>"
 // once the program has ended. Exits 1 when no such window appears within
@@ -72,7 +72,7 @@ bool waitForExit(pid_t child, Clock::time_point deadline, long &peakKiB)
 int main(int argc, char **argv)
 {
     if (argc < 3) {
-        std::fprintf(stderr, "usage: startupprobe TITLE PROGRAM [ARGS...]\n");
+        std::fprintf(stderr, "usage: windowprobe TITLE PROGRAM [ARGS...]\n");
         return 2;
     }
     // A display that has just seen a client go may refuse the next for a moment.
@@ -83,7 +83,7 @@ int main(int argc, char **argv)
             usleep(50000);
     }
     if (!display) {
-        std::fprintf(stderr, "startupprobe: no X display\n");
+        std::fprintf(stderr, "windowprobe: no X display\n");
         return 2;
     }
     XSelectInput(display, DefaultRootWindow(display), SubstructureNotifyMask);
@@ -114,13 +114,13 @@ int main(int argc, char **argv)
     if (!window) {
         kill(child, SIGKILL);
         waitForExit(child, Clock::now() + std::chrono::seconds(5), peakKiB);
-        std::fprintf(stderr, "startupprobe: %s showed no window titled \"%s\"\n", argv[2], argv[1]);
+        std::fprintf(stderr, "windowprobe: %s showed no window titled \"%s\"\n", argv[2], argv[1]);
         return 1;
     }
     askToClose(display, window);
     if (!waitForExit(child, Clock::now() + std::chrono::seconds(10), peakKiB)) {
         kill(child, SIGKILL);
-        std::fprintf(stderr, "startupprobe: %s did not end when asked to close\n", argv[2]);
+        std::fprintf(stderr, "windowprobe: %s did not end when asked to close\n", argv[2]);
         return 1;
     }
     const auto ms = std::chrono::duration<double, std::milli>(mapped - start).count();
