@@ -245,13 +245,12 @@ def screen_reader(quorix, data_dir):
         prog.find("the explanation", pyatspi.ROLE_LABEL, explanation)
 
         prog.press("Show my score to date")
-        summary = prog.wait_text("Summary", r"questions asked", "the score-to-date summary")
+        prog.wait_text("Summary", r"questions asked", "the score-to-date summary")
         text = prog.box_text("Summary")
         for count, what in [(4, "questions asked"), (1, "question 'don't know'"),
                             (2, "answered correctly"), (1, "answered incorrectly")]:
             if not re.search(r"(^|\s)%d\s+%s" % (count, re.escape(what)), text):
                 raise Failure("the summary does not say %d %s:\n%s" % (count, what, text))
-        del summary
 
         prog.press("Print my score and END")
         prompt = prog.find("the name prompt", pyatspi.ROLE_TEXT)
