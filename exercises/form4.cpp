@@ -6,6 +6,7 @@
 #include "ui/facebox.h"
 #include "ui/fixedpictures.h"
 #include "ui/frames.h"
+#include "ui/keyboard.h"
 #include "ui/labels.h"
 #include "ui/navigation.h"
 #include "ui/picturearea.h"
@@ -22,11 +23,6 @@
 namespace quorix {
 
 namespace {
-
-QColor toColor(const Rgb &c)
-{
-    return QColor(c.red, c.green, c.blue);
-}
 
 QString introduction()
 {
@@ -93,19 +89,10 @@ void Form4::createControls()
                            3615, 495);
     addEndButtons(9600, 10320);
 
-    // Return has its own meaning here (OK, else "Select a person"), so a
-    // focused button must not take it for itself.
-    for (QPushButton *button : findChildren<QPushButton *>())
-        button->setAutoDefault(false);
-
-    QWidget *previous = m_options.front();
-    for (QWidget *next :
-         {static_cast<QWidget *>(m_classify), static_cast<QWidget *>(m_selectperson),
-          static_cast<QWidget *>(m_command1), static_cast<QWidget *>(m_command5),
-          static_cast<QWidget *>(endPrintScoreButton()), static_cast<QWidget *>(endNoPrintButton())}) {
-        setTabOrder(previous, next);
-        previous = next;
-    }
+    // Return has its own meaning here: OK, else "Select a person".
+    keepReturnForTheScreen(this);
+    chainTabOrder({m_options.front(), m_classify, m_selectperson, m_command1, m_command5,
+                   endPrintScoreButton(), endNoPrintButton()});
 
     connect(m_selectperson, &QPushButton::clicked, this, &Form4::onSelectpersonClicked);
     connect(m_classify, &QPushButton::clicked, this, &Form4::onClassifyClicked);
@@ -197,24 +184,15 @@ void Form4::prepareForNextShowing()
 
 void Form4::keyPressEvent(QKeyEvent *event)
 {
-    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
+    const auto controlFor = [this](int key) -> QAbstractButton * {
+        if (key >= Qt::Key_1 && key <= Qt::Key_8)
+            return m_options[std::size_t(key - Qt::Key_1)];
+        if (key == Qt::Key_Return || key == Qt::Key_Enter)
+            return m_classify->isVisibleTo(this) ? m_classify : m_selectperson;
+        return nullptr;
+    };
+    if (!pressControlForKey(this, event, controlFor))
         ScreenWindow::keyPressEvent(event);
-        return;
-    }
-    QAbstractButton *target = nullptr;
-    const int key = event->key();
-    if (key >= Qt::Key_1 && key <= Qt::Key_8) {
-        target = m_options[std::size_t(key - Qt::Key_1)];
-    } else if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-        target = m_classify->isVisibleTo(this) ? m_classify : m_selectperson;
-    } else {
-        ScreenWindow::keyPressEvent(event);
-        return;
-    }
-    // A key whose control cannot be seen does nothing.
-    if (target->isVisibleTo(this) && target->isEnabled())
-        target->click();
-    event->accept();
 }
 
 } // namespace quorix

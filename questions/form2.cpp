@@ -6,6 +6,7 @@
 #include "ui/facebox.h"
 #include "ui/fixedpictures.h"
 #include "ui/frames.h"
+#include "ui/keyboard.h"
 #include "ui/labels.h"
 #include "ui/navigation.h"
 #include "ui/picturearea.h"
@@ -28,11 +29,6 @@ namespace {
 
 const QColor paleYellow(255, 255, 192);
 const QColor lightYellow(255, 255, 128);
-
-QColor toColor(const Rgb &c)
-{
-    return QColor(c.red, c.green, c.blue);
-}
 
 } // namespace
 
@@ -110,24 +106,10 @@ void Form2::createControls()
                            3615, 495);
     addEndButtons(9480, 10200);
 
-    // Return has its own meaning on this screen (OK, else "Select a question"),
-    // so a focused button must not take it for itself.
-    for (QPushButton *button : findChildren<QPushButton *>())
-        button->setAutoDefault(false);
-
-    setTabOrder(m_option1, m_option2);
-    setTabOrder(m_option2, m_option3);
-    setTabOrder(m_option3, m_option7);
-    setTabOrder(m_option7, m_option8);
-    setTabOrder(m_option8, m_option9);
-    setTabOrder(m_option9, m_okAnswer);
-    setTabOrder(m_okAnswer, m_command5);
-    setTabOrder(m_command5, m_command2);
-    setTabOrder(m_command2, m_command4);
-    setTabOrder(m_command4, m_showme);
-    setTabOrder(m_showme, m_command1);
-    setTabOrder(m_command1, endPrintScoreButton());
-    setTabOrder(endPrintScoreButton(), endNoPrintButton());
+    // Return has its own meaning on this screen: OK, else "Select a question".
+    keepReturnForTheScreen(this);
+    chainTabOrder({m_option1, m_option2, m_option3, m_option7, m_option8, m_option9, m_okAnswer, m_command5,
+                   m_command2, m_command4, m_showme, m_command1, endPrintScoreButton(), endNoPrintButton()});
 
     connect(m_command2, &QPushButton::clicked, this, &Form2::onCommand2Clicked);
     connect(m_command4, &QPushButton::clicked, this, &Form2::onCommand4Clicked);
@@ -335,45 +317,31 @@ void Form2::clearConfidenceOptions()
 
 void Form2::keyPressEvent(QKeyEvent *event)
 {
-    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
+    const auto controlFor = [this](int key) -> QAbstractButton * {
+        switch (key) {
+        case Qt::Key_T:
+            return m_option1;
+        case Qt::Key_F:
+            return m_option2;
+        case Qt::Key_D:
+            return m_option3;
+        case Qt::Key_1:
+            return m_option7;
+        case Qt::Key_2:
+            return m_option8;
+        case Qt::Key_3:
+            return m_option9;
+        case Qt::Key_E:
+            return m_command5;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            return m_okAnswer->isVisibleTo(this) ? m_okAnswer : m_command2;
+        default:
+            return nullptr;
+        }
+    };
+    if (!pressControlForKey(this, event, controlFor))
         ScreenWindow::keyPressEvent(event);
-        return;
-    }
-    QAbstractButton *target = nullptr;
-    switch (event->key()) {
-    case Qt::Key_T:
-        target = m_option1;
-        break;
-    case Qt::Key_F:
-        target = m_option2;
-        break;
-    case Qt::Key_D:
-        target = m_option3;
-        break;
-    case Qt::Key_1:
-        target = m_option7;
-        break;
-    case Qt::Key_2:
-        target = m_option8;
-        break;
-    case Qt::Key_3:
-        target = m_option9;
-        break;
-    case Qt::Key_E:
-        target = m_command5;
-        break;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        target = m_okAnswer->isVisibleTo(this) ? m_okAnswer : m_command2;
-        break;
-    default:
-        ScreenWindow::keyPressEvent(event);
-        return;
-    }
-    // A key whose control cannot be seen does nothing.
-    if (target->isVisibleTo(this) && target->isEnabled())
-        target->click();
-    event->accept();
 }
 
 } // namespace quorix

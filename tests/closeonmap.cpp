@@ -84,7 +84,9 @@ int main(int argc, char **argv)
             }
         }
         // Cheap enough for a test: the next map arrives within milliseconds.
-        struct timespec pause{0, 1000000};
+        struct timespec pause {
+            0, 1000000
+        };
         nanosleep(&pause, nullptr);
     }
     std::fprintf(stderr, "closeonmap: no window titled \"%s\" was mapped\n", argv[1]);
