@@ -39,13 +39,15 @@ double xAt(Fraction f)
     return xAt(double(f.numerator) / double(f.denominator));
 }
 
-// Selectable text is reachable by Tab, so a keyboard user can get to it.
+// Selectable text and a Tab stop: keyboard and screen reader users reach
+// every line of the window.
 QLabel *addTextLabel(QWidget *parent, const QString &name, const QString &text, int left, int top, int width,
                      int height, double pointSize = 9.75, bool bold = true)
 {
     QLabel *label = addLabel(parent, name, left, top, width, height, pointSize, bold);
     label->setText(text);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    label->setFocusPolicy(Qt::StrongFocus);
     return label;
 }
 

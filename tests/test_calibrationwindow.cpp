@@ -9,6 +9,7 @@
 #include "ui/textoutputbox.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QPointer>
@@ -128,6 +129,16 @@ private Q_SLOTS:
         QVERIFY(list->viewport()->rect().contains(list->visualItemRect(list->item(19))));
         list->setCurrentRow(3);
         QCOMPARE(text("explanation"), log.entries().at(std::size_t(order[3])).explanation);
+
+        QStringList tabStops;
+        window->findChild<QWidget *>(QStringLiteral("calibrationChart"))->setFocus();
+        for (int i = 0; i < 7; ++i) {
+            tabStops << QApplication::focusWidget()->objectName();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QCOMPARE(tabStops.join(QLatin1Char(' ')),
+                 QStringLiteral(
+                     "calibrationChart levelLines marksLost dontKnow reviewList explanation closeButton"));
 
         // Escape, Close and the window manager's close all go back to Form3.
         QTest::keyClick(list, Qt::Key_Escape);
