@@ -149,7 +149,7 @@ void Navigator::backToMainMenu(QWidget *from)
 
 void Navigator::showScoreToDate()
 {
-    present(ensure(m_form3, std::as_const(m_tally)));
+    present(ensure(m_form3, std::as_const(m_tally), std::as_const(m_answerLog)));
 }
 
 void Navigator::moreQuestions()

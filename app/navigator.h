@@ -7,6 +7,7 @@
 #include "exercises/bmiexercise.h"
 #include "exercises/parexercise.h"
 #include "questions/questionsession.h"
+#include "scoring/answerlog.h"
 #include "scoring/tally.h"
 #include "ui/navigation.h"
 #include "ui/reportprinter.h"
@@ -53,6 +54,7 @@ public:
     MenuState &menu() { return m_menu; }
     QuestionSession &session() { return m_session; }
     ScoreTally &tally() { return m_tally; }
+    const AnswerLog &answerLog() const { return m_answerLog; }
     const ResultsFile &resultsFile() const { return m_resultsFile; }
     Form1 *form1() const { return m_form1.get(); }
     // The loaded screens; null while unloaded.
@@ -92,7 +94,8 @@ private:
     ResultsFile m_resultsFile;
     MenuState m_menu;
     ScoreTally m_tally;
-    QuestionSession m_session{m_tally};
+    AnswerLog m_answerLog;
+    QuestionSession m_session{m_tally, m_answerLog};
     BmiExercise m_bmiExercise;
     ParExercise m_parExercise;
     QString m_pdfFile;

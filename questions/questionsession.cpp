@@ -1,11 +1,40 @@
 #include "questions/questionsession.h"
 
 #include "questions/questiondraw.h"
+#include "scoring/answerlog.h"
 #include "scoring/tally.h"
 
 #include <algorithm>
 
 namespace quorix {
+
+namespace {
+
+LoggedAnswer loggedAnswer(const CurrentQuestion &question, Answer answer, const Marking &marking)
+{
+    LoggedAnswer entry;
+    entry.statement = question.statement;
+    entry.key = marking.truthWord;
+    entry.explanation = question.explanation;
+    entry.confidence = marking.confidence;
+    switch (marking.verdict) {
+    case Verdict::DontKnow:
+        entry.answer = QStringLiteral("Don't know");
+        entry.outcome = Outcome::DontKnow;
+        return entry;
+    case Verdict::Correct:
+        entry.outcome = Outcome::Right;
+        break;
+    case Verdict::Wrong:
+        entry.outcome = Outcome::Wrong;
+        break;
+    }
+    entry.answer = answer == Answer::True ? QStringLiteral("TRUE") : QStringLiteral("FALSE");
+    entry.marks = answerMarks(marking.confidence, entry.outcome == Outcome::Right);
+    return entry;
+}
+
+} // namespace
 
 void QuestionSession::startTest(const QString &title, const LoadedBank &bank)
 {
@@ -91,6 +120,7 @@ Marking QuestionSession::mark()
 {
     const Marking marking = markAnswer(m_current.key, m_answer, m_confidence);
     addToTally(m_tally, marking);
+    m_log.add(loggedAnswer(m_current, m_answer, marking));
     m_markedInTest += 1;
     return marking;
 }

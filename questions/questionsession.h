@@ -4,7 +4,7 @@
 // questions have been shown, the statement on show and the answer being
 // given. The menu starts a test with an accepted bank; the question screen
 // drives select, skip, choose and mark, and shows what they return. Marking
-// adds to the run's score tally.
+// adds to the run's score tally and to its log of marked statements.
 
 #include "core/randomsource.h"
 #include "questions/bankloader.h"
@@ -17,6 +17,7 @@
 
 namespace quorix {
 
+class AnswerLog;
 struct ScoreTally;
 
 struct Selection {
@@ -38,7 +39,7 @@ class QuestionSession {
 public:
     static constexpr int MaxQuestions = LoadedBank::MaxRecords;
 
-    explicit QuestionSession(ScoreTally &tally) : m_tally(tally) { }
+    QuestionSession(ScoreTally &tally, AnswerLog &log) : m_tally(tally), m_log(log) { }
 
     // A new test: the bank's first 400 records, every question unshown,
     // nothing marked, nothing chosen.
@@ -67,14 +68,15 @@ public:
     Confidence confidence() const { return m_confidence; }
     bool answerComplete() const;
 
-    // Marks the answer against the key, adds it to the tally and to this
-    // test's count.
+    // Marks the answer against the key, adds it to the tally, to the log and
+    // to this test's count.
     Marking mark();
 
     const ScoreTally &tally() const { return m_tally; }
 
 private:
     ScoreTally &m_tally;
+    AnswerLog &m_log;
     QString m_title;
     std::vector<QuestionRecord> m_records;
     std::vector<bool> m_shown;

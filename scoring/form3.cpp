@@ -1,5 +1,6 @@
 #include "scoring/form3.h"
 
+#include "scoring/calibrationwindow.h"
 #include "scoring/chartbars.h"
 #include "scoring/report.h"
 #include "scoring/scorechart.h"
@@ -47,8 +48,8 @@ void addChartLabel(QWidget *chart, const QString &name, const QString &caption, 
 
 } // namespace
 
-Form3::Form3(const ScoreTally &tally, Navigation &nav, QWidget *parent)
-    : ScreenWindow(QStringLiteral("Form3"), nav, parent), m_tally(tally)
+Form3::Form3(const ScoreTally &tally, const AnswerLog &log, Navigation &nav, QWidget *parent)
+    : ScreenWindow(QStringLiteral("Form3"), nav, parent), m_tally(tally), m_log(log)
 {
     outline()->setObjectName(QStringLiteral("Shape3"));
 
@@ -84,9 +85,12 @@ Form3::Form3(const ScoreTally &tally, Navigation &nav, QWidget *parent)
                            3615, 495);
     m_command5 = addButton(this, QStringLiteral("Command5"), QStringLiteral("Back to main menu"), 11640, 8880,
                            3615, 495);
+    m_calibrate = addButton(this, QStringLiteral("calibrate"), QStringLiteral("How well calibrated am I?"),
+                            11640, 7440, 3615, 495);
     addEndButtons(9600, 10320);
     connect(m_command2, &QPushButton::clicked, this, &Form3::onCommand2Clicked);
     connect(m_command5, &QPushButton::clicked, this, &Form3::onCommand5Clicked);
+    connect(m_calibrate, &QPushButton::clicked, this, &Form3::onCalibrateClicked);
 
     const ScoreTally &t = m_tally;
 
@@ -127,6 +131,18 @@ void Form3::onCommand2Clicked()
 void Form3::onCommand5Clicked()
 {
     navigation().backToMainMenu(this);
+}
+
+void Form3::onCalibrateClicked()
+{
+    if (!m_calibration) {
+        m_calibration = new FormCalibration(m_tally, m_log, navigation(), this);
+        m_calibration->setAttribute(Qt::WA_DeleteOnClose);
+        m_calibration->move(pos());
+    }
+    m_calibration->show();
+    m_calibration->raise();
+    m_calibration->activateWindow();
 }
 
 } // namespace quorix

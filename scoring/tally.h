@@ -18,4 +18,15 @@ struct ScoreTally {
     int wrongVerySure = 0;
 };
 
+// The marks of one TRUE or FALSE answer at confidence level 1, 2 or 3: +1, +2,
+// +3 when right, 0, -2, -6 when wrong; nothing without a level.
+constexpr int answerMarks(int level, bool right)
+{
+    constexpr int rightMarks[4] = {0, 1, 2, 3};
+    constexpr int wrongMarks[4] = {0, 0, -2, -6};
+    if (level < 1 || level > 3)
+        return 0;
+    return right ? rightMarks[level] : wrongMarks[level];
+}
+
 } // namespace quorix

@@ -6,6 +6,7 @@
 #include "questions/bankloader.h"
 #include "questions/questionsession.h"
 #include "questions/textboxes.h"
+#include "scoring/answerlog.h"
 #include "scoring/tally.h"
 #include "ui/fixedpictures.h"
 #include "ui/labels.h"
@@ -103,7 +104,8 @@ void TestBundledData::bankLoads()
     QVERIFY2(share >= 0.4 && share <= 0.6, qPrintable(QString::number(share)));
 
     ScoreTally tally;
-    QuestionSession session(tally);
+    AnswerLog log;
+    QuestionSession session(tally, log);
     session.startTest(QStringLiteral("title"), bank.value());
     QCOMPARE(session.questionCount(), int(bank->records.size()));
 }

@@ -1,5 +1,6 @@
 #include "scoring/form3.h"
 
+#include "scoring/answerlog.h"
 #include "scoring/scorechart.h"
 #include "scoring/tally.h"
 #include "tests/support/tallies.h"
@@ -81,13 +82,14 @@ class TestForm3 : public QObject {
 
 private:
     ScoreTally m_tally;
+    AnswerLog m_log;
     FakeNavigation m_nav;
 
     std::unique_ptr<Form3> build(const ScoreTally &t)
     {
         m_tally = t;
         m_nav = FakeNavigation();
-        auto form = std::make_unique<Form3>(m_tally, m_nav);
+        auto form = std::make_unique<Form3>(m_tally, m_log, m_nav);
         return form;
     }
     static QString boxText(Form3 &form, const char *name)

@@ -1,6 +1,7 @@
 #include "questions/questiondraw.h"
 
 #include "questions/questionsession.h"
+#include "scoring/answerlog.h"
 #include "scoring/tally.h"
 #include "tests/support/banks.h"
 #include "tests/support/printitems.h"
@@ -80,7 +81,8 @@ TEST(DrawVersion, GivesBothVersionsAboutEqually)
 class Session : public testing::Test {
 protected:
     ScoreTally tally;
-    QuestionSession session{tally};
+    AnswerLog log;
+    QuestionSession session{tally, log};
     RandomSource random{7};
 
     void start(int count)
@@ -222,6 +224,36 @@ TEST_F(Session, SelectClearsTheAnswerAndMarkAddsToTallyAndTest)
     EXPECT_EQ(session.answer(), Answer::None);
     EXPECT_EQ(session.confidence(), Confidence::None);
     EXPECT_FALSE(session.answerComplete());
+}
+
+TEST_F(Session, MarkLogsEachStatementWithItsVerdictAndMarks)
+{
+    session.startTest(QStringLiteral("Set"), makeBank(10, {QStringLiteral("F")}));
+    const struct {
+        Answer answer;
+        Confidence confidence;
+        const char *row;
+    } rows[] = {
+        {Answer::True, Confidence::VerySure,
+         "your answer: TRUE, very sure \u2014 key: false \u2014 wrong, -6"},
+        {Answer::False, Confidence::Unsure, "your answer: FALSE, unsure \u2014 key: false \u2014 right, +1"},
+        {Answer::DontKnow, Confidence::None,
+         "your answer: Don't know \u2014 key: false \u2014 Don't know, 0"},
+        {Answer::True, Confidence::Unsure, "your answer: TRUE, unsure \u2014 key: false \u2014 wrong, 0"},
+    };
+    for (const auto &r : rows) {
+        ASSERT_TRUE(session.selectQuestion(random));
+        session.chooseAnswer(r.answer);
+        if (r.confidence != Confidence::None)
+            session.chooseConfidence(r.confidence);
+        session.mark();
+        EXPECT_EQ(reviewRowText(log.entries().back()),
+                  session.current().statement + QStringLiteral(" \u2014 ") + QString::fromUtf8(r.row));
+        EXPECT_EQ(log.entries().back().explanation, session.current().explanation);
+    }
+    EXPECT_EQ(log.entries().size(), std::size(rows));
+    EXPECT_EQ(tally.asked, 4); // the counters grow as before
+    EXPECT_EQ(tally.wrongVerySure, 1);
 }
 
 } // namespace

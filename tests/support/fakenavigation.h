@@ -14,7 +14,11 @@ public:
     void goToQuestions(QWidget *from) override { ++questionsCalls, questionsFrom = from; }
     void printScoreAndEnd(QWidget *) override { ++printCalls; }
     void endWithoutPrinting() override { ++endCalls; }
-    bool closeRequested(QWidget *) override { return true; }
+    bool closeRequested(QWidget *) override
+    {
+        ++closeCalls;
+        return true;
+    }
 
     int backCalls = 0;
     QWidget *backFrom = nullptr;
@@ -23,6 +27,7 @@ public:
     int scoreCalls = 0;
     int printCalls = 0;
     int endCalls = 0;
+    int closeCalls = 0;
 };
 
 } // namespace quorixtest

@@ -5,6 +5,7 @@
 #include "core/randomsource.h"
 #include "questions/form2.h"
 #include "questions/questionsession.h"
+#include "scoring/answerlog.h"
 #include "scoring/tally.h"
 #include "tests/support/banks.h"
 #include "tests/support/fakenavigation.h"
@@ -112,7 +113,8 @@ public:
     QString text(const char *box) const { return child(box)->accessibleDescription(); }
 
     quorix::ScoreTally tally;
-    quorix::QuestionSession session{tally};
+    quorix::AnswerLog log;
+    quorix::QuestionSession session{tally, log};
     quorix::RandomSource random;
     FakeNavigation nav;
     std::unique_ptr<quorix::Form2> form;
