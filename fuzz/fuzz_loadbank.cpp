@@ -5,6 +5,7 @@
 #include "fuzz/scratchfile.h"
 #include "questions/bankloader.h"
 #include "questions/questionsession.h"
+#include "scoring/answerlog.h"
 #include "scoring/tally.h"
 
 #include <cstddef>
@@ -32,8 +33,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     static const ScratchFile file("qbank2.txt");
     static quorix::ScoreTally tally;
+    static quorix::AnswerLog log;
     static const auto session = [] {
-        auto s = std::make_unique<quorix::QuestionSession>(tally);
+        auto s = std::make_unique<quorix::QuestionSession>(tally, log);
         loadTheSetBefore(*s);
         return s;
     }();

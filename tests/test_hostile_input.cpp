@@ -9,6 +9,7 @@
 #include "core/fieldreader.h"
 #include "questions/bankloader.h"
 #include "questions/questionsession.h"
+#include "scoring/answerlog.h"
 #include "scoring/tally.h"
 
 #include <QDir>
@@ -64,7 +65,8 @@ struct Outcome {
 QByteArray tryReaders()
 {
     ScoreTally tally;
-    QuestionSession session(tally);
+    AnswerLog log;
+    QuestionSession session(tally, log);
     session.startTest(QStringLiteral("Set 1"), parseBank(goodBank, QStringLiteral("qbank1.txt")).value());
 
     const auto catalogue = readCatalogue(QStringLiteral("qbanks.txt"));
