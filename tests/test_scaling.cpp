@@ -5,9 +5,11 @@
 #include "exercises/form5.h"
 #include "exercises/parexercise.h"
 #include "scoring/form3.h"
+#include "tests/support/dialoganswerer.h"
 #include "tests/support/form2harness.h"
 #include "tests/support/tallies.h"
 #include "ui/frames.h"
+#include "ui/reportprinter.h"
 #include "ui/twips.h"
 #include "ui/windowplacement.h"
 
@@ -141,6 +143,7 @@ private Q_SLOTS:
     void captionShrinksUntilItFits();
     void layoutFollowsResize();
     void windowsShareOnePlacementAndZoom();
+    void namePromptStandsOverItsScreen();
     void screenshots();
 };
 
@@ -342,6 +345,24 @@ void TestScaling::windowsShareOnePlacementAndZoom()
     QCOMPARE(second.size(), QSize(800, 600));
     QCOMPARE(second.pos(), first.pos());
     QCOMPARE(second.scale(), 600.0 / 768);
+}
+
+void TestScaling::namePromptStandsOverItsScreen()
+{
+    FakeNavigation nav;
+    ScreenWindow form("Form2", nav);
+    form.resize(612, 384); // s = 0.5, the design area 50 pixels in from the left
+    form.move(form.screen()->availableGeometry().topLeft() + QPoint(100, 60));
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QPoint position;
+    DialogAnswerer answer({[&](QWidget *w) {
+        position = w->pos();
+        qobject_cast<QDialog *>(w)->reject();
+    }});
+    askStudentName(&form);
+    QCOMPARE(answer.unexpected(), QStringList());
+    QCOMPARE(position, form.mapToGlobal(QPoint(50 + 15, 150)));
 }
 
 // Not a check: QUORIX_SHOT_DIR=folder saves every screen at four scales.
