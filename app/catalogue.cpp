@@ -1,9 +1,9 @@
 #include "app/catalogue.h"
 
+#include "core/datafile.h"
 #include "core/fieldreader.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -25,15 +25,13 @@ Result<Catalogue> readCatalogue(const QString &path)
         = QStringLiteral(" It was looked for in %1.").arg(QDir::toNativeSeparators(info.absolutePath()));
     auto fail = [&](const QString &what) { return Result<Catalogue>::failure(name + what + where); };
 
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return fail(QStringLiteral(" cannot be read: %1.").arg(file.errorString()));
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return fail(QStringLiteral(" cannot be read: %1.").arg(file.errorString()));
-    file.close();
+    const DataFileContents file = readDataFile(path);
+    if (!file.ok())
+        return fail(QStringLiteral(" cannot be read: %1.").arg(file.reason));
 
-    FieldReader reader = FieldReader::fromBytes(bytes);
+    FieldReader reader = FieldReader::fromBytes(file.bytes);
+    if (const auto tooLong = reader.overlongField())
+        return fail(QStringLiteral(": %1.").arg(*tooLong));
     const auto countField = reader.next();
     if (!countField)
         return fail(QStringLiteral(" is empty: its first line must hold the number of titles."));
@@ -42,10 +40,12 @@ Result<Catalogue> readCatalogue(const QString &path)
         return fail(countWhere + QStringLiteral(" is empty, but it must be the number of titles."));
     const auto number = parseNumber(countField->text);
     if (!number)
-        return fail(countWhere + QStringLiteral(" is \"%1\", which is not a number.").arg(countField->text));
-    if (*number != std::floor(*number))
         return fail(countWhere
-                    + QStringLiteral(" is %1, which is not a whole number.").arg(countField->text.trimmed()));
+                    + QStringLiteral(" is \"%1\", which is not a number.").arg(excerpt(countField->text)));
+    // Even a valid number may be thousands of digits long.
+    const QString countShown = excerpt(countField->text);
+    if (*number != std::floor(*number))
+        return fail(countWhere + QStringLiteral(" is %1, which is not a whole number.").arg(countShown));
 
     const double count = *number;
     Catalogue catalogue;
@@ -58,7 +58,7 @@ Result<Catalogue> readCatalogue(const QString &path)
         if (!title) {
             return fail(countWhere
                         + QStringLiteral(" is %1, but the file ends after %2 %3, at line %4.")
-                              .arg(countField->text.trimmed())
+                              .arg(countShown)
                               .arg(k - 1)
                               .arg(k - 1 == 1 ? QStringLiteral("title") : QStringLiteral("titles"))
                               .arg(reader.lastLine()));
@@ -72,7 +72,7 @@ Result<Catalogue> readCatalogue(const QString &path)
         return fail(countWhere
                     + QStringLiteral(" is %1, but a catalogue holds at most %2 titles: "
                                      "reading stops at the %3 title%4.")
-                          .arg(countField->text.trimmed())
+                          .arg(countShown)
                           .arg(maxTitles)
                           .arg(ordinal(maxTitles + 1))
                           .arg(at));

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -52,6 +53,26 @@ bool asksOnlyForHelpOrVersion(int argc, char *argv[])
             return true;
     }
     return false;
+}
+
+// With no --data-dir the data is the current folder's. Started from a
+// terminal in a folder without a catalogue, the program falls back on the
+// data installed beside it (../share/quorix from the executable), found
+// relative to the executable so that an unpacked package works anywhere.
+// Returns false only when that folder cannot be entered.
+bool useInstalledDataIfNoneHere()
+{
+    if (QFileInfo::exists(QStringLiteral("qbanks.txt")))
+        return true;
+    const QString installed
+        = QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/../share/quorix"));
+    if (!QFileInfo(installed + QStringLiteral("/qbanks.txt")).isFile())
+        return true;
+    if (::chdir(QFile::encodeName(installed).constData()) != 0)
+        return false;
+    std::fprintf(stderr, "quorix: no qbanks.txt in the current folder; using the installed data in %s\n",
+                 qPrintable(installed));
+    return true;
 }
 
 } // namespace
@@ -129,6 +150,10 @@ int main(int argc, char *argv[])
         if (::chdir(QFile::encodeName(dir).constData()) != 0)
             return failUsage(QStringLiteral("The data folder \"%1\" cannot be opened: %2.")
                                  .arg(dir, QString::fromLocal8Bit(std::strerror(errno))));
+    } else if (!useInstalledDataIfNoneHere()) {
+        return refuse(QStringLiteral("The installed data folder cannot be opened: %1.")
+                          .arg(QString::fromLocal8Bit(std::strerror(errno))),
+                      1);
     }
 
     auto navigator = std::make_unique<quorix::Navigator>(pdfFile);

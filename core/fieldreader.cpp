@@ -1,5 +1,7 @@
 #include "core/fieldreader.h"
 
+#include "core/datafile.h"
+
 #include <QStringDecoder>
 
 #include <array>
@@ -73,7 +75,12 @@ DecodedText decodeDataFile(const QByteArray &bytes)
     return {decodeWindows1252(view), true};
 }
 
-FieldReader::FieldReader(QString text) : m_text(std::move(text)) { }
+FieldReader::FieldReader(QString text) : m_text(std::move(text))
+{
+    m_lastContent = m_text.size() - 1;
+    while (m_lastContent >= 0 && (isBlank(m_text.at(m_lastContent)) || isLineEnd(m_text.at(m_lastContent))))
+        --m_lastContent;
+}
 
 FieldReader FieldReader::fromBytes(const QByteArray &bytes)
 {
@@ -104,7 +111,7 @@ void FieldReader::skipSeparator()
     }
 }
 
-std::optional<Field> FieldReader::next()
+std::optional<FieldReader::Span> FieldReader::nextSpan()
 {
     if (atEnd())
         return std::nullopt;
@@ -114,53 +121,73 @@ std::optional<Field> FieldReader::next()
     while (m_pos < size && isBlank(m_text.at(m_pos)))
         ++m_pos;
 
-    Field field;
-    field.line = m_line;
+    Span span;
+    span.flags.line = m_line;
 
     if (m_pos < size && m_text.at(m_pos) == u'"') {
-        field.quoted = true;
-        const qsizetype start = m_pos + 1;
-        qsizetype close = m_text.indexOf(u'"', start);
+        span.flags.quoted = true;
+        span.start = m_pos + 1;
+        qsizetype close = m_text.indexOf(u'"', span.start);
         if (close < 0)
             close = size;
-        field.text = m_text.mid(start, close - start);
-        m_line += lineEnds(field.text);
+        span.length = close - span.start;
+        m_line += lineEnds(QStringView(m_text).sliced(span.start, span.length));
         if (close >= size) {
-            field.unclosedQuote = true;
+            span.flags.unclosedQuote = true;
             m_pos = size;
-            return field;
+            return span;
         }
         m_pos = close + 1;
         while (m_pos < size && !closesField(m_text.at(m_pos))) {
             if (!isBlank(m_text.at(m_pos)))
-                field.trailingDiscarded = true;
+                span.flags.trailingDiscarded = true;
             ++m_pos;
         }
         skipSeparator();
-        return field;
+        return span;
     }
 
-    const qsizetype start = m_pos;
-    qsizetype stop = start;
+    span.start = m_pos;
+    qsizetype stop = span.start;
     while (stop < size && !closesField(m_text.at(stop)))
         ++stop;
     m_pos = stop;
-    while (stop > start && isBlank(m_text.at(stop - 1)))
+    while (stop > span.start && isBlank(m_text.at(stop - 1)))
         --stop;
-    field.text = m_text.mid(start, stop - start);
-    field.blankLine = startedLine && field.text.isEmpty() && (m_pos >= size || isLineEnd(m_text.at(m_pos)));
+    span.length = stop - span.start;
+    span.flags.blankLine = startedLine && span.length == 0 && (m_pos >= size || isLineEnd(m_text.at(m_pos)));
     skipSeparator();
+    return span;
+}
+
+std::optional<Field> FieldReader::next()
+{
+    std::optional<Span> span = nextSpan();
+    if (!span)
+        return std::nullopt;
+    Field field = std::move(span->flags);
+    field.text = m_text.mid(span->start, span->length);
     return field;
+}
+
+std::optional<QString> FieldReader::overlongField() const
+{
+    FieldReader ahead(*this);
+    while (const auto span = ahead.nextSpan()) {
+        if (span->length > MaxFieldLength) {
+            return QStringLiteral("the field on line %1 is longer than %2 characters, far longer than any "
+                                  "title or statement: \"%3\"")
+                .arg(span->flags.line)
+                .arg(MaxFieldLength)
+                .arg(excerpt(QStringView(m_text).sliced(span->start, span->length)));
+        }
+    }
+    return std::nullopt;
 }
 
 bool FieldReader::onlyBlanksRemain() const
 {
-    for (qsizetype i = m_pos; i < m_text.size(); ++i) {
-        const QChar c = m_text.at(i);
-        if (!isBlank(c) && !isLineEnd(c))
-            return false;
-    }
-    return true;
+    return m_pos > m_lastContent;
 }
 
 int FieldReader::lastLine() const

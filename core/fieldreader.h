@@ -37,12 +37,21 @@ struct Field {
 // - a separator at the very end of the text opens no further field.
 class FieldReader {
 public:
+    // No title, statement or explanation comes near this; a longer field is
+    // a file that is not a data file, and is refused before it is used.
+    static constexpr qsizetype MaxFieldLength = 64 * 1024;
+
     explicit FieldReader(QString text);
     static FieldReader fromBytes(const QByteArray &bytes);
 
     // The next field, or nothing once the text is used up (a read failure
     // for the caller to report).
     std::optional<Field> next();
+
+    // Looks ahead through the rest of the text without moving: a message
+    // naming the line of the first field over MaxFieldLength characters and
+    // quoting its start, or nothing when every field fits.
+    std::optional<QString> overlongField() const;
 
     bool atEnd() const { return m_pos >= m_text.size(); }
     // Only blanks, tabs and line ends are left (true at the end as well), so a
@@ -55,6 +64,14 @@ public:
     bool decodedAsWindows1252() const { return m_windows1252; }
 
 private:
+    // Where a field lies in m_text, and what next() reports about it.
+    struct Span {
+        qsizetype start = 0;
+        qsizetype length = 0;
+        Field flags; // everything but the text
+    };
+    std::optional<Span> nextSpan();
+
     // Steps over the line end at m_pos and counts it.
     void skipLineEnd();
     // Steps over the comma or line end that closes a field, if any.
@@ -62,6 +79,8 @@ private:
 
     QString m_text;
     qsizetype m_pos = 0;
+    // Past this index only blanks and line ends remain (-1: nothing else at all).
+    qsizetype m_lastContent = -1;
     int m_line = 1;
     bool m_atLineStart = true;
     bool m_windows1252 = false;

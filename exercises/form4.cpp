@@ -3,6 +3,7 @@
 #include "core/randomsource.h"
 #include "exercises/bmiclasses.h"
 #include "exercises/bmiexercise.h"
+#include "exercises/exercisescreen.h"
 #include "ui/facebox.h"
 #include "ui/fixedpictures.h"
 #include "ui/frames.h"
@@ -81,18 +82,11 @@ void Form4::createControls()
     placeAt(m_picture2, 11640, 0, 3600, 3600);
     m_picture2->setFixedPicture(QImage(QString::fromLatin1(fixedpictures::exerciseLogo)));
 
-    m_selectperson = addButton(this, QStringLiteral("selectperson"), QStringLiteral("Select a person"), 11640,
-                               4440, 3615, 495);
-    m_command1 = addButton(this, QStringLiteral("Command1"), QStringLiteral("Go to questions"), 11640, 5040,
-                           3615, 495);
-    m_command5 = addButton(this, QStringLiteral("Command5"), QStringLiteral("Back to main menu"), 11640, 8880,
-                           3615, 495);
-    addEndButtons(9600, 10320);
-
-    // Return has its own meaning here: OK, else "Select a person".
-    keepReturnForTheScreen(this);
-    chainTabOrder({m_options.front(), m_classify, m_selectperson, m_command1, m_command5,
-                   endPrintScoreButton(), endNoPrintButton()});
+    const ExerciseButtons buttons
+        = addExerciseButtons(this, QStringLiteral("Select a person"), m_options.front(), m_classify);
+    m_selectperson = buttons.selectperson;
+    m_command1 = buttons.command1;
+    m_command5 = buttons.command5;
 
     connect(m_selectperson, &QPushButton::clicked, this, &Form4::onSelectpersonClicked);
     connect(m_classify, &QPushButton::clicked, this, &Form4::onClassifyClicked);

@@ -1,6 +1,7 @@
 #include "exercises/form5.h"
 
 #include "core/randomsource.h"
+#include "exercises/exercisescreen.h"
 #include "exercises/parbands.h"
 #include "exercises/parexercise.h"
 #include "ui/facebox.h"
@@ -96,18 +97,11 @@ void Form5::createControls()
 
     // Created after the pictures: Picture11 reaches 135 twips into the
     // button column, and the buttons stay whole above it.
-    m_selectperson = addButton(this, QStringLiteral("selectperson"), QStringLiteral("select an activity"),
-                               11640, 4440, 3615, 495);
-    m_command1 = addButton(this, QStringLiteral("Command1"), QStringLiteral("Go to questions"), 11640, 5040,
-                           3615, 495);
-    m_command5 = addButton(this, QStringLiteral("Command5"), QStringLiteral("Back to main menu"), 11640, 8880,
-                           3615, 495);
-    addEndButtons(9600, 10320);
-
-    // Return has its own meaning here: OK, else "select an activity".
-    keepReturnForTheScreen(this);
-    chainTabOrder({m_options.front(), m_classify, m_selectperson, m_command1, m_command5,
-                   endPrintScoreButton(), endNoPrintButton()});
+    const ExerciseButtons buttons
+        = addExerciseButtons(this, QStringLiteral("select an activity"), m_options.front(), m_classify);
+    m_selectperson = buttons.selectperson;
+    m_command1 = buttons.command1;
+    m_command5 = buttons.command5;
 
     connect(m_selectperson, &QPushButton::clicked, this, &Form5::onSelectpersonClicked);
     connect(m_classify, &QPushButton::clicked, this, &Form5::onClassifyClicked);

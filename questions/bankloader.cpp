@@ -1,9 +1,9 @@
 #include "questions/bankloader.h"
 
+#include "core/datafile.h"
 #include "core/fieldreader.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -34,7 +34,7 @@ QString describeRecord(const Value &number, int position)
 {
     const QString text = toText(number);
     const QString name = text.isEmpty() ? QStringLiteral("the record without a number")
-                                        : QStringLiteral("record %1").arg(text);
+                                        : QStringLiteral("record %1").arg(excerpt(text));
     return QStringLiteral("%1, the %2 in the file").arg(name, ordinal(position));
 }
 
@@ -43,6 +43,8 @@ QString describeRecord(const Value &number, int position)
 Result<LoadedBank> parseBank(const QByteArray &bytes, const QString &fileName)
 {
     FieldReader reader = FieldReader::fromBytes(bytes);
+    if (const auto tooLong = reader.overlongField())
+        return Result<LoadedBank>::failure(QStringLiteral("%1: %2.").arg(fileName, *tooLong));
     LoadedBank bank;
 
     // Blank lines and blanks at the very end are the end of the data, not a
@@ -56,7 +58,7 @@ Result<LoadedBank> parseBank(const QByteArray &bytes, const QString &fileName)
                 QStringLiteral("%1: the %2 record starts on line %3 with \"%4\", which is not a number. "
                                "A record must start with its number, and -999 ends the bank.")
                     .arg(fileName, ordinal(int(bank.records.size()) + 1), QString::number(numberField.line),
-                         numberField.text));
+                         excerpt(numberField.text)));
         }
         if (*numeric == terminator) {
             bank.terminated = true;
@@ -101,19 +103,15 @@ Result<LoadedBank> parseBank(const QByteArray &bytes, const QString &fileName)
 
 Result<BankFile> BankFile::open(const QString &fileName)
 {
-    QFile file(fileName);
-    auto fail = [&] {
+    DataFileContents file = readDataFile(fileName);
+    if (!file.ok()) {
         const QString folder = QDir::toNativeSeparators(QFileInfo(fileName).absolutePath());
         return Result<BankFile>::failure(QStringLiteral("%1 cannot be read: %2. It was looked for in %3.")
-                                             .arg(fileName, file.errorString(), folder));
-    };
-    if (!file.open(QIODevice::ReadOnly))
-        return fail();
+                                             .arg(fileName, file.reason, folder));
+    }
     BankFile bank;
     bank.m_fileName = fileName;
-    bank.m_bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return fail();
+    bank.m_bytes = std::move(file.bytes);
     return bank;
 }
 

@@ -108,6 +108,8 @@ void TestCheck::initTestCase()
     QVERIFY(QDir(m_dir.path()).mkdir("folder.png"));
     QVERIFY(QDir(m_dir.path()).mkdir("pictures"));
     QVERIFY(picture.save(m_dir.filePath("pictures/graph.png"), "PNG"));
+    QVERIFY(QDir(m_dir.path()).mkdir("qbank99.txt"));
+    QVERIFY(QFile::link("qbank98.txt", m_dir.filePath("qbank98.txt")));
 }
 
 void TestCheck::bank_data()
@@ -499,6 +501,13 @@ void TestCheck::folder()
     QCOMPARE(found(empty.files()[0]).where, QStringList{"1 error"});
     QCOMPARE(found(empty.files()[0]).messages,
              QStringList{"the folder has no catalogue qbanks.txt, so the program does not start"});
+
+    // A catalogue that is a link loop is there, but cannot be read.
+    CheckReport looped;
+    QVERIFY(QFile::link("qbanks.txt", none.filePath("qbanks.txt")));
+    BankChecker(looped).checkFolder(none.path());
+    QCOMPARE(found(looped.files()[0]).messages,
+             QStringList{"cannot be read: its symbolic links lead round in a loop"});
 }
 
 void TestCheck::reportLines()
@@ -548,6 +557,12 @@ void TestCheck::commandLine_data()
            "refuses the bank: each record must start with its number, and -999 ends the bank";
     QTest::newRow("missing file") << QStringList{"DIR/nothing.txt"} << good << 1
                                   << "DIR/nothing.txt:1: error: no such file";
+    QTest::newRow("symbolic link loop") << QStringList{"DIR/qbank98.txt"} << good << 1
+                                        << "DIR/qbank98.txt:1: error: cannot be read: its symbolic links "
+                                           "lead round in a loop";
+    QTest::newRow("folder named like a bank") << QStringList{"DIR/qbank99.txt"} << good << 1
+                                              << "DIR/qbank99.txt:1: error: cannot be read: it is a folder, "
+                                                 "not a file";
     QTest::newRow("no paths") << QStringList() << good << 2 << QString();
     QTest::newRow("unknown option") << QStringList{"--frobnicate", "BANK"} << good << 2 << QString();
 }

@@ -1,5 +1,7 @@
 #include "core/fieldreader.h"
 
+#include "core/datafile.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -153,6 +155,78 @@ const LastLineRow lastLineRows[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Rows, LastLine, testing::ValuesIn(lastLineRows),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+struct OverlongRow {
+    const char *name;
+    QString text;
+    int line; // of the field refused, 0 for none
+};
+
+class Overlong : public testing::TestWithParam<OverlongRow> { };
+
+TEST_P(Overlong, RefusesOnlyAFieldOverTheLimitAndQuotesLittle)
+{
+    const FieldReader reader(GetParam().text);
+    const auto message = reader.overlongField();
+    if (GetParam().line == 0) {
+        EXPECT_FALSE(message) << message->toStdString();
+        return;
+    }
+    ASSERT_TRUE(message);
+    EXPECT_TRUE(message->startsWith(
+        QStringLiteral("the field on line %1 is longer than 65536 characters").arg(GetParam().line)))
+        << message->toStdString();
+    EXPECT_LT(message->size(), 160);
+}
+
+const qsizetype maxField = FieldReader::MaxFieldLength;
+const OverlongRow overlongRows[] = {
+    {"at_the_limit", QString(maxField, u'x') + QStringLiteral(",y"), 0},
+    {"over_the_limit_on_line_2", QStringLiteral("a\n") + QString(maxField + 1, u'x'), 2},
+    {"blanks_around_do_not_count", QStringLiteral("  ") + QString(maxField, u'x') + QStringLiteral("  ,y"),
+     0},
+    {"quoted_over_the_limit_across_lines",
+     QStringLiteral("a\n\"") + QString(maxField, u'\n') + QStringLiteral("x\""), 2},
+    {"unclosed_quote_over_the_limit", QStringLiteral("\"") + QString(maxField + 1, u'x'), 1},
+    {"many_fields_at_the_limit", (QString(maxField, u'x') + QLatin1Char(',')).repeated(3), 0},
+};
+
+INSTANTIATE_TEST_SUITE_P(Rows, Overlong, testing::ValuesIn(overlongRows),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+TEST(FieldReader, LooksAheadWithoutMoving)
+{
+    FieldReader reader(QStringLiteral("a,") + QString(maxField + 1, u'x'));
+    ASSERT_TRUE(reader.overlongField());
+    EXPECT_EQ(reader.next()->text, QStringLiteral("a"));
+}
+
+struct ExcerptRow {
+    const char *name;
+    QString text;
+    QString shown;
+};
+
+class Excerpt : public testing::TestWithParam<ExcerptRow> { };
+
+TEST_P(Excerpt, ShowsThis)
+{
+    EXPECT_EQ(excerpt(GetParam().text), GetParam().shown);
+}
+
+const ExcerptRow excerptRows[] = {
+    {"short_text_as_is", QStringLiteral("twelve"), QStringLiteral("twelve")},
+    {"blanks_and_line_ends_collapse", QStringLiteral("  a \t\r\n b  "), QStringLiteral("a b")},
+    {"control_characters_marked", QStringLiteral("a") + QChar(0) + QStringLiteral("b\x1b\u202e"),
+     QStringLiteral("a\ufffdb\ufffd\ufffd")},
+    {"sixty_characters_kept", QString(60, u'x'), QString(60, u'x')},
+    {"longer_cut_to_sixty", QString(10000, u'x'), QString(57, u'x') + QStringLiteral("...")},
+    {"surrogate_pair_not_split", QString(56, u'x') + QStringLiteral("\U0001F600\U0001F600\U0001F600"),
+     QString(56, u'x') + QStringLiteral("...")},
+};
+
+INSTANTIATE_TEST_SUITE_P(Rows, Excerpt, testing::ValuesIn(excerptRows),
                          [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace

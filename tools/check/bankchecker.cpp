@@ -3,6 +3,7 @@
 
 #include "app/catalogue.h"
 #include "app/setfiles.h"
+#include "core/datafile.h"
 #include "core/fieldreader.h"
 #include "core/picturename.h"
 #include "core/value.h"
@@ -50,10 +51,7 @@ const std::array<const char *, fieldsAfterNumber> slotNames = {
 // A field's text as it is to appear in a message.
 QString quoted(const QString &text)
 {
-    QString shown = text.simplified();
-    if (shown.size() > 50)
-        shown = shown.left(47) + QStringLiteral("...");
-    return QLatin1Char('"') + shown + QLatin1Char('"');
+    return QLatin1Char('"') + excerpt(text) + QLatin1Char('"');
 }
 
 int wordCount(const QString &text)
@@ -97,6 +95,14 @@ bool looksMisplaced(int slot, const QString &text)
     default:
         return isKeyLike(text) || isPictureName(text) || isNumber(text);
     }
+}
+
+// Anything under the name, even a folder or a link to nothing, is what the
+// program would try to open, and is checked as such.
+bool isPresent(const QString &path)
+{
+    const QFileInfo info(path);
+    return info.exists() || info.isSymLink();
 }
 
 QString plural(int n, const char *one, const char *many)
@@ -180,26 +186,17 @@ BankChecker::BankChecker(CheckReport &report) : m_report(report) { }
 
 bool BankChecker::readFile(const QString &path, FileReport &out, QByteArray &bytes)
 {
-    const QFileInfo info(path);
-    if (!info.exists()) {
+    // The program's own opening, so the checker refuses exactly what it does.
+    DataFileContents file = readDataFile(path);
+    if (file.problem == DataFileProblem::Missing) {
         out.error(1, QStringLiteral("no such file"));
         return false;
     }
-    // A FIFO or a device would block the checker, as it would the program.
-    if (!info.isFile()) {
-        out.error(1, QStringLiteral("not a regular file"));
+    if (!file.ok()) {
+        out.error(1, QStringLiteral("cannot be read: %1").arg(file.reason));
         return false;
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        out.error(1, QStringLiteral("cannot be read: %1").arg(file.errorString()));
-        return false;
-    }
-    bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        out.error(1, QStringLiteral("cannot be read: %1").arg(file.errorString()));
-        return false;
-    }
+    bytes = std::move(file.bytes);
     return true;
 }
 
@@ -472,7 +469,7 @@ std::vector<int> BankChecker::checkCatalogue(const QString &path, const QString 
 {
     FileReport &out = m_report.add(shownName);
     const QDir banks(bankFolder);
-    auto bankExists = [&](int option) { return QFileInfo(banks.filePath(bankFileName(option))).isFile(); };
+    auto bankExists = [&](int option) { return isPresent(banks.filePath(bankFileName(option))); };
     // A refused catalogue stops the program, but its banks are still worth
     // checking.
     auto existingBanks = [&] {
@@ -514,11 +511,11 @@ std::vector<int> BankChecker::checkCatalogue(const QString &path, const QString 
     if (*number != std::floor(*number))
         return refuse(
             countLine,
-            QStringLiteral("the count of titles is %1, which is not a whole number").arg(countText));
+            QStringLiteral("the count of titles is %1, which is not a whole number").arg(excerpt(countText)));
     if (*number > maxTitles) {
         return refuse(countLine,
                       QStringLiteral("the count of titles is %1, but a catalogue holds at most %2")
-                          .arg(countText)
+                          .arg(excerpt(countText))
                           .arg(maxTitles));
     }
 
@@ -527,7 +524,7 @@ std::vector<int> BankChecker::checkCatalogue(const QString &path, const QString 
         out.warning(countLine,
                     QStringLiteral("the count of titles is %1, so the menu shows only its placeholder "
                                    "options \"option1\" to \"option10\"")
-                        .arg(countText));
+                        .arg(excerpt(countText)));
     }
 
     std::vector<int> titleLines(std::size_t(count + 1), countLine);
@@ -608,6 +605,12 @@ std::vector<int> BankChecker::checkCatalogue(const QString &path, const QString 
     return options;
 }
 
+bool BankChecker::namedLikeDataFile(const QString &path)
+{
+    static const QRegularExpression name(QStringLiteral("^qbank.*\\.txt$"));
+    return name.match(QFileInfo(path).fileName()).hasMatch();
+}
+
 void BankChecker::checkFile(const QString &path)
 {
     const QString folder = QFileInfo(path).path();
@@ -624,14 +627,14 @@ void BankChecker::checkFolder(const QString &folder)
     const auto shown = [&](const QString &name) { return QDir::cleanPath(dir.filePath(name)); };
     const QString catalogueName = shown(QStringLiteral("qbanks.txt"));
     std::vector<int> options;
-    if (QFileInfo::exists(catalogueName)) {
+    if (isPresent(catalogueName)) {
         options = checkCatalogue(catalogueName, catalogueName, folder);
     } else {
         m_report.add(catalogueName)
             .error(1,
                    QStringLiteral("the folder has no catalogue qbanks.txt, so the program does not start"));
         for (int k = 1; k <= alwaysShownOptions; ++k) {
-            if (QFileInfo(dir.filePath(bankFileName(k))).isFile())
+            if (isPresent(dir.filePath(bankFileName(k))))
                 options.push_back(k);
         }
     }

@@ -30,6 +30,10 @@ public:
     // A data folder: its catalogue, the banks its menu can open, their pictures.
     void checkFolder(const QString &folder);
 
+    // qbanks.txt and qbank*.txt: checked as a catalogue or a bank whatever
+    // they are, so a folder of that name is a bad bank, not a data folder.
+    static bool namedLikeDataFile(const QString &path);
+
 private:
     // Reads a whole file, or reports why it cannot be read and returns false.
     static bool readFile(const QString &path, FileReport &out, QByteArray &bytes);

@@ -16,12 +16,16 @@ Give a data folder to check its catalogue qbanks.txt, every bank its menu can
 open (qbank1.txt to qbank16.txt, option 14 opening qbank143.txt) and every
 picture those banks name, looked for in that folder. Give a file to check it
 alone: a file named qbanks.txt is taken as a catalogue, any other as a bank
-whose pictures are looked for beside it.
+whose pictures are looked for beside it. A folder named qbanks.txt or
+qbank*.txt is checked as the file the program would try to open there.
 
-Errors: what stops the program from reading a file. A bank with more than 400
-records, a file ending inside a record, a record number that is text; a
-catalogue whose count is not a whole number, is above 20 or exceeds the titles
-in the file; a catalogue title whose bank file is missing.
+Errors: what stops the program from reading a file. A file that is missing,
+is not a regular file (a folder, a pipe, a device, a symbolic link to nothing
+or a link loop), holds more than 16 MB or a field over 65536 characters; a
+bank with more than 400 records, a file ending inside a record, a record
+number that is text; a catalogue whose count is not a whole number, is above
+20 or exceeds the titles in the file; a catalogue title whose bank file is
+missing.
 
 Warnings: what the program reads but shows wrongly. A key that is not exactly
 "T" or "F" (no answer matches it); an empty statement, explanation or title; a
@@ -95,7 +99,7 @@ int main(int argc, char *argv[])
                      qPrintable(family));
     }
     for (const QString &path : paths) {
-        if (QFileInfo(path).isDir())
+        if (QFileInfo(path).isDir() && !quorix::check::BankChecker::namedLikeDataFile(path))
             checker.checkFolder(path);
         else
             checker.checkFile(path);

@@ -349,7 +349,101 @@ QImage logo(bool withBars)
     return drawing.finish();
 }
 
+// The desktop icon, on a 256-unit square: the logo's ring and leaf round
+// the molecule, on a white tile. appIcon() paints it and appIconSvg() writes
+// the same shapes, so the scalable icon and the pixel sizes agree.
+constexpr double IconUnits = 256;
+const QRectF IconTile(8, 8, 240, 240);
+constexpr double IconTileRadius = 44;
+constexpr double IconTileBorder = 6;
+const QPointF IconRingCentre(122, 122);
+constexpr double IconRingRadius = 78;
+constexpr double IconMoleculeRadius = 26;
+
+QString svgColour(const QColor &c)
+{
+    return c.name(QColor::HexRgb);
+}
+
+QString num(double v)
+{
+    return QString::number(v, 'f', 2);
+}
+
 } // namespace
+
+QImage appIcon(int size)
+{
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / IconUnits, size / IconUnits);
+    p.setPen(QPen(LogoGreen, IconTileBorder));
+    p.setBrush(Qt::white);
+    p.drawRoundedRect(IconTile, IconTileRadius, IconTileRadius);
+    logoMark(p, IconRingCentre, IconRingRadius);
+    ringMolecule(p, IconRingCentre, IconMoleculeRadius, LogoDark, LogoDark);
+    p.end();
+    return image;
+}
+
+// The shapes of logoMark() and ringMolecule() at the icon's sizes, in SVG.
+QByteArray appIconSvg()
+{
+    const QPointF c = IconRingCentre;
+    const double r = IconRingRadius;
+    const double l = r * 0.62;
+    const QPointF leafAt = c + QPointF(r * 0.72, r * 0.72);
+    QString svg = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                                 "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"256\" height=\"256\" "
+                                 "viewBox=\"0 0 256 256\">\n");
+    svg += QStringLiteral("<rect x=\"%1\" y=\"%2\" width=\"%3\" height=\"%4\" rx=\"%5\" fill=\"#ffffff\" "
+                          "stroke=\"%6\" stroke-width=\"%7\"/>\n")
+               .arg(num(IconTile.x()), num(IconTile.y()), num(IconTile.width()), num(IconTile.height()),
+                    num(IconTileRadius), svgColour(LogoGreen), num(IconTileBorder));
+    svg += QStringLiteral("<circle cx=\"%1\" cy=\"%2\" r=\"%3\" fill=\"none\" stroke=\"%4\" "
+                          "stroke-width=\"%5\"/>\n")
+               .arg(num(c.x()), num(c.y()), num(r), svgColour(LogoGreen), num(r * 0.22));
+    svg += QStringLiteral("<g transform=\"translate(%1 %2) rotate(45)\">\n")
+               .arg(num(leafAt.x()), num(leafAt.y()));
+    svg += QStringLiteral("<path d=\"M %1 0 C %2 %3 %4 %5 %6 0 C %7 %8 %9 %10 %1 0 Z\" fill=\"%11\" "
+                          "stroke=\"#ffffff\" stroke-width=\"%12\" stroke-linejoin=\"bevel\"/>\n")
+               .arg(num(-l), num(-l * 0.5), num(-l * 0.55), num(l * 0.5), num(-l * 0.5), num(l), num(l * 0.5),
+                    num(l * 0.5), num(-l * 0.5))
+               .arg(num(l * 0.55), svgColour(QColor(60, 170, 70)), num(r * 0.06));
+    svg += QStringLiteral("<line x1=\"%1\" y1=\"0\" x2=\"%2\" y2=\"0\" stroke=\"%3\" stroke-width=\"%4\" "
+                          "stroke-linecap=\"round\"/>\n</g>\n")
+               .arg(num(-l * 0.85), num(l * 0.8), svgColour(QColor(230, 250, 230)), num(r * 0.04));
+
+    const double m = IconMoleculeRadius;
+    std::array<QPointF, 6> ring;
+    QString points;
+    for (int k = 0; k < 6; ++k) {
+        const double a = (60.0 * k - 90) * M_PI / 180;
+        ring[std::size_t(k)] = c + QPointF(std::cos(a), std::sin(a)) * m;
+        points += QStringLiteral("%1,%2 ").arg(num(ring[std::size_t(k)].x()), num(ring[std::size_t(k)].y()));
+    }
+    const QPointF side1 = ring[1] + (ring[1] - c) * 0.7;
+    const QPointF side2 = ring[4] + (ring[4] - c) * 0.7;
+    svg += QStringLiteral("<g stroke=\"%1\" stroke-width=\"%2\" stroke-linecap=\"round\" "
+                          "stroke-linejoin=\"bevel\" fill=\"none\">\n<polygon points=\"%3\"/>\n")
+               .arg(svgColour(LogoDark), num(std::max(1.5, m * 0.12)), points.trimmed());
+    for (const auto &[from, to] : {std::pair{ring[1], side1}, std::pair{ring[4], side2}})
+        svg += QStringLiteral("<line x1=\"%1\" y1=\"%2\" x2=\"%3\" y2=\"%4\"/>\n")
+                   .arg(num(from.x()), num(from.y()), num(to.x()), num(to.y()));
+    svg += QStringLiteral("</g>\n");
+    const auto dot = [&svg](QPointF at, double radius, const QColor &colour) {
+        svg += QStringLiteral("<circle cx=\"%1\" cy=\"%2\" r=\"%3\" fill=\"%4\"/>\n")
+                   .arg(num(at.x()), num(at.y()), num(radius), svgColour(colour));
+    };
+    for (const QPointF &a : ring)
+        dot(a, m * 0.16, LogoDark);
+    dot(side1, m * 0.22, QColor(220, 60, 60));
+    dot(side2, m * 0.22, QColor(60, 110, 220));
+    svg += QStringLiteral("</svg>\n");
+    return svg.toUtf8();
+}
 
 QImage blankPicture()
 {

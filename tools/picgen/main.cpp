@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QSaveFile>
 #include <QStringList>
 
 #include <cstdio>
@@ -20,7 +21,8 @@ int main(int argc, char *argv[])
         std::fputs("Usage: quorix-picgen ROOT\n"
                    "Redraws every picture Quorix ships below ROOT (the repository's root):\n"
                    "the band pictures, logo, blank picture and diagrams into ROOT/data, the\n"
-                   "screens' compiled-in pictures into ROOT/ui/pictures.\n",
+                   "screens' compiled-in pictures into ROOT/ui/pictures, the desktop icon\n"
+                   "into ROOT/dist/icons.\n",
                    args.size() == 1 ? stdout : stderr);
         return args.size() == 1 ? 0 : 2;
     }
@@ -40,6 +42,15 @@ int main(int argc, char *argv[])
             continue;
         }
         std::printf("%s  %d x %d\n", qPrintable(path), image.width(), image.height());
+    }
+    const QString svgPath = root.filePath(quorix::picgen::AppIconSvgPath);
+    QDir().mkpath(QFileInfo(svgPath).path());
+    QSaveFile svg(svgPath);
+    if (svg.open(QIODevice::WriteOnly) && svg.write(quorix::picgen::appIconSvg()) >= 0 && svg.commit()) {
+        std::printf("%s  scalable\n", qPrintable(svgPath));
+    } else {
+        std::fprintf(stderr, "quorix-picgen: cannot write %s\n", qPrintable(svgPath));
+        ++failures;
     }
     return failures == 0 ? 0 : 1;
 }

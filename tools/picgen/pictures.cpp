@@ -39,6 +39,9 @@ std::vector<PictureFile> allPictures()
     for (int band = 1; band <= 7; ++band)
         pictures.push_back({QStringLiteral("data/PAR%1.bmp").arg(band), F::PalettedBmp,
                             [band] { return parPicture(band); }});
+    for (int size : {48, 64, 128, 256})
+        pictures.push_back({QStringLiteral("dist/icons/%1x%1/org.quorix.Quorix.png").arg(size), F::Png,
+                            [size] { return appIcon(size); }});
     return pictures;
 }
 

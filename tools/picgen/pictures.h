@@ -19,6 +19,10 @@ struct PictureFile {
 
 std::vector<PictureFile> allPictures();
 
+// The desktop icon's scalable file below the repository root; its pixel
+// sizes are among allPictures().
+inline const QString AppIconSvgPath = QStringLiteral("dist/icons/scalable/org.quorix.Quorix.svg");
+
 // The PAR screen's pictures and the logos (emblems.cpp).
 QImage blankPicture();
 QImage parPicture(int band); // 1..7
@@ -26,6 +30,8 @@ QImage quorixLogo(); // the PAR screen's logo, as file and compiled in
 QImage chartLogo();
 QImage menuIllustration();
 QImage questionDecoration();
+QImage appIcon(int size); // the desktop icon, size x size pixels
+QByteArray appIconSvg(); // the same icon, scalable
 
 // The diagrams the banks name (diagrams1.cpp to diagrams3.cpp).
 QImage foodLabel();

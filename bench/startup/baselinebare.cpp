@@ -1,0 +1,15 @@
+// The floor of start-up: a Qt Widgets program with one empty 1024 x 768
+// window titled as the program's are.
+
+#include <QApplication>
+#include <QWidget>
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QWidget window;
+    window.setWindowTitle(QStringLiteral("Quorix self-assessment questions"));
+    window.resize(1024, 768);
+    window.show();
+    return app.exec();
+}

@@ -1,0 +1,28 @@
+#include "exercises/exercisescreen.h"
+
+#include "ui/keyboard.h"
+#include "ui/screenwindow.h"
+
+#include <QPushButton>
+
+namespace quorix {
+
+ExerciseButtons addExerciseButtons(ScreenWindow *screen, const QString &drawCaption, QWidget *firstOption,
+                                   QPushButton *classify)
+{
+    ExerciseButtons b;
+    b.selectperson
+        = screen->addButton(screen, QStringLiteral("selectperson"), drawCaption, 11640, 4440, 3615, 495);
+    b.command1 = screen->addButton(screen, QStringLiteral("Command1"), QStringLiteral("Go to questions"), 11640,
+                                   5040, 3615, 495);
+    b.command5 = screen->addButton(screen, QStringLiteral("Command5"), QStringLiteral("Back to main menu"),
+                                   11640, 8880, 3615, 495);
+    screen->addEndButtons(9600, 10320);
+
+    keepReturnForTheScreen(screen);
+    chainTabOrder({firstOption, classify, b.selectperson, b.command1, b.command5, screen->endPrintScoreButton(),
+                   screen->endNoPrintButton()});
+    return b;
+}
+
+} // namespace quorix

@@ -1,0 +1,27 @@
+#pragma once
+
+// What the BMI and PAR screens share: their column of buttons on the right.
+
+#include <QString>
+
+class QPushButton;
+class QWidget;
+
+namespace quorix {
+
+class ScreenWindow;
+
+struct ExerciseButtons {
+    QPushButton *selectperson = nullptr; // draws a person or an activity
+    QPushButton *command1 = nullptr; // "Go to questions"
+    QPushButton *command5 = nullptr; // "Back to main menu"
+};
+
+// The draw button with its caption, "Go to questions", "Back to main menu"
+// and the two END buttons, at their places in the column. Return belongs to
+// the screen (OK, else the draw button), so no button takes it for itself,
+// and Tab runs from the first option through OK and down the column.
+ExerciseButtons addExerciseButtons(ScreenWindow *screen, const QString &drawCaption, QWidget *firstOption,
+                                   QPushButton *classify);
+
+} // namespace quorix

@@ -1,0 +1,130 @@
+// windowprobe TITLE PROGRAM [ARGS...]: starts PROGRAM, waits until a
+// top-level window titled TITLE is mapped on the X display, asks it to close
+// as a window manager would, and prints "<milliseconds to map> <peak KiB>"
+// once the program has ended. Exits 1 when no such window appears within
+// 30 seconds or the program does not end within 10 seconds of the request.
+
+#include <X11/Xlib.h>
+
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+Window findTitled(Display *display, Window window, const char *title)
+{
+    char *name = nullptr;
+    if (XFetchName(display, window, &name) && name) {
+        const bool same = std::strcmp(name, title) == 0;
+        XFree(name);
+        if (same)
+            return window;
+    }
+    Window root = 0, parent = 0, *children = nullptr;
+    unsigned int count = 0;
+    if (!XQueryTree(display, window, &root, &parent, &children, &count))
+        return 0;
+    Window found = 0;
+    for (unsigned int i = 0; i < count && !found; ++i)
+        found = findTitled(display, children[i], title);
+    if (children)
+        XFree(children);
+    return found;
+}
+
+void askToClose(Display *display, Window window)
+{
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = long(XInternAtom(display, "WM_DELETE_WINDOW", False));
+    event.xclient.data.l[1] = CurrentTime;
+    XSendEvent(display, window, False, NoEventMask, &event);
+    XFlush(display);
+}
+
+bool waitForExit(pid_t child, Clock::time_point deadline, long &peakKiB)
+{
+    while (Clock::now() < deadline) {
+        int status = 0;
+        rusage usage{};
+        if (wait4(child, &status, WNOHANG, &usage) == child) {
+            peakKiB = usage.ru_maxrss;
+            return true;
+        }
+        usleep(2000);
+    }
+    return false;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: windowprobe TITLE PROGRAM [ARGS...]\n");
+        return 2;
+    }
+    // A display that has just seen a client go may refuse the next for a moment.
+    Display *display = nullptr;
+    for (int attempt = 0; attempt < 40 && !display; ++attempt) {
+        display = XOpenDisplay(nullptr);
+        if (!display)
+            usleep(50000);
+    }
+    if (!display) {
+        std::fprintf(stderr, "windowprobe: no X display\n");
+        return 2;
+    }
+    XSelectInput(display, DefaultRootWindow(display), SubstructureNotifyMask);
+    XSync(display, False);
+
+    const Clock::time_point start = Clock::now();
+    const pid_t child = fork();
+    if (child == 0) {
+        execvp(argv[2], argv + 2);
+        _exit(127);
+    }
+
+    Window window = 0;
+    Clock::time_point mapped;
+    while (!window && Clock::now() < start + std::chrono::seconds(30)) {
+        while (!window && XPending(display)) {
+            XEvent event;
+            XNextEvent(display, &event);
+            if (event.type == MapNotify) {
+                window = findTitled(display, event.xmap.window, argv[1]);
+                mapped = Clock::now();
+            }
+        }
+        if (!window)
+            usleep(500);
+    }
+    long peakKiB = 0;
+    if (!window) {
+        kill(child, SIGKILL);
+        waitForExit(child, Clock::now() + std::chrono::seconds(5), peakKiB);
+        std::fprintf(stderr, "windowprobe: %s showed no window titled \"%s\"\n", argv[2], argv[1]);
+        return 1;
+    }
+    askToClose(display, window);
+    if (!waitForExit(child, Clock::now() + std::chrono::seconds(10), peakKiB)) {
+        kill(child, SIGKILL);
+        std::fprintf(stderr, "windowprobe: %s did not end when asked to close\n", argv[2]);
+        return 1;
+    }
+    const auto ms = std::chrono::duration<double, std::milli>(mapped - start).count();
+    std::printf("%.1f %ld\n", ms, peakKiB);
+    XCloseDisplay(display);
+    return 0;
+}
