@@ -27,39 +27,31 @@ using namespace quorixtest;
 
 namespace {
 
+// A few controls of each screen at their design places (twips, inside their
+// parent), as the layout tables give them.
 struct Twips {
     const char *name;
     int left, top, width, height;
 };
-
-// A few controls of each screen at their design places (twips, inside their
-// parent), as the layout tables give them.
 const std::map<QString, std::vector<Twips>> placesOf = {
     {"Form1",
      {{"Frame1", 840, 960, 10575, 9255},
       {"Option1", 360, 720, 8000, 450},
-      {"endnoprint", 11640, 10200, 3615, 495},
       {"Picture1", 11640, 0, 3690, 2925}}},
     {"Form2",
      {{"Command2", 11640, 7320, 3615, 495},
-      {"Frame2", 5040, 8520, 6495, 1695},
       {"Picture7", 960, 240, 5295, 855},
       {"Option8", 240, 720, 4575, 375}}},
-    {"Form3",
-     {{"Picture6", 240, 4560, 3240, 3570},
-      {"Command2", 11640, 6000, 3615, 495},
-      {"Picture4", 3720, 9000, 7215, 1215}}},
-    {"Form4",
-     {{"Frame1", 1560, 2040, 7695, 6375},
-      {"Option3", 120, 1800, 7215, 450},
-      {"selectperson", 11640, 4440, 3615, 495},
-      {"Picture3", 2040, 8880, 9375, 2055}}},
-    {"Form5",
-     {{"Frame1", 240, 2520, 3735, 5175},
-      {"Option2", 120, 960, 3015, 400},
-      {"Picture8", 4320, 5640, 3615, 1815},
-      {"Command1", 11640, 5040, 3615, 495}}},
+    {"Form3", {{"Picture6", 240, 4560, 3240, 3570}, {"Picture4", 3720, 9000, 7215, 1215}}},
+    {"Form4", {{"Option3", 120, 1800, 7215, 450}, {"selectperson", 11640, 4440, 3615, 495}}},
+    {"Form5", {{"Option2", 120, 960, 3015, 400}, {"Picture8", 4320, 5640, 3615, 1815}}},
 };
+
+QRect expectedAt(const Twips &t, double s)
+{
+    const auto at = [s](int twips) { return int(std::lround(twips / 15 * s)); };
+    return QRect(QPoint(at(t.left), at(t.top)), QPoint(at(t.left + t.width) - 1, at(t.top + t.height) - 1));
+}
 
 // Every screen in a state that shows its widest captions.
 struct Screens {
@@ -75,110 +67,54 @@ struct Screens {
     ScreenWindow *open(const QString &name)
     {
         if (name == "Form2") {
-            questions.acceptBank(makeBank(5, {QStringLiteral("T")}));
+            questions.acceptBank(makeBank(5));
             Form2 *form = questions.open();
             for (const char *control : {"Command2", "Option1", "Option8", "OKanswer"})
-                [&] { QVERIFY(questions.click(control)); }();
+                questions.click(control);
             return form;
         }
         if (name == "Form1") {
             auto form = std::make_unique<Form1>(menu, nav);
             for (int k = 1; k <= 10; ++k)
-                setCaption(form->option(k),
-                           QStringLiteral("Diet and health: cardiovascular disease, diabetes and cancer"));
+                setCaption(form->option(k), "Diet and health: cardiovascular disease, diabetes and cancer");
             form->frame1()->show();
             owned = std::move(form);
         } else if (name == "Form3") {
             owned = std::make_unique<Form3>(tally, nav);
-        } else if (name == "Form4") {
-            owned = std::make_unique<Form4>(bmi, random, nav);
-            owned->findChild<QPushButton *>("selectperson")->click();
         } else {
-            owned = std::make_unique<Form5>(par, random, nav);
+            if (name == "Form4")
+                owned = std::make_unique<Form4>(bmi, random, nav);
+            else
+                owned = std::make_unique<Form5>(par, random, nav);
             owned->findChild<QPushButton *>("selectperson")->click();
         }
         owned->show();
-        [&] { QVERIFY(QTest::qWaitForWindowExposed(owned.get())); }();
         return owned.get();
     }
 };
-
-QRect expectedAt(const Twips &t, double s)
-{
-    const auto at = [s](int twips) { return int(std::lround(twips / 15 * s)); };
-    return QRect(QPoint(at(t.left), at(t.top)), QPoint(at(t.left + t.width) - 1, at(t.top + t.height) - 1));
-}
-
-bool near(const QRect &a, const QRect &b, int tolerance)
-{
-    return qAbs(a.left() - b.left()) <= tolerance && qAbs(a.top() - b.top()) <= tolerance
-        && qAbs(a.right() - b.right()) <= tolerance && qAbs(a.bottom() - b.bottom()) <= tolerance;
-}
-
-QString textOf(const QWidget *w)
-{
-    if (const auto *button = qobject_cast<const QAbstractButton *>(w))
-        return button->text();
-    if (const auto *frame = qobject_cast<const QGroupBox *>(w))
-        return frame->title();
-    if (const auto *label = qobject_cast<const QLabel *>(w); label && !label->wordWrap())
-        return label->text();
-    return {};
-}
 
 } // namespace
 
 class TestScaling : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void scaledRectKeepsEdges_data();
-    void scaledRectKeepsEdges();
     void startScaleFitsTheScreen_data();
     void startScaleFitsTheScreen();
-    void zoomSteps_data();
-    void zoomSteps();
-
+    void zoomStepsAndEdges();
     void screensAtScale_data();
     void screensAtScale();
     void captionShrinksUntilItFits();
     void layoutFollowsResize();
     void windowsShareOnePlacementAndZoom();
     void namePromptStandsOverItsScreen();
-    void screenshots();
 };
-
-void TestScaling::scaledRectKeepsEdges_data()
-{
-    QTest::addColumn<QRect>("design");
-    QTest::addColumn<double>("scale");
-    QTest::addColumn<QRect>("expected");
-    QTest::newRow("s = 1 is the design")
-        << twipsRect(11640, 10200, 3615, 495) << 1.0 << QRect(776, 680, 241, 33);
-    QTest::newRow("halves round away from zero")
-        << twipsRect(11640, 10200, 3615, 495) << 0.5 << QRect(388, 340, 121, 17);
-    QTest::newRow("a neighbour's left edge stays the right edge")
-        << QRect(100, 0, 50, 10) << 0.37 << QRect(37, 0, 19, 4);
-    QTest::newRow("design area at 1.25") << QRect(0, 0, 1024, 768) << 1.25 << QRect(0, 0, 1280, 960);
-}
-
-void TestScaling::scaledRectKeepsEdges()
-{
-    QFETCH(QRect, design);
-    QFETCH(double, scale);
-    QFETCH(QRect, expected);
-    QCOMPARE(scaledRect(design, scale), expected);
-    // Two controls that touch in the design still touch.
-    const QRect right(design.right() + 1, design.top(), 30, design.height());
-    QCOMPARE(scaledRect(right, scale).left(), scaledRect(design, scale).right() + 1);
-}
 
 void TestScaling::startScaleFitsTheScreen_data()
 {
     QTest::addColumn<QRect>("available");
     QTest::addColumn<double>("start");
-    const QSize frame = WindowPlacement::AssumedFrame;
     QTest::newRow("1280 x 1024 opens at 1") << QRect(0, 0, 1280, 1024) << 1.0;
-    QTest::newRow("1280 x 720 about 0.9") << QRect(0, 0, 1280, 720) << (720.0 - frame.height()) / 768;
+    QTest::newRow("1280 x 720 about 0.9") << QRect(0, 0, 1280, 720) << 0.875;
     QTest::newRow("1366 x 768 laptop with a panel") << QRect(0, 28, 1366, 740) << 230.0 / 256;
     QTest::newRow("1024 x 600 netbook") << QRect(0, 0, 1024, 600) << 184.0 / 256;
     QTest::newRow("too small a screen stops at 0.5") << QRect(0, 0, 640, 400) << 0.5;
@@ -191,34 +127,20 @@ void TestScaling::startScaleFitsTheScreen()
     QFETCH(double, start);
     const double s = WindowPlacement::startScale(available, WindowPlacement::AssumedFrame);
     QCOMPARE(s, start);
-    const QSize client = WindowPlacement::clientSize(s);
-    QCOMPARE(client.width() * 3, client.height() * 4); // whole pixels, proportions kept
-    if (s > 0.5) {
-        QVERIFY(client.width() + WindowPlacement::AssumedFrame.width() <= available.width());
-        QVERIFY(client.height() + WindowPlacement::AssumedFrame.height() <= available.height());
-    }
+    const QSize client = WindowPlacement::clientSize(s) + WindowPlacement::AssumedFrame;
+    QVERIFY(s == 0.5 || (client.width() <= available.width() && client.height() <= available.height()));
 }
 
-void TestScaling::zoomSteps_data()
+void TestScaling::zoomStepsAndEdges()
 {
-    QTest::addColumn<double>("current");
-    QTest::addColumn<int>("steps");
-    QTest::addColumn<double>("largest");
-    QTest::addColumn<double>("expected");
-    QTest::newRow("in by 0.1") << 1.0 << 1 << 1.25 << 282.0 / 256;
-    QTest::newRow("in stops at what fits") << 1.2 << 1 << 1.25 << 1.25;
-    QTest::newRow("out by 0.1") << 0.875 << -1 << 1.0 << 198.0 / 256;
-    QTest::newRow("out stops at 0.5") << 0.55 << -1 << 1.25 << 0.5;
-    QTest::newRow("a screen too small for 0.5 still allows 0.5") << 0.5 << 1 << 0.4 << 0.5;
-}
-
-void TestScaling::zoomSteps()
-{
-    QFETCH(double, current);
-    QFETCH(int, steps);
-    QFETCH(double, largest);
-    QFETCH(double, expected);
-    QCOMPARE(WindowPlacement::zoomedScale(current, steps, largest), expected);
+    QCOMPARE(WindowPlacement::zoomedScale(1.0, 1, 1.25), 282.0 / 256);
+    QCOMPARE(WindowPlacement::zoomedScale(1.2, 1, 1.25), 1.25);
+    QCOMPARE(WindowPlacement::zoomedScale(0.875, -1, 1.0), 198.0 / 256);
+    QCOMPARE(WindowPlacement::zoomedScale(0.55, -1, 1.25), 0.5);
+    // Rounded edges: neighbours that touch in the design still touch.
+    QCOMPARE(scaledRect(twipsRect(11640, 10200, 3615, 495), 0.5), QRect(388, 340, 121, 17));
+    QCOMPARE(scaledRect(QRect(0, 0, 100, 10), 0.37).right() + 1,
+             scaledRect(QRect(100, 0, 50, 10), 0.37).left());
 }
 
 void TestScaling::screensAtScale_data()
@@ -236,36 +158,33 @@ void TestScaling::screensAtScale()
     QFETCH(double, scale);
     Screens screens;
     ScreenWindow *form = screens.open(screen);
-    QVERIFY(form);
     form->setScale(scale);
-    QCOMPARE(form->size(), QSize(qRound(1024 * scale), qRound(768 * scale)));
-    const QRect area(form->designOrigin(), WindowPlacement::clientSize(scale));
-
+    QCOMPARE(form->size(), WindowPlacement::clientSize(scale));
     for (const Twips &place : placesOf.at(screen)) {
-        auto *w = form->findChild<QWidget *>(QString::fromLatin1(place.name));
-        QVERIFY(w);
-        QRect expected = expectedAt(place, scale);
-        if (w->parentWidget() == form)
-            expected.translate(form->designOrigin());
-        QVERIFY2(near(w->geometry(), expected, 2), place.name);
+        auto *w = form->findChild<QWidget *>(place.name);
+        const QRect expected = expectedAt(place, scale)
+                                   .translated(w->parentWidget() == form ? form->designOrigin() : QPoint());
+        QVERIFY2((w->geometry().topLeft() - expected.topLeft()).manhattanLength() <= 2, place.name);
+        QVERIFY2((w->geometry().bottomRight() - expected.bottomRight()).manhattanLength() <= 2, place.name);
     }
 
+    const QRect area(form->designOrigin(), WindowPlacement::clientSize(scale));
     const int indicator = form->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth);
     for (QWidget *w : form->findChildren<QWidget *>()) {
-        if (w->objectName().isEmpty() || w->objectName().startsWith("qt_") || w->window() != form)
+        if (w->objectName().isEmpty() || w->objectName().startsWith("qt_"))
             continue;
         const QRect inside = w->parentWidget() == form ? area : w->parentWidget()->rect();
         QVERIFY2(inside.adjusted(-1, -1, 1, 1).contains(w->geometry()), qPrintable(w->objectName()));
-
-        const QString text = textOf(w);
-        if (text.isEmpty())
-            continue;
-        int needed = w->fontMetrics().size(Qt::TextShowMnemonic, text).width();
-        if (qobject_cast<QRadioButton *>(w))
-            needed += indicator;
-        QVERIFY2(
-            needed <= w->width(),
-            qPrintable(QStringLiteral("%1 needs %2 of %3").arg(w->objectName()).arg(needed).arg(w->width())));
+        QString caption;
+        if (const auto *button = qobject_cast<QAbstractButton *>(w))
+            caption = button->text();
+        else if (const auto *frame = qobject_cast<QGroupBox *>(w))
+            caption = frame->title();
+        else if (const auto *label = qobject_cast<QLabel *>(w); label && !label->wordWrap())
+            caption = label->text();
+        const int needed = w->fontMetrics().size(Qt::TextShowMnemonic, caption).width()
+            + (qobject_cast<QRadioButton *>(w) ? indicator : 0);
+        QVERIFY2(caption.isEmpty() || needed <= w->width(), qPrintable(w->objectName() + ": " + caption));
     }
 }
 
@@ -282,8 +201,7 @@ void TestScaling::captionShrinksUntilItFits()
         QVERIFY(narrow->font().pointSizeF() < 9.75 * s);
         QVERIFY(narrow->fontMetrics().horizontalAdvance(caption) <= narrow->width());
     }
-    // A new caption is fitted at once.
-    setCaption(narrow, QStringLiteral("OK"));
+    setCaption(narrow, QStringLiteral("OK")); // a new caption is fitted at once
     QCOMPARE(narrow->font().pointSizeF(), 9.75 * 1.25);
 }
 
@@ -299,13 +217,11 @@ void TestScaling::layoutFollowsResize()
     const QPoint origin((1200 - qRound(1024 * s)) / 2, 0);
     QCOMPARE(form->designOrigin(), origin);
     QCOMPARE(form->outline()->geometry(), QRect(origin, WindowPlacement::clientSize(s)));
-    auto *command2 = h.child("Command2");
-    QVERIFY(near(command2->geometry(), expectedAt({"", 11640, 7320, 3615, 495}, s).translated(origin), 1));
-    QVERIFY(command2->font().pointSizeF() <= 9.75 * s + 1e-9);
-    QVERIFY(command2->font().pointSizeF() > 9.75 * s * 0.8);
+    QWidget *command2 = h.child("Command2");
+    QCOMPARE(command2->geometry(), expectedAt({"", 11640, 7320, 3615, 495}, s).translated(origin));
+    QVERIFY(command2->font().pointSizeF() <= 9.75 * s && command2->font().pointSizeF() > 9.75 * s * 0.8);
 
-    // Smaller than the smallest scale: the design stays at 0.5.
-    form->resize(300, 200);
+    form->resize(300, 200); // below the smallest scale
     QCOMPARE(form->size(), QSize(512, 384));
     QCOMPARE(form->scale(), 0.5);
 }
@@ -325,11 +241,10 @@ void TestScaling::windowsShareOnePlacementAndZoom()
     QVERIFY(available.contains(first.frameGeometry()));
 
     QTest::keyClick(&first, Qt::Key_Plus, Qt::ControlModifier);
-    QCOMPARE(first.scale(), 282.0 / 256);
     QCOMPARE(first.size(), WindowPlacement::clientSize(282.0 / 256));
     for (int i = 0; i < 5; ++i)
         QTest::keyClick(&first, Qt::Key_Plus, Qt::ControlModifier);
-    QVERIFY(first.size().width() <= available.width() && first.size().height() <= available.height());
+    QVERIFY(first.width() <= available.width() && first.height() <= available.height());
     const double largest = first.scale();
     QTest::keyClick(&first, Qt::Key_Minus, Qt::ControlModifier);
     QVERIFY(first.scale() < largest);
@@ -341,9 +256,7 @@ void TestScaling::windowsShareOnePlacementAndZoom()
     QTRY_COMPARE(first.pos(), available.topLeft() + QPoint(30, 20));
     first.hide();
     second.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&second));
-    QCOMPARE(second.size(), QSize(800, 600));
-    QCOMPARE(second.pos(), first.pos());
+    QCOMPARE(second.geometry(), first.geometry());
     QCOMPARE(second.scale(), 600.0 / 768);
 }
 
@@ -361,24 +274,7 @@ void TestScaling::namePromptStandsOverItsScreen()
         qobject_cast<QDialog *>(w)->reject();
     }});
     askStudentName(&form);
-    QCOMPARE(answer.unexpected(), QStringList());
     QCOMPARE(position, form.mapToGlobal(QPoint(50 + 15, 150)));
-}
-
-// Not a check: QUORIX_SHOT_DIR=folder saves every screen at four scales.
-void TestScaling::screenshots()
-{
-    const QString dir = qEnvironmentVariable("QUORIX_SHOT_DIR");
-    if (dir.isEmpty())
-        QSKIP("set QUORIX_SHOT_DIR to save pictures of the screens");
-    for (const char *screen : {"Form1", "Form2", "Form3", "Form4", "Form5"}) {
-        for (double s : {0.5, 600.0 / 768, 1.0, 1.5}) {
-            Screens screens;
-            ScreenWindow *form = screens.open(QString::fromLatin1(screen));
-            form->setScale(s);
-            QVERIFY(form->grab().save(QStringLiteral("%1/%2-%3.png").arg(dir, screen).arg(s, 0, 'f', 2)));
-        }
-    }
 }
 
 QTEST_MAIN(TestScaling)
