@@ -100,11 +100,10 @@ template<typename Screen> void Navigator::unload(QPointer<Screen> &screen)
 template<typename Screen, typename... Owners>
 Screen *Navigator::ensure(QPointer<Screen> &screen, Owners &...owners)
 {
-    if (!screen) {
+    // Every screen takes the shared placement when shown, so Form3 lies
+    // over Form2.
+    if (!screen)
         screen = new Screen(owners..., *this);
-        // Every screen stands where the menu stands, so Form3 lies over Form2.
-        screen->move(m_form1->pos());
-    }
     return screen;
 }
 

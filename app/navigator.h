@@ -11,6 +11,7 @@
 #include "scoring/tally.h"
 #include "ui/navigation.h"
 #include "ui/reportprinter.h"
+#include "ui/windowplacement.h"
 
 #include <QObject>
 #include <QPointer>
@@ -71,6 +72,7 @@ public:
     void printScoreAndEnd(QWidget *from) override;
     void endWithoutPrinting() override;
     bool closeRequested(QWidget *from) override;
+    WindowPlacement *placement() override { return &m_placement; }
 
     // The question asked before a window closes once a statement has been
     // marked: "End without printing your results?".
@@ -99,6 +101,8 @@ private:
     BmiExercise m_bmiExercise;
     ParExercise m_parExercise;
     QString m_pdfFile;
+    // Declared before the screens, which use it until they are gone.
+    WindowPlacement m_placement;
     std::unique_ptr<Form1> m_form1;
     QPointer<Form2> m_form2;
     QPointer<Form3> m_form3;

@@ -184,9 +184,7 @@ void Form2::showCompletion()
     m_label2->setText(completionMessage());
     // The message is wider than its box in this font; a second line below
     // keeps it whole rather than cut off.
-    const int needed = m_label2->heightForWidth(m_label2->width());
-    if (needed > m_label2->height())
-        m_label2->resize(m_label2->width(), needed);
+    growToText(m_label2);
     m_label2->show();
     m_command2->hide();
     // Hiding the focused "Select a question" would hand focus to the next

@@ -1,5 +1,7 @@
 #include "scoring/scorechart.h"
 
+#include "ui/twips.h"
+
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPolygonF>
@@ -45,6 +47,8 @@ void ScoreChart::add(Command command)
 void ScoreChart::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
+    const double scale = designScale(this);
+    painter.scale(scale, scale);
     for (const Command &c : m_commands) {
         const QRectF rect = QRectF(c.from, c.to).normalized();
         switch (c.kind) {

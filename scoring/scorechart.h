@@ -8,7 +8,8 @@
 
 namespace quorix {
 
-// A white drawing area in pixel coordinates that keeps what was drawn on it
+// A white drawing area in design pixel coordinates (drawn at the screen's
+// scale) that keeps what was drawn on it
 // as a list of commands and repaints from that list, so what was drawn can be
 // checked without looking at pixels.
 class ScoreChart : public QWidget {

@@ -11,6 +11,7 @@ class BenchForm2 : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void selectAndMark();
+    void relayout();
 };
 
 void BenchForm2::selectAndMark()
@@ -35,6 +36,24 @@ void BenchForm2::selectAndMark()
         form->repaint();
     }
     QVERIFY(h.tally.asked > 0);
+}
+
+// One re-layout of the question screen after marking, as a resize makes it:
+// every control's rectangle and font at a new scale.
+void BenchForm2::relayout()
+{
+    Harness h(2024);
+    h.acceptBank(makeBank(20, {QStringLiteral("T")}));
+    Form2 *form = h.open();
+    for (const char *control : {"Command2", "Option1", "Option8", "OKanswer"})
+        QVERIFY(h.click(control));
+    bool smaller = false;
+    QBENCHMARK
+    {
+        smaller = !smaller;
+        form->setScale(smaller ? 0.75 : 0.875);
+    }
+    QVERIFY(form->scale() == 0.75 || form->scale() == 0.875);
 }
 
 QTEST_MAIN(BenchForm2)

@@ -7,10 +7,12 @@
 
 namespace quorix {
 
-FaceBox::FaceBox(QWidget *parent, const QString &objectName, double pointSize)
-    : QWidget(parent), m_pointSize(pointSize)
+FaceBox::FaceBox(QWidget *parent, const QString &objectName, double pointSize) : QWidget(parent)
 {
     setObjectName(objectName);
+    QFont size = font();
+    size.setPointSizeF(pointSize);
+    setFont(size);
     setAccessibleName(QStringLiteral("Feedback face"));
 }
 
@@ -62,7 +64,7 @@ void FaceBox::paintEvent(QPaintEvent *)
         return;
 
     // The face glyph of a symbol font fills most of its em square.
-    const double em = m_pointSize * logicalDpiY() / 72.0;
+    const double em = font().pointSizeF() * logicalDpiY() / 72.0;
     const double d = std::min({em * 0.9, width() - 2.0, height() - 2.0});
     if (d <= 0)
         return;

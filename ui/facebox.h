@@ -7,7 +7,7 @@ namespace quorix {
 
 // The feedback face: "J" smiling, "K" neutral, "L" frowning, drawn (not from
 // a symbol font) as a circle with eyes and a mouth in the text colour on the
-// background colour, scaled to the point size.
+// background colour, scaled to the point size of its font.
 class FaceBox : public QWidget {
     Q_OBJECT
 public:
@@ -31,7 +31,6 @@ private:
     QColor m_background = Qt::white;
     QColor m_text = Qt::black;
     QColor m_faceColor = Qt::black; // the text colour when the face was printed
-    double m_pointSize;
 };
 
 } // namespace quorix

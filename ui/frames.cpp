@@ -75,6 +75,7 @@ QRadioButton *addOptionButton(QWidget *parent, const QString &name, const QStrin
 void setCaption(QAbstractButton *button, const QString &caption)
 {
     button->setText(QString(caption).replace(QLatin1Char('&'), QLatin1String("&&")));
+    fitCaption(button);
 }
 
 QString captionOf(const QAbstractButton *button)

@@ -4,6 +4,8 @@ class QWidget;
 
 namespace quorix {
 
+class WindowPlacement;
+
 // What a screen asks of the application: moving between screens and ending.
 // The application implements it; screen tests pass a fake.
 class Navigation {
@@ -26,6 +28,9 @@ public:
     virtual void endWithoutPrinting() = 0;
     // The window manager asks to close a screen. Return true to let it close.
     virtual bool closeRequested(QWidget *from) = 0;
+    // The size and position every screen window of the run shares; none by
+    // default, so that each window keeps its own.
+    virtual WindowPlacement *placement() { return nullptr; }
 };
 
 } // namespace quorix

@@ -2,6 +2,7 @@
 
 #include "core/picturename.h"
 #include "ui/fonts.h"
+#include "ui/twips.h"
 
 #include <QFileInfo>
 #include <QImageReader>
@@ -68,8 +69,12 @@ void PictureArea::paintEvent(QPaintEvent *)
     if (m_image.isNull())
         return;
 
-    // Shown whole: scaled down to fit, never up, keeping its proportions.
+    // Shown whole, keeping its proportions: at the screen's scale, and down
+    // to fit.
+    const double scale = designScale(this);
     QSize size = m_image.size();
+    if (scale != 1.0)
+        size = QSize(int(size.width() * scale + 0.5), int(size.height() * scale + 0.5));
     if (size.width() > width() || size.height() > height())
         size.scale(this->size(), Qt::KeepAspectRatio);
     size = size.expandedTo(QSize(1, 1));

@@ -7,7 +7,8 @@
 namespace quorix {
 
 // A picture loaded by file name relative to the current directory (BMP, PNG),
-// shown whole and centred, scaled down to fit, never up. A missing or
+// shown whole and centred at its size times the screen's scale, scaled down
+// further to fit the area. A missing or
 // unreadable file, or a name that leads out of the current directory, shows a
 // grey area with "Picture not available: " and the name. An empty name clears
 // it. Accessible description: the file name.
@@ -29,7 +30,7 @@ private:
     QString m_fileName;
     QImage m_image;
     bool m_missing = false;
-    QImage m_scaled; // m_image fitted to the area, made when first painted at a size
+    QImage m_scaled; // m_image as shown, made smoothly once per size
 };
 
 } // namespace quorix

@@ -48,10 +48,16 @@ QString realAskName(QWidget *parent)
     dialog.setInputMode(QInputDialog::TextInput);
     dialog.setLabelText(QStringLiteral("Please enter your name to identify your printout"));
     dialog.setTextValue(QString());
-    QScreen *screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
-    const QPoint origin = screen ? screen->geometry().topLeft() : QPoint();
-    // An explicit move also keeps Qt from centring the prompt over its parent.
-    dialog.move(origin + QPoint(pixels(450), pixels(4500)));
+    // At its design place inside the design area of the screen that asks,
+    // wherever that window stands and at its scale. An explicit move also
+    // keeps Qt from centring the prompt over its parent.
+    const QPoint place = scaledRect(twipsRect(450, 4500, 0, 0), designScale(parent)).topLeft();
+    if (const auto *window = parent ? qobject_cast<const ScreenWindow *>(parent->window()) : nullptr) {
+        dialog.move(window->mapToGlobal(window->designOrigin() + place));
+    } else {
+        QScreen *screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
+        dialog.move((screen ? screen->geometry().topLeft() : QPoint()) + place);
+    }
     if (dialog.exec() != QDialog::Accepted)
         return {};
     return dialog.textValue();

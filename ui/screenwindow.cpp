@@ -4,11 +4,16 @@
 #include "ui/frames.h"
 #include "ui/navigation.h"
 #include "ui/twips.h"
+#include "ui/windowplacement.h"
 
 #include <QCloseEvent>
 #include <QFrame>
 #include <QPalette>
 #include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
+
+#include <algorithm>
 
 namespace quorix {
 
@@ -18,7 +23,7 @@ QString programTitle()
 }
 
 ScreenWindow::ScreenWindow(const QString &formName, Navigation &navigation, QWidget *parent)
-    : QWidget(parent, Qt::Window), m_navigation(navigation)
+    : QWidget(parent, Qt::Window), m_navigation(navigation), m_placement(navigation.placement())
 {
     setObjectName(formName);
     setWindowTitle(programTitle());
@@ -29,8 +34,18 @@ ScreenWindow::ScreenWindow(const QString &formName, Navigation &navigation, QWid
     setPalette(palette);
     setAutoFillBackground(true);
 
-    setMinimumSize(DesignWidth, DesignHeight);
+    setMinimumSize(WindowPlacement::clientSize(WindowPlacement::MinimumScale));
     resize(DesignWidth, DesignHeight);
+
+    const auto addZoomKeys = [this](QList<QKeySequence> keys, auto action) {
+        auto *shortcut = new QShortcut(this);
+        shortcut->setKeys(keys);
+        connect(shortcut, &QShortcut::activated, this, action);
+    };
+    // Ctrl+= is the same key as Ctrl++ without Shift on most keyboards.
+    addZoomKeys({QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)}, [this] { zoomBy(1); });
+    addZoomKeys({QKeySequence::ZoomOut}, [this] { zoomBy(-1); });
+    addZoomKeys({QKeySequence(Qt::CTRL | Qt::Key_0)}, [this] { zoomReset(); });
 
     // Created first so that it lies beneath every control.
     auto *outline = new QFrame(this);
@@ -68,6 +83,80 @@ void ScreenWindow::addEndButtons(int printTop, int endTop)
                              QStringLiteral("END - don't print my results"), left, endTop, width, height);
     connect(m_endPrintScore, &QPushButton::clicked, this, [this] { m_navigation.printScoreAndEnd(this); });
     connect(m_endNoPrint, &QPushButton::clicked, this, [this] { m_navigation.endWithoutPrinting(); });
+}
+
+void ScreenWindow::setScale(double scale)
+{
+    resize(WindowPlacement::clientSize(std::max(scale, WindowPlacement::MinimumScale)));
+    // A hidden window gets its resize event only when shown.
+    followSize();
+}
+
+void ScreenWindow::zoomBy(int steps)
+{
+    const QRect available = screen()->availableGeometry();
+    const QSize frame = isVisible() ? frameGeometry().size() - size() : WindowPlacement::AssumedFrame;
+    setScale(WindowPlacement::zoomedScale(m_scale, steps, WindowPlacement::fittingScale(available, frame)));
+    keepOnScreen();
+}
+
+void ScreenWindow::zoomReset()
+{
+    setScale(m_placement && m_placement->isChosen() ? m_placement->chosenStartScale() : 1.0);
+    keepOnScreen();
+}
+
+void ScreenWindow::keepOnScreen()
+{
+    const QRect available = screen()->availableGeometry();
+    const QSize frame = isVisible() ? frameGeometry().size() - size() : WindowPlacement::AssumedFrame;
+    const QSize outer = size() + frame;
+    QPoint position = pos();
+    position.setX(std::max(available.left(), std::min(position.x(), available.right() + 1 - outer.width())));
+    position.setY(std::max(available.top(), std::min(position.y(), available.bottom() + 1 - outer.height())));
+    if (position != pos())
+        move(position);
+    rememberPlacement();
+}
+
+void ScreenWindow::followSize()
+{
+    const double s = std::max(WindowPlacement::MinimumScale,
+                              std::min(double(width()) / DesignWidth, double(height()) / DesignHeight));
+    const QSize area = WindowPlacement::clientSize(s);
+    m_scale = s;
+    m_origin = QPoint(std::max(0, (width() - area.width()) / 2), std::max(0, (height() - area.height()) / 2));
+    applyDesignScale(this, m_scale, m_origin);
+}
+
+void ScreenWindow::rememberPlacement()
+{
+    if (m_placement && !m_adopting && isVisible())
+        m_placement->remember(this);
+}
+
+void ScreenWindow::setVisible(bool visible)
+{
+    if (visible && !isVisible() && m_placement) {
+        m_adopting = true;
+        m_placement->adopt(this);
+        m_adopting = false;
+        followSize();
+    }
+    QWidget::setVisible(visible);
+}
+
+void ScreenWindow::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    followSize();
+    rememberPlacement();
+}
+
+void ScreenWindow::moveEvent(QMoveEvent *event)
+{
+    QWidget::moveEvent(event);
+    rememberPlacement();
 }
 
 void ScreenWindow::closeEvent(QCloseEvent *event)

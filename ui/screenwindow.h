@@ -3,14 +3,20 @@
 #include <QWidget>
 
 class QCloseEvent;
+class QMoveEvent;
 class QPushButton;
+class QResizeEvent;
 
 namespace quorix {
 
 class Navigation;
+class WindowPlacement;
 
 // A screen of the program: a top-level window titled with the program's
-// title, white, fixed at the 1024 x 768 design size with its outline shape.
+// title, white, showing the 1024 x 768 design area with its outline shape.
+// The design area is scaled by one factor s, the largest that fits the
+// window (at least 0.5), and centred in it; Ctrl++, Ctrl+- and Ctrl+0 zoom.
+// Every window of a run shares the Navigation's placement, if it has one.
 // Closing it through the window manager asks the Navigation first.
 class ScreenWindow : public QWidget {
     Q_OBJECT
@@ -32,11 +38,33 @@ public:
     // names it otherwise renames it.
     QWidget *outline() const { return m_outline; }
 
+    double scale() const { return m_scale; }
+    // The top left of the scaled design area in the window.
+    QPoint designOrigin() const { return m_origin; }
+    // Sizes the window's client area to the design area at this scale.
+    void setScale(double scale);
+    // One zoom step in (+1) or out (-1), limited to what fits the screen.
+    void zoomBy(int steps);
+    // Back to the scale start-up chose.
+    void zoomReset();
+
+    void setVisible(bool visible) override;
+
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
 
 private:
+    void followSize();
+    void keepOnScreen();
+    void rememberPlacement();
+
     Navigation &m_navigation;
+    WindowPlacement *m_placement = nullptr;
+    bool m_adopting = false;
+    double m_scale = 1.0;
+    QPoint m_origin;
     QWidget *m_outline = nullptr;
     QPushButton *m_endPrintScore = nullptr;
     QPushButton *m_endNoPrint = nullptr;
