@@ -4,6 +4,7 @@
 #include "exercises/form4.h"
 #include "exercises/form5.h"
 #include "exercises/parexercise.h"
+#include "scoring/answerlog.h"
 #include "scoring/form3.h"
 #include "tests/support/dialoganswerer.h"
 #include "tests/support/form2harness.h"
@@ -57,6 +58,7 @@ QRect expectedAt(const Twips &t, double s)
 struct Screens {
     MenuState menu;
     ScoreTally tally = tallyOf(5, {2, 0, 1, 0, 1, 0});
+    AnswerLog log;
     BmiExercise bmi;
     ParExercise par;
     RandomSource random{11};
@@ -80,7 +82,7 @@ struct Screens {
             form->frame1()->show();
             owned = std::move(form);
         } else if (name == "Form3") {
-            owned = std::make_unique<Form3>(tally, nav);
+            owned = std::make_unique<Form3>(tally, log, nav);
         } else {
             if (name == "Form4")
                 owned = std::make_unique<Form4>(bmi, random, nav);
