@@ -18,7 +18,7 @@ void installFontSubstitutions()
 QFont screenFont(double pointSize, bool bold)
 {
     installFontSubstitutions();
-    QFont font(QStringLiteral("MS Sans Serif"));
+    QFont font(QStringLiteral("Liberation Sans"));
     font.setPointSizeF(pointSize);
     font.setBold(bold);
     return font;
