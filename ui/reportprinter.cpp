@@ -469,7 +469,8 @@ Result<int> submitToDefaultPrinter(const QString &pdfPath, const QString &title)
 {
     const Cups &cups = Cups::instance();
     if (!cups.error.isEmpty())
-        return Result<int>::failure(QStringLiteral("the printing system is not installed (%1)").arg(cups.error));
+        return Result<int>::failure(
+            QStringLiteral("the printing system is not installed (%1)").arg(cups.error));
     cups_dest_t *dest = cups.getNamedDest(CUPS_HTTP_DEFAULT, nullptr, nullptr);
     if (!dest) {
         const ipp_status_t status = cups.lastError();
@@ -481,8 +482,8 @@ Result<int> submitToDefaultPrinter(const QString &pdfPath, const QString &title)
     const QString name = QString::fromUtf8(dest->name);
     const QByteArray file = QFile::encodeName(pdfPath);
     const QByteArray jobTitle = title.toUtf8();
-    const int job
-        = cups.printFile(dest->name, file.constData(), jobTitle.constData(), dest->num_options, dest->options);
+    const int job = cups.printFile(dest->name, file.constData(), jobTitle.constData(), dest->num_options,
+                                   dest->options);
     cups.freeDests(1, dest);
     if (job <= 0)
         return Result<int>::failure(QStringLiteral("the printer \"%1\" did not accept the job (%2)")
