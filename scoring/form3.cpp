@@ -54,7 +54,9 @@ Form3::Form3(const ScoreTally &tally, const AnswerLog &log, Navigation &nav, QWi
     outline()->setObjectName(QStringLiteral("Shape3"));
 
     m_picture7
-        = addTextBox(this, QStringLiteral("Picture7"), QStringLiteral("Date and time"), 240, 4080, 3255, 495);
+        // Wider than the 3255 twips of old, which cut the time off a long
+        // date such as "Wednesday, 30 September 2026 at 23:59".
+        = addTextBox(this, QStringLiteral("Picture7"), QStringLiteral("Date and time"), 240, 4080, 4575, 495);
     m_picture6 = new ScoreChart(this, QStringLiteral("Picture6"));
     m_picture6->setAccessibleName(QStringLiteral("Score chart"));
     placeAt(m_picture6, 240, 4560, 3240, 3570);

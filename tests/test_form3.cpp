@@ -8,6 +8,7 @@
 #include "ui/textoutputbox.h"
 
 #include <QDate>
+#include <QFontMetrics>
 #include <QImage>
 #include <QLabel>
 #include <QLocale>
@@ -290,6 +291,11 @@ private Q_SLOTS:
         QVERIFY2(time == before.toString(QStringLiteral("HH:mm"))
                      || time == after.toString(QStringLiteral("HH:mm")),
                  qPrintable(text));
+        // The longest date of the year shows whole.
+        auto *box = form->findChild<QWidget *>(QStringLiteral("Picture7"));
+        const QString longest
+            = QLocale().toString(QDate(2026, 9, 30), QLocale::LongFormat) + QStringLiteral(" at 23:59");
+        QVERIFY2(QFontMetrics(box->font()).horizontalAdvance(longest) < box->width(), qPrintable(longest));
     }
 
     void labels_data()
@@ -340,7 +346,7 @@ private Q_SLOTS:
             const char *name;
             QRect rect;
         } places[] = {
-            {"Picture7", QRect(16, 272, 217, 33)},    {"Picture6", QRect(16, 304, 216, 238)},
+            {"Picture7", QRect(16, 272, 305, 33)},    {"Picture6", QRect(16, 304, 216, 238)},
             {"Picture1", QRect(256, 8, 465, 233)},    {"Picture2", QRect(256, 304, 257, 249)},
             {"Picture3", QRect(504, 304, 209, 249)},  {"Picture4", QRect(248, 600, 481, 81)},
             {"Picture5", QRect(776, 0, 240, 240)},    {"Command2", QRect(776, 400, 241, 33)},
