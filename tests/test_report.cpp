@@ -2,6 +2,7 @@
 
 #include "core/value.h"
 #include "tests/support/printitems.h"
+#include "tests/support/tallies.h"
 
 #include <gtest/gtest.h>
 
@@ -190,18 +191,7 @@ TEST_P(ReportLine, ReadsExactly)
 
 ScoreTally tally(int asked, int correct, int wrong, std::array<int, 6> confidences = {})
 {
-    ScoreTally t;
-    t.asked = asked;
-    t.answered = correct + wrong;
-    t.correct = correct;
-    t.wrong = wrong;
-    t.correctUnsure = confidences[0];
-    t.correctFairlySure = confidences[1];
-    t.correctVerySure = confidences[2];
-    t.wrongUnsure = confidences[3];
-    t.wrongFairlySure = confidences[4];
-    t.wrongVerySure = confidences[5];
-    return t;
+    return quorixtest::tallyOf(asked, correct, wrong, confidences);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -26,4 +26,11 @@ inline quorix::ScoreTally tallyOf(int asked, std::array<int, 6> c, int correctWi
     return t;
 }
 
+// The same from the totals: asked, answered correctly and wrongly, and the
+// six confidence counts, which may cover fewer answers than the totals.
+inline quorix::ScoreTally tallyOf(int asked, int correct, int wrong, std::array<int, 6> c = {})
+{
+    return tallyOf(asked, c, correct - c[0] - c[1] - c[2], wrong - c[3] - c[4] - c[5]);
+}
+
 } // namespace quorixtest
