@@ -64,7 +64,7 @@ Form1::Form1(MenuState &menu, Navigation &navigation, QWidget *parent)
     placeAt(m_picture1, 11640, 0, 3690, 2925);
     m_picture1->setFixedPicture(QImage(QString::fromLatin1(fixedpictures::menuIllustration)));
 
-    // The design state: start-up shows the frame once the options are labelled.
+    // Hidden until start-up has labelled the options.
     m_frame1->hide();
 
     m_message
