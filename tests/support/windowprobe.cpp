@@ -115,12 +115,14 @@ int main(int argc, char **argv)
         kill(child, SIGKILL);
         waitForExit(child, Clock::now() + std::chrono::seconds(5), peakKiB);
         std::fprintf(stderr, "windowprobe: %s showed no window titled \"%s\"\n", argv[2], argv[1]);
+        XCloseDisplay(display);
         return 1;
     }
     askToClose(display, window);
     if (!waitForExit(child, Clock::now() + std::chrono::seconds(10), peakKiB)) {
         kill(child, SIGKILL);
         std::fprintf(stderr, "windowprobe: %s did not end when asked to close\n", argv[2]);
+        XCloseDisplay(display);
         return 1;
     }
     const auto ms = std::chrono::duration<double, std::milli>(mapped - start).count();
