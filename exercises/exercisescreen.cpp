@@ -1,16 +1,24 @@
 #include "exercises/exercisescreen.h"
 
+#include "ui/fixedpictures.h"
 #include "ui/keyboard.h"
+#include "ui/picturearea.h"
 #include "ui/screenwindow.h"
+#include "ui/twips.h"
+
+#include <QImage>
 
 #include <QPushButton>
 
 namespace quorix {
 
-ExerciseButtons addExerciseButtons(ScreenWindow *screen, const QString &drawCaption, QWidget *firstOption,
-                                   QPushButton *classify)
+ExerciseColumn addExerciseColumn(ScreenWindow *screen, const QString &drawCaption, QWidget *firstOption,
+                                 QPushButton *classify)
 {
-    ExerciseButtons b;
+    ExerciseColumn b;
+    b.picture2 = new PictureArea(screen, QStringLiteral("Picture2"));
+    placeAt(b.picture2, 11640, 0, 3600, 3600);
+    b.picture2->setFixedPicture(QImage(QString::fromLatin1(fixedpictures::exerciseLogo)));
     b.selectperson
         = screen->addButton(screen, QStringLiteral("selectperson"), drawCaption, 11640, 4440, 3615, 495);
     b.command1 = screen->addButton(screen, QStringLiteral("Command1"), QStringLiteral("Go to questions"),

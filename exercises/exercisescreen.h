@@ -1,6 +1,7 @@
 #pragma once
 
-// What the BMI and PAR screens share: their column of buttons on the right.
+// What the BMI and PAR screens share: their column on the right, the logo
+// above the buttons.
 
 #include <QString>
 
@@ -9,19 +10,21 @@ class QWidget;
 
 namespace quorix {
 
+class PictureArea;
 class ScreenWindow;
 
-struct ExerciseButtons {
+struct ExerciseColumn {
+    PictureArea *picture2 = nullptr; // the logo
     QPushButton *selectperson = nullptr; // draws a person or an activity
     QPushButton *command1 = nullptr; // "Go to questions"
     QPushButton *command5 = nullptr; // "Back to main menu"
 };
 
-// The draw button with its caption, "Go to questions", "Back to main menu"
-// and the two END buttons, at their places in the column. Return belongs to
+// The logo, then the draw button with its caption, "Go to questions", "Back
+// to main menu" and the two END buttons, at their places in the column. Return belongs to
 // the screen (OK, else the draw button), so no button takes it for itself,
 // and Tab runs from the first option through OK and down the column.
-ExerciseButtons addExerciseButtons(ScreenWindow *screen, const QString &drawCaption, QWidget *firstOption,
-                                   QPushButton *classify);
+ExerciseColumn addExerciseColumn(ScreenWindow *screen, const QString &drawCaption, QWidget *firstOption,
+                                 QPushButton *classify);
 
 } // namespace quorix

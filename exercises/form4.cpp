@@ -5,7 +5,6 @@
 #include "exercises/bmiexercise.h"
 #include "exercises/exercisescreen.h"
 #include "ui/facebox.h"
-#include "ui/fixedpictures.h"
 #include "ui/frames.h"
 #include "ui/keyboard.h"
 #include "ui/labels.h"
@@ -15,7 +14,6 @@
 #include "ui/twips.h"
 
 #include <QGroupBox>
-#include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -78,15 +76,12 @@ void Form4::createControls()
     m_picture3 = new TextOutputBox(this, QStringLiteral("Picture3"), QStringLiteral("Worked answer"));
     placeAt(m_picture3, 2040, 8880, 9375, 2055);
 
-    m_picture2 = new PictureArea(this, QStringLiteral("Picture2"));
-    placeAt(m_picture2, 11640, 0, 3600, 3600);
-    m_picture2->setFixedPicture(QImage(QString::fromLatin1(fixedpictures::exerciseLogo)));
-
-    const ExerciseButtons buttons
-        = addExerciseButtons(this, QStringLiteral("Select a person"), m_options.front(), m_classify);
-    m_selectperson = buttons.selectperson;
-    m_command1 = buttons.command1;
-    m_command5 = buttons.command5;
+    const ExerciseColumn column
+        = addExerciseColumn(this, QStringLiteral("Select a person"), m_options.front(), m_classify);
+    m_picture2 = column.picture2;
+    m_selectperson = column.selectperson;
+    m_command1 = column.command1;
+    m_command5 = column.command5;
 
     connect(m_selectperson, &QPushButton::clicked, this, &Form4::onSelectpersonClicked);
     connect(m_classify, &QPushButton::clicked, this, &Form4::onClassifyClicked);

@@ -5,7 +5,6 @@
 #include "exercises/parbands.h"
 #include "exercises/parexercise.h"
 #include "ui/facebox.h"
-#include "ui/fixedpictures.h"
 #include "ui/frames.h"
 #include "ui/keyboard.h"
 #include "ui/labels.h"
@@ -15,7 +14,6 @@
 #include "ui/twips.h"
 
 #include <QGroupBox>
-#include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -91,17 +89,14 @@ void Form5::createControls()
     placeAt(m_picture6, 1200, 10320, 9375, 735);
     m_picture6->setBackgroundColor(QColor(255, 255, 128));
 
-    m_picture2 = new PictureArea(this, QStringLiteral("Picture2"));
-    placeAt(m_picture2, 11640, 0, 3600, 3600);
-    m_picture2->setFixedPicture(QImage(QString::fromLatin1(fixedpictures::exerciseLogo)));
-
     // Created after the pictures: Picture11 reaches 135 twips into the
     // button column, and the buttons stay whole above it.
-    const ExerciseButtons buttons
-        = addExerciseButtons(this, QStringLiteral("select an activity"), m_options.front(), m_classify);
-    m_selectperson = buttons.selectperson;
-    m_command1 = buttons.command1;
-    m_command5 = buttons.command5;
+    const ExerciseColumn column
+        = addExerciseColumn(this, QStringLiteral("select an activity"), m_options.front(), m_classify);
+    m_picture2 = column.picture2;
+    m_selectperson = column.selectperson;
+    m_command1 = column.command1;
+    m_command5 = column.command5;
 
     connect(m_selectperson, &QPushButton::clicked, this, &Form5::onSelectpersonClicked);
     connect(m_classify, &QPushButton::clicked, this, &Form5::onClassifyClicked);
