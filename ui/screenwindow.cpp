@@ -124,8 +124,13 @@ void ScreenWindow::followSize()
     const double s = std::max(WindowPlacement::MinimumScale,
                               std::min(double(width()) / DesignWidth, double(height()) / DesignHeight));
     const QSize area = WindowPlacement::clientSize(s);
+    const QPoint origin(std::max(0, (width() - area.width()) / 2), std::max(0, (height() - area.height()) / 2));
+    // Each control is placed at the current scale and origin when it is
+    // added, so only a change needs them all placed again.
+    if (s == m_scale && origin == m_origin)
+        return;
     m_scale = s;
-    m_origin = QPoint(std::max(0, (width() - area.width()) / 2), std::max(0, (height() - area.height()) / 2));
+    m_origin = origin;
     applyDesignScale(this, m_scale, m_origin);
 }
 
