@@ -62,7 +62,7 @@ Form1::Form1(MenuState &menu, Navigation &navigation, QWidget *parent)
 
     m_picture1 = new PictureArea(this, QStringLiteral("Picture1"));
     placeAt(m_picture1, 11640, 0, 3690, 2925);
-    m_picture1->setFixedPicture(QImage(QString::fromLatin1(fixedpictures::menuIllustration)));
+    m_picture1->setFixedPicture(fixedpictures::menuIllustration());
 
     // Hidden until start-up has labelled the options.
     m_frame1->hide();

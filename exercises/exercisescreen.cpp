@@ -18,7 +18,7 @@ ExerciseColumn addExerciseColumn(ScreenWindow *screen, const QString &drawCaptio
     ExerciseColumn b;
     b.picture2 = new PictureArea(screen, QStringLiteral("Picture2"));
     placeAt(b.picture2, 11640, 0, 3600, 3600);
-    b.picture2->setFixedPicture(QImage(QString::fromLatin1(fixedpictures::exerciseLogo)));
+    b.picture2->setFixedPicture(fixedpictures::exerciseLogo());
     b.selectperson
         = screen->addButton(screen, QStringLiteral("selectperson"), drawCaption, 11640, 4440, 3615, 495);
     b.command1 = screen->addButton(screen, QStringLiteral("Command1"), QStringLiteral("Go to questions"),

@@ -51,7 +51,7 @@ void Form2::createControls()
 
     m_picture4 = new PictureArea(this, QStringLiteral("Picture4"));
     placeAt(m_picture4, 11640, 0, 3690, 2925);
-    m_picture4->setFixedPicture(QImage(QString::fromLatin1(fixedpictures::questionDecoration)));
+    m_picture4->setFixedPicture(fixedpictures::questionDecoration());
 
     m_label1 = addLabel(this, QStringLiteral("Label1"), statementBox.left, statementBox.top,
                         statementBox.width, statementBox.height, statementPointSize);

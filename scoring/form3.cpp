@@ -81,7 +81,7 @@ Form3::Form3(const ScoreTally &tally, const AnswerLog &log, Navigation &nav, QWi
     m_picture5 = new PictureArea(this, QStringLiteral("Picture5"));
     m_picture5->setAccessibleName(QStringLiteral("Logo"));
     placeAt(m_picture5, 11640, 0, 3600, 3600);
-    m_picture5->setFixedPicture(QImage(QString::fromLatin1(fixedpictures::chartLogo)));
+    m_picture5->setFixedPicture(fixedpictures::chartLogo());
 
     m_command2 = addButton(this, QStringLiteral("Command2"), QStringLiteral("More questions"), 11640, 6000,
                            3615, 495);

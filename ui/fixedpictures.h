@@ -1,11 +1,13 @@
 #pragma once
 
-// The screens' own fixed pictures, compiled in as resources.
+#include <QImage>
+
+// The screens' own fixed pictures, drawn by tools/picgen into ui/pictures and
+// compiled in as pixels (see pictures/rawpixels.cpp). Each returns an image
+// over the program's own read-only data; nothing is decoded.
 namespace quorix::fixedpictures {
-inline constexpr const char *menuIllustration
-    = ":/pictures/menu-illustration.png"; // Form1 Picture1, 246 x 195
-inline constexpr const char *questionDecoration
-    = ":/pictures/question-decoration.png"; // Form2 Picture4, 246 x 195
-inline constexpr const char *chartLogo = ":/pictures/chart-logo.png"; // Form3 Picture5, 240 x 240
-inline constexpr const char *exerciseLogo = ":/pictures/exercise-logo.png"; // Form4 / Form5 logo
+QImage menuIllustration();   // Form1 Picture1, 246 x 195
+QImage questionDecoration(); // Form2 Picture4, 246 x 195
+QImage chartLogo();          // Form3 Picture5, 240 x 240
+QImage exerciseLogo();       // Form4 / Form5 logo
 } // namespace quorix::fixedpictures
