@@ -124,7 +124,8 @@ void ScreenWindow::followSize()
     const double s = std::max(WindowPlacement::MinimumScale,
                               std::min(double(width()) / DesignWidth, double(height()) / DesignHeight));
     const QSize area = WindowPlacement::clientSize(s);
-    const QPoint origin(std::max(0, (width() - area.width()) / 2), std::max(0, (height() - area.height()) / 2));
+    const QPoint origin(std::max(0, (width() - area.width()) / 2),
+                        std::max(0, (height() - area.height()) / 2));
     // Each control is placed at the current scale and origin when it is
     // added, so only a change needs them all placed again.
     if (s == m_scale && origin == m_origin)

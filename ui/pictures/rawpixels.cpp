@@ -35,9 +35,9 @@ bool writePicture(QFile &out, const QString &name, const QString &fileName)
             text += '"';
     }
     text += ";\n} // namespace\n\n";
-    text += "QImage " + name.toLatin1() + "()\n{\n    return QImage(reinterpret_cast<const uchar *>(" + pixelsName
-        + "), " + QByteArray::number(image.width()) + ", " + QByteArray::number(image.height()) + ", "
-        + QByteArray::number(image.bytesPerLine()) + ", QImage::Format_RGB32);\n}\n\n";
+    text += "QImage " + name.toLatin1() + "()\n{\n    return QImage(reinterpret_cast<const uchar *>("
+        + pixelsName + "), " + QByteArray::number(image.width()) + ", " + QByteArray::number(image.height())
+        + ", " + QByteArray::number(image.bytesPerLine()) + ", QImage::Format_RGB32);\n}\n\n";
     return out.write(text) == text.size();
 }
 
