@@ -197,6 +197,9 @@ void TestScaling::captionShrinksUntilItFits()
     const QString caption = QStringLiteral("I am fairly sure (score +2, or -2 if wrong)");
     QPushButton *narrow = form.addButton(&form, "narrow", caption, 0, 0, 2400, 495);
     QPushButton *wide = form.addButton(&form, "wide", caption, 0, 600, 9000, 495);
+    QPushButton *hidden = form.addButton(&form, "hidden", QStringLiteral("OK"), 0, 1200, 2400, 495);
+    hidden->hide();
+    form.show();
     for (double s : {1.0, 0.5, 1.25}) {
         form.setScale(s);
         QCOMPARE(wide->font().pointSizeF(), 9.75 * s);
@@ -205,6 +208,14 @@ void TestScaling::captionShrinksUntilItFits()
     }
     setCaption(narrow, QStringLiteral("OK")); // a new caption is fitted at once
     QCOMPARE(narrow->font().pointSizeF(), 9.75 * 1.25);
+
+    // A hidden control is measured when it is shown, at the scale of then.
+    setCaption(hidden, caption);
+    QCOMPARE(hidden->font().pointSizeF(), 9.75 * 1.25);
+    form.setScale(0.5);
+    hidden->show();
+    QVERIFY(hidden->font().pointSizeF() < 9.75 * 0.5);
+    QVERIFY(hidden->fontMetrics().horizontalAdvance(caption) <= hidden->width());
 }
 
 void TestScaling::layoutFollowsResize()

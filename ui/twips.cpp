@@ -2,6 +2,7 @@
 
 #include "ui/screenwindow.h"
 
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -22,6 +23,29 @@ constexpr char GrowToTextProperty[] = "quorixGrowToText";
 // Below this a caption is unreadable anyway; it is left to clip.
 constexpr double SmallestPointSize = 3.0;
 
+// Fits the caption of a control that was hidden when its font was set, as
+// it is shown: a control nobody can see needs no measuring, and a caption set
+// before its window appears is measured once.
+class FitWhenShown : public QObject {
+public:
+    static FitWhenShown *instance()
+    {
+        static auto *fitter = new FitWhenShown;
+        return fitter;
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show) {
+            auto *w = static_cast<QWidget *>(watched);
+            w->removeEventFilter(this);
+            fitCaption(w);
+        }
+        return false;
+    }
+};
+
 // The recorded font size at this scale, shrunk further while the caption
 // does not fit.
 void applyFont(QWidget *w, double scale)
@@ -33,6 +57,10 @@ void applyFont(QWidget *w, double scale)
     font.setPointSizeF(designSize.toDouble() * scale);
     if (font != w->font())
         w->setFont(font);
+    if (!w->isVisible()) {
+        w->installEventFilter(FitWhenShown::instance());
+        return;
+    }
     while (captionWidth(w) > w->width() && font.pointSizeF() > SmallestPointSize) {
         font.setPointSizeF(std::max(SmallestPointSize, font.pointSizeF() * 0.94));
         w->setFont(font);
