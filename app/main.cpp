@@ -90,6 +90,7 @@ int main(int argc, char *argv[])
     if (!hasDisplay(argc, argv))
         qputenv("QT_QPA_PLATFORM", "offscreen");
 
+    quorix::FontConfigReader fontConfig;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("quorix"));
     QApplication::setApplicationDisplayName(quorix::programTitle());
@@ -156,6 +157,7 @@ int main(int argc, char *argv[])
                       1);
     }
 
+    fontConfig.wait();
     auto navigator = std::make_unique<quorix::Navigator>(pdfFile);
     auto started = navigator->start(options);
     if (!started)

@@ -553,5 +553,16 @@ void TestUiWidgets::emptyNameClears()
     QCOMPARE(countColour(area.grab().toImage(), Qt::white), 100 * 100);
 }
 
-QTEST_MAIN(TestUiWidgets)
+// The font configuration is read ahead of the application, as the program
+// reads it, so every font check here sees fonts found that way.
+int main(int argc, char **argv)
+{
+    quorix::FontConfigReader fontConfig;
+    QApplication app(argc, argv);
+    app.setAttribute(Qt::AA_Use96Dpi, true);
+    fontConfig.wait();
+    TestUiWidgets test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "test_ui_widgets.moc"

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <fontconfig/fontconfig.h>
+
 namespace quorix {
 
 void installFontSubstitutions()
@@ -22,6 +24,19 @@ QFont screenFont(double pointSize, bool bold)
     font.setPointSizeF(pointSize);
     font.setBold(bold);
     return font;
+}
+
+FontConfigReader::FontConfigReader() : m_thread([] { FcInit(); }) { }
+
+FontConfigReader::~FontConfigReader()
+{
+    wait();
+}
+
+void FontConfigReader::wait()
+{
+    if (m_thread.joinable())
+        m_thread.join();
 }
 
 } // namespace quorix
