@@ -47,7 +47,7 @@ QString formatDiagnostic(const QString &file, const Diagnostic &diagnostic)
 {
     return QStringLiteral("%1:%2: %3: %4")
         .arg(file, QString::number(diagnostic.line),
-             diagnostic.severity == Severity::Error     ? QStringLiteral("error")
+             diagnostic.severity == Severity::Error      ? QStringLiteral("error")
                  : diagnostic.severity == Severity::Note ? QStringLiteral("note")
                                                          : QStringLiteral("warning"),
              diagnostic.message);

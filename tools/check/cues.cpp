@@ -67,6 +67,9 @@ void measureLength(CueFigures &f)
         f.rightByCut += (s.length > f.cut) == s.isTrue;
 }
 
+const QString fromLength = QStringLiteral("; students can answer from length");
+const QString fromWording = QStringLiteral("; students can answer from the wording");
+
 QString share(int part, int whole)
 {
     return QStringLiteral("%1 of %2").arg(part).arg(whole);
@@ -83,8 +86,9 @@ const std::array<CueWordList, CueListCount> &cueWordLists()
           QStringLiteral("completely"), QStringLiteral("entirely"), QStringLiteral("impossible")}},
         {"hedging",
          {QStringLiteral("about"), QStringLiteral("can"), QStringLiteral("may"), QStringLiteral("most"),
-          QStringLiteral("often"), QStringLiteral("usually"), QStringLiteral("some"), QStringLiteral("mainly"),
-          QStringLiteral("partly"), QStringLiteral("largely"), QStringLiteral("generally")}},
+          QStringLiteral("often"), QStringLiteral("usually"), QStringLiteral("some"),
+          QStringLiteral("mainly"), QStringLiteral("partly"), QStringLiteral("largely"),
+          QStringLiteral("generally")}},
     }};
     return lists;
 }
@@ -155,20 +159,22 @@ void addCueWarnings(const CueFigures &f, FileReport &out, bool listRecords)
     const int pairs = int(f.lengthPairs.size());
     if (pairs >= minLengthRecords && f.lengthP < cueSignificance) {
         const bool trueLonger = 2 * f.longerTrue > pairs;
-        out.warning(1, QStringLiteral("the longer statement is the %1 one in %2 records; students can answer "
-                                      "from length")
-                           .arg(QLatin1String(trueLonger ? "true" : "false"),
-                                share(trueLonger ? f.longerTrue : pairs - f.longerTrue, pairs)));
+        out.warning(1,
+                    QStringLiteral("the longer statement is the %1 one in %2 records")
+                            .arg(QLatin1String(trueLonger ? "true" : "false"),
+                                 share(trueLonger ? f.longerTrue : pairs - f.longerTrue, pairs))
+                        + fromLength);
         for (const CueFigures::LengthPair &pair : f.lengthPairs) {
             if (!listRecords || (pair.trueLength > pair.falseLength) != trueLonger)
                 continue;
             const int longer = trueLonger ? pair.trueVersion : 3 - pair.trueVersion;
-            out.note(pair.line, QStringLiteral("statement %1, the %2 one, is the longer: %3 characters "
-                                               "against %4")
-                                    .arg(longer)
-                                    .arg(QLatin1String(trueLonger ? "true" : "false"))
-                                    .arg(std::max(pair.trueLength, pair.falseLength))
-                                    .arg(std::min(pair.trueLength, pair.falseLength)));
+            out.note(pair.line,
+                     QStringLiteral("statement %1, the %2 one, is the longer: %3 characters "
+                                    "against %4")
+                         .arg(longer)
+                         .arg(QLatin1String(trueLonger ? "true" : "false"))
+                         .arg(std::max(pair.trueLength, pair.falseLength))
+                         .arg(std::min(pair.trueLength, pair.falseLength)));
         }
     }
 
@@ -182,19 +188,26 @@ void addCueWarnings(const CueFigures &f, FileReport &out, bool listRecords)
         const int withKey = mostlyFalse ? w.withFalse : w.with - w.withFalse;
         const int withoutKey = mostlyFalse ? w.withoutFalse : w.without - w.withoutFalse;
         const char *name = cueWordLists()[list].name;
-        out.warning(1, QStringLiteral("%1 statements with %2 %3 word are %4, against %5 without; students "
-                                      "can answer from the wording")
-                           .arg(share(withKey, w.with),
-                                QLatin1String(name[0] == 'a' ? "an" : "a"), QLatin1String(name),
-                                QLatin1String(key), share(withoutKey, w.without)));
+        out.warning(1,
+                    QStringLiteral("%1 statements with %2 %3 word are %4, against %5 without")
+                            .arg(share(withKey, w.with), QLatin1String(name[0] == 'a' ? "an" : "a"),
+                                 QLatin1String(name), QLatin1String(key), share(withoutKey, w.without))
+                        + fromWording);
         for (const KeyedStatement &s : f.statements) {
             if (!listRecords || s.cueWord[list].isEmpty() || s.isTrue == mostlyFalse)
                 continue;
-            out.note(s.line, QStringLiteral("statement %1 holds \"%2\" and is %3")
-                                 .arg(s.version)
-                                 .arg(s.cueWord[list], QLatin1String(key)));
+            out.note(s.line,
+                     QStringLiteral("statement %1 holds \"%2\" and is %3")
+                         .arg(s.version)
+                         .arg(s.cueWord[list], QLatin1String(key)));
         }
     }
+}
+
+bool isCueWarning(const Diagnostic &diagnostic)
+{
+    return diagnostic.severity == Severity::Warning && diagnostic.line == 1
+        && (diagnostic.message.endsWith(fromLength) || diagnostic.message.endsWith(fromWording));
 }
 
 } // namespace quorix::check

@@ -83,5 +83,7 @@ CueFigures measureCues(const std::vector<QuestionRecord> &records);
 // Warnings (on line 1) for the cues that reach significance; with
 // listRecords, a note for each record or statement that follows one.
 void addCueWarnings(const CueFigures &figures, FileReport &out, bool listRecords);
+// Whether a diagnostic is one of those warnings.
+bool isCueWarning(const Diagnostic &diagnostic);
 
 } // namespace quorix::check

@@ -54,7 +54,8 @@ double fisherTwoSidedP(int a, int b, int c, int d)
     if (row1 == 0 || row2 == 0 || col1 == 0 || col1 == n)
         return 1.0;
     // The top-left cell fixes the table; it follows the hypergeometric law.
-    const auto logP = [&](int x) { return logChoose(row1, x) + logChoose(row2, col1 - x) - logChoose(n, col1); };
+    const auto logP
+        = [&](int x) { return logChoose(row1, x) + logChoose(row2, col1 - x) - logChoose(n, col1); };
     const double observed = logP(a);
     // Tables as probable as the observed one count, though rounding may put
     // them a hair apart (R allows a relative 1e-7).

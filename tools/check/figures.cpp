@@ -27,10 +27,11 @@ QString pValue(double p)
     return QString::number(p, 'g', 2);
 }
 
+// "-" where there is nothing to measure.
 QString share(int part, int whole)
 {
     if (whole == 0)
-        return QStringLiteral("0 of 0");
+        return QStringLiteral("-");
     return QStringLiteral("%1 of %2 (%3 %)").arg(part).arg(whole).arg(qRound(100.0 * part / whole));
 }
 
@@ -64,14 +65,15 @@ QStringList lengthTable(const std::vector<Bank> &banks)
                              QStringLiteral("AUC")}};
     for (const Bank &b : banks) {
         const CueFigures &f = b.figures;
-        rows << QStringList{b.name,
-                            QString::number(f.trueCount),
-                            QString::number(f.falseCount),
-                            QString::number(f.meanTrueLength, 'f', 1),
-                            QString::number(f.meanFalseLength, 'f', 1),
-                            share(f.longerTrue, int(f.lengthPairs.size())),
-                            pValue(f.lengthP),
-                            QString::number(f.auc, 'f', 3)};
+        rows << QStringList{
+            b.name,
+            QString::number(f.trueCount),
+            QString::number(f.falseCount),
+            f.trueCount > 0 ? QString::number(f.meanTrueLength, 'f', 1) : QStringLiteral("-"),
+            f.falseCount > 0 ? QString::number(f.meanFalseLength, 'f', 1) : QStringLiteral("-"),
+            share(f.longerTrue, int(f.lengthPairs.size())),
+            pValue(f.lengthP),
+            f.trueCount > 0 && f.falseCount > 0 ? QString::number(f.auc, 'f', 3) : QStringLiteral("-")};
     }
     return table(rows);
 }
@@ -82,7 +84,8 @@ QStringList wordTable(const std::vector<Bank> &banks, int list)
                              QStringLiteral("false without"), QStringLiteral("Fisher p")}};
     for (const Bank &b : banks) {
         const WordCueFigures &w = b.figures.words[std::size_t(list)];
-        rows << QStringList{b.name, share(w.withFalse, w.with), share(w.withoutFalse, w.without), pValue(w.p)};
+        rows << QStringList{b.name, share(w.withFalse, w.with), share(w.withoutFalse, w.without),
+                            pValue(w.p)};
     }
     return table(rows);
 }

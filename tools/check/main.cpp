@@ -38,10 +38,11 @@ of fewer than 2 questions; first (or second) statements so nearly all true or
 all false that the heading's version number predicts the answer (an exact
 binomial test, p < 0.01, in banks of 10 or more); a statement or explanation too long for its box on
 the question screen (bold Liberation Sans 12 pt: statements 761 x 113 pixels,
-explanations 521 x 241); wording that gives the answer away (below). In a catalogue: a count of 0; titles after the counted
-ones (never read); titles 17 to 20 (read, never shown); options up to 10 that
-keep placeholder captions but have no bank. In a folder: a qbank file that no
-option opens, such as qbank14.txt.
+explanations 521 x 241); wording that gives the answer away (below). In a
+catalogue: a count of 0; titles after the counted ones (never read); titles 17
+to 20 (read, never shown); options up to 10 that keep placeholder captions but
+have no bank. In a folder: a qbank file that no option opens, such as
+qbank14.txt.
 
 Wording that gives the answer away, measured on the statements keyed "T" or
 "F" of each bank and warned of on line 1, in either direction:
