@@ -58,7 +58,8 @@ const Side shortTrue{QStringLiteral("Glucose %1 is fat."), QStringLiteral("T")};
 // Same length with and without a listed word, so length tells nothing.
 Side side(const char *word, const char *key)
 {
-    return {QStringLiteral("Glucose %1 is ") + QLatin1String(word) + QStringLiteral(" used."), QLatin1String(key)};
+    return {QStringLiteral("Glucose %1 is ") + QLatin1String(word) + QStringLiteral(" used."),
+            QLatin1String(key)};
 }
 
 // A bank file of the records, one record a line.
@@ -103,10 +104,12 @@ void TestCues::exactTests_data()
     QTest::addColumn<QList<int>>("table");
     QTest::addColumn<double>("p");
     // Exact values, summed in rational arithmetic.
-    QTest::newRow("tea tasting: as probable tables count too") << QList<int>{3, 1, 1, 3} << 0.4857142857142857;
+    QTest::newRow("tea tasting: as probable tables count too")
+        << QList<int>{3, 1, 1, 3} << 0.4857142857142857;
     QTest::newRow("10 against 0") << QList<int>{10, 0, 0, 10} << 1.082508822446903e-05;
     QTest::newRow("lopsided margins") << QList<int>{1, 9, 11, 3} << 0.002759456185220088;
-    QTest::newRow("800 statements without overflow") << QList<int>{300, 100, 100, 300} << 6.006299830956992e-47;
+    QTest::newRow("800 statements without overflow")
+        << QList<int>{300, 100, 100, 300} << 6.006299830956992e-47;
     QTest::newRow("an empty margin") << QList<int>{0, 0, 4, 5} << 1.0;
     QTest::newRow("even") << QList<int>{4, 4, 4, 4} << 1.0;
 }
@@ -161,15 +164,18 @@ void TestCues::warnings_data()
 
     QTest::newRow("absolute words false")
         << records(8, side("never", "F"), side("fully", "T"))
-        << QStringList{"8 of 8 statements with an absolute word are false, against 0 of 8 without" + fromWording}
+        << QStringList{"8 of 8 statements with an absolute word are false, against 0 of 8 without"
+                       + fromWording}
         << 8;
     QTest::newRow("absolute words true")
         << records(8, side("never", "T"), side("fully", "F"))
-        << QStringList{"8 of 8 statements with an absolute word are true, against 0 of 8 without" + fromWording}
+        << QStringList{"8 of 8 statements with an absolute word are true, against 0 of 8 without"
+                       + fromWording}
         << 8;
     QTest::newRow("hedging words false")
         << records(8, side("often", "F"), side("fully", "T"))
-        << QStringList{"8 of 8 statements with a hedging word are false, against 0 of 8 without" + fromWording}
+        << QStringList{"8 of 8 statements with a hedging word are false, against 0 of 8 without"
+                       + fromWording}
         << 8;
     QTest::newRow("hedging words true")
         << records(8, side("often", "T"), side("fully", "F"))
@@ -232,8 +238,7 @@ void TestCues::commandLine_data()
     QTest::newRow("figures of a folder")
         << QStringList{"--figures", "DIR"} << 0
         << QStringList{"DIR/qbank1.txt 10 10 28.4 22.4 6 of 8 (75 %) 0.29 0.740",
-                       "DIR/qbank3.txt 10 10 33.0 18.0 10 of 10 (100 %) 0.002 1.000",
-                       "all 30 20"};
+                       "DIR/qbank3.txt 10 10 33.0 18.0 10 of 10 (100 %) 0.002 1.000", "all 30 20"};
     QTest::newRow("figures of two banks, and over all")
         << QStringList{"--figures", "DIR/qbank1.txt", "DIR/qbank2.txt"} << 0
         << QStringList{"DIR/qbank2.txt 10 0 33.0 - - 1 -", "all 20 10 30.7 22.4 6 of 8 (75 %) 0.29 0.820",
@@ -242,14 +247,16 @@ void TestCues::commandLine_data()
                        "all 2 of 2 (100 %) 8 of 28 (29 %) 0.1"};
     QTest::newRow("figures of a bank alone have no total")
         << QStringList{"--figures", "DIR/qbank3.txt"} << 0 << QStringList{"DIR/qbank3.txt 10 10"};
-    QTest::newRow("figures of a missing bank") << QStringList{"--figures", "DIR/none.txt"} << 1 << QStringList();
+    QTest::newRow("figures of a missing bank")
+        << QStringList{"--figures", "DIR/none.txt"} << 1 << QStringList();
     QTest::newRow("verbose names the records")
         << QStringList{"--verbose", "DIR/qbank3.txt"} << 0
-        << QStringList{"DIR/qbank3.txt:1: warning: the longer statement is the true one in 10 of 10 records",
-                       "DIR/qbank3.txt:1: note: statement 1, the true one, is the longer: 33 characters against 18",
-                       "DIR/qbank3.txt:10: note: statement 1"};
-    QTest::newRow("strict fails on a cue") << QStringList{"--strict", "DIR/qbank3.txt"} << 1
-                                           << QStringList{"DIR/qbank3.txt: 10 questions"};
+        << QStringList{
+               "DIR/qbank3.txt:1: warning: the longer statement is the true one in 10 of 10 records",
+               "DIR/qbank3.txt:1: note: statement 1, the true one, is the longer: 33 characters against 18",
+               "DIR/qbank3.txt:10: note: statement 1"};
+    QTest::newRow("strict fails on a cue")
+        << QStringList{"--strict", "DIR/qbank3.txt"} << 1 << QStringList{"DIR/qbank3.txt: 10 questions"};
 }
 
 void TestCues::commandLine()
@@ -259,9 +266,9 @@ void TestCues::commandLine()
     QFETCH(QStringList, lines);
 
     QTemporaryDir dir;
-    const QByteArray banks[] = {bankFile(mixedBank()),
-                                bankFile(records(5, {longTrue.text, QStringLiteral("T")}, longTrue)),
-                                bankFile(records(10, longTrue, shortFalse))};
+    const QByteArray banks[]
+        = {bankFile(mixedBank()), bankFile(records(5, {longTrue.text, QStringLiteral("T")}, longTrue)),
+           bankFile(records(10, longTrue, shortFalse))};
     for (int i = 0; i < 3; ++i) {
         QFile file(dir.filePath(QStringLiteral("qbank%1.txt").arg(i + 1)));
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(banks[i]) == banks[i].size());
@@ -277,8 +284,8 @@ void TestCues::commandLine()
     const QStringList out = QString::fromUtf8(process.readAllStandardOutput()).split('\n');
     for (QString line : lines) {
         line.replace("DIR", dir.path());
-        const bool shown
-            = std::any_of(out.begin(), out.end(), [&](const QString &l) { return l.simplified().startsWith(line); });
+        const bool shown = std::any_of(out.begin(), out.end(),
+                                       [&](const QString &l) { return l.simplified().startsWith(line); });
         QVERIFY2(shown, qPrintable(line + "\n is not in\n" + out.join('\n')));
     }
 }

@@ -2,6 +2,7 @@
 #include "tools/check/bankchecker.h"
 #include "tools/check/cues.h"
 
+#include "app/menustate.h"
 #include "app/setfiles.h"
 #include "core/datafile.h"
 #include "questions/bankloader.h"
@@ -14,8 +15,6 @@
 namespace quorix::check {
 
 namespace {
-
-constexpr int menuOptions = 16;
 
 struct Bank {
     QString name;
@@ -97,7 +96,7 @@ QStringList bankPaths(const QString &path)
         return {path};
     const QDir dir(path);
     QStringList out;
-    for (int k = 1; k <= menuOptions; ++k) {
+    for (int k = 1; k <= MenuState::OptionCount; ++k) {
         const QString name = dir.filePath(bankFileName(k));
         if (QFileInfo::exists(name))
             out << QDir::cleanPath(name);
