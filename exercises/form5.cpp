@@ -42,7 +42,9 @@ QString introduction()
 
 Form5::Form5(ParExercise &exercise, RandomSource &random, const DataFolder &folder, Navigation &navigation,
              QWidget *parent)
-    : ScreenWindow(QStringLiteral("Form5"), navigation, parent), m_exercise(exercise), m_random(random),
+    : ScreenWindow(QStringLiteral("Form5"), navigation, parent),
+      m_exercise(exercise),
+      m_random(random),
       m_folder(folder)
 {
     createControls();
@@ -202,7 +204,7 @@ void Form5::onCommand5Clicked()
 void Form5::prepareForNextShowing()
 {
     showIntroduction();
-    m_picture2->loadPicture(m_folder, QStringLiteral("zentavo.bmp"));
+    m_picture2->loadPicture(m_folder, parLogoPicture());
     m_picture2->show();
 }
 

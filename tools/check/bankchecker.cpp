@@ -3,13 +3,16 @@
 
 #include "app/catalogue.h"
 #include "app/menustate.h"
-#include "core/datafolder.h"
+#include "app/setfiles.h"
 #include "core/datafile.h"
+#include "core/datafolder.h"
 #include "core/fieldreader.h"
 #include "core/value.h"
+#include "exercises/parbands.h"
 #include "questions/bankloader.h"
 #include "questions/questiondraw.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -199,17 +202,19 @@ bool BankChecker::readFile(const QString &path, FileReport &out, QByteArray &byt
 QString BankChecker::pictureProblem(const QString &folder, const QString &name)
 {
     const QDir dir(folder);
-    const QString path = dir.filePath(name);
-    const auto cached = m_pictures.constFind(path);
+    const QString key = dir.filePath(name);
+    const auto cached = m_pictures.constFind(key);
     if (cached != m_pictures.constEnd())
         return *cached;
 
     QString problem;
-    const QFileInfo info(path);
-    if (!DataFolder(folder).picture(name)) {
+    const auto path = DataFolder(folder).picture(name);
+    // The program's own opening first, so that what it meets is named as it is.
+    const DataFileContents file = path ? readDataFile(*path) : DataFileContents();
+    if (!path) {
         problem = QStringLiteral("is not inside the data folder, so the program shows \"Picture not "
                                  "available\" instead: copy or link the picture into the data folder");
-    } else if (!info.exists()) {
+    } else if (file.problem == DataFileProblem::Missing) {
         problem = QStringLiteral("does not exist in %1").arg(QDir::toNativeSeparators(folder));
         const QStringList entries = dir.entryList(QDir::Files);
         const auto sameButCase = std::find_if(entries.begin(), entries.end(), [&](const QString &entry) {
@@ -218,24 +223,34 @@ QString BankChecker::pictureProblem(const QString &folder, const QString &name)
         if (sameButCase != entries.end() && !name.contains(QLatin1Char('/')))
             problem
                 += QStringLiteral(" (there is %1: file names are case-sensitive)").arg(quoted(*sameButCase));
-    } else if (!info.isFile()) {
+    } else if (file.problem == DataFileProblem::NotAFile) {
         problem = QStringLiteral("is not a regular file");
+    } else if (file.problem == DataFileProblem::Unreadable || file.problem == DataFileProblem::LinkLoop) {
+        problem = QStringLiteral("cannot be read: %1").arg(file.reason);
     } else {
-        QImageReader reader(path);
+        // A picture may be larger than a data file may; the program reads it all the same.
+        QBuffer buffer;
+        buffer.setData(file.bytes);
+        QImageReader reader;
+        if (file.ok())
+            reader.setDevice(&buffer);
+        else
+            reader.setFileName(*path);
         const QImage image = reader.read();
         if (image.isNull())
             problem = QStringLiteral("cannot be read as a picture: %1").arg(reader.errorString());
     }
-    m_pictures.insert(path, problem);
+    m_pictures.insert(key, problem);
     return problem;
 }
 
-void BankChecker::checkBank(const QString &path, const QString &shownName, const QString &pictureFolder)
+FileReport &BankChecker::checkBank(const QString &path, const QString &shownName,
+                                   const QString &pictureFolder)
 {
     FileReport &out = m_report.add(shownName);
     QByteArray bytes;
     if (!readFile(path, out, bytes))
-        return;
+        return out;
 
     FieldReader reader = FieldReader::fromBytes(bytes);
     FieldNotes notes(out);
@@ -420,7 +435,7 @@ void BankChecker::checkBank(const QString &path, const QString &shownName, const
     if (refused) {
         out.summary = QStringLiteral("refused by the program's loader (%1 before the error)")
                           .arg(plural(count, "complete record", "complete records"));
-        return;
+        return out;
     }
 
     if (count < 2) {
@@ -458,6 +473,7 @@ void BankChecker::checkBank(const QString &path, const QString &shownName, const
         = QStringLiteral("%1, %2 (%3), quota %4")
               .arg(plural(count, "question", "questions"), plural(2 * count, "statement", "statements"), keys)
               .arg(questionQuota(count));
+    return out;
 }
 
 std::vector<int> BankChecker::checkCatalogue(const QString &path, const QString &shownName,
@@ -624,7 +640,8 @@ void BankChecker::checkFolder(const QString &folder)
     const auto shown = [&](const QString &name) { return QDir::cleanPath(dir.filePath(name)); };
     const QString catalogueName = shown(DataFolder::catalogueName());
     std::vector<int> options;
-    if (isPresent(catalogueName)) {
+    // A folder that cannot be searched hides its catalogue: the opener says so.
+    if (isPresent(catalogueName) || readDataFile(catalogueName).problem != DataFileProblem::Missing) {
         options = checkCatalogue(catalogueName, catalogueName, folder);
     } else {
         m_report.add(catalogueName)
@@ -641,7 +658,19 @@ void BankChecker::checkFolder(const QString &folder)
     for (const int option : options) {
         const QString name = DataFolder::bankName(option);
         opened.insert(name);
-        checkBank(dir.filePath(name), shown(name), folder);
+        FileReport &out = checkBank(dir.filePath(name), shown(name), folder);
+        if (firstScreenFor(option) != FirstScreen::Par)
+            continue;
+        // Without its pictures the exercise shows grey boxes where the bands should be.
+        for (const QString &picture : parExercisePictures()) {
+            const QString problem = pictureProblem(folder, picture);
+            if (!problem.isEmpty()) {
+                out.error(1,
+                          QStringLiteral("option %1 opens the PAR exercise, whose picture %2 %3")
+                              .arg(option)
+                              .arg(quoted(picture), problem));
+            }
+        }
     }
 
     // A bank no option opens is easily taken for one that is checked.
