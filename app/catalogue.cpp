@@ -44,7 +44,8 @@ Result<Catalogue> readCatalogue(const QString &path)
     const double count = *number;
     Catalogue catalogue;
     // Counts of 0 or below mean no titles; one far below is kept as a plain -1.
-    catalogue.count = count > Catalogue::MaxTitles ? Catalogue::MaxTitles + 1 : (count < -1e9 ? -1 : int(count));
+    catalogue.count
+        = count > Catalogue::MaxTitles ? Catalogue::MaxTitles + 1 : (count < -1e9 ? -1 : int(count));
 
     const int toRead = std::min(catalogue.count, Catalogue::MaxTitles);
     for (int k = 1; k <= toRead; ++k) {

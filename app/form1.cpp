@@ -35,9 +35,10 @@ Form1::Form1(MenuState &menu, Navigation &navigation, QWidget *parent)
     m_frame1 = addFrame(this, QStringLiteral("Frame1"), QStringLiteral("Select a set of questions"), 840, 960,
                         10575, 9255, QColor(255, 255, 192));
     for (int k = 1; k <= OptionCount; ++k) {
-        QRadioButton *option = addOptionButton(
-            m_frame1, QStringLiteral("Option%1").arg(k), MenuState::placeholderCaption(k), 360, 720 + 480 * (k - 1),
-            8000, 450, QColor(224, 224, 224), k > 10 ? QColor(0, 0, 255) : QColor(0, 0, 0));
+        QRadioButton *option
+            = addOptionButton(m_frame1, QStringLiteral("Option%1").arg(k), MenuState::placeholderCaption(k),
+                              360, 720 + 480 * (k - 1), 8000, 450, QColor(224, 224, 224),
+                              k > 10 ? QColor(0, 0, 255) : QColor(0, 0, 0));
         option->setVisible(k <= 10);
         m_options[k - 1] = option;
         connect(option, &QRadioButton::toggled, this,

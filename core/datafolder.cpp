@@ -18,9 +18,11 @@ Result<DataFolder> DataFolder::open(const QString &path)
 {
     const QFileInfo info(path);
     if (!info.exists())
-        return Result<DataFolder>::failure(QStringLiteral("The data folder \"%1\" does not exist.").arg(path));
+        return Result<DataFolder>::failure(
+            QStringLiteral("The data folder \"%1\" does not exist.").arg(path));
     if (!info.isDir())
-        return Result<DataFolder>::failure(QStringLiteral("The data folder \"%1\" is not a folder.").arg(path));
+        return Result<DataFolder>::failure(
+            QStringLiteral("The data folder \"%1\" is not a folder.").arg(path));
     // Entering is what opening a file in it needs.
     if (::access(QFile::encodeName(path).constData(), X_OK) != 0) {
         return Result<DataFolder>::failure(QStringLiteral("The data folder \"%1\" cannot be opened: %2.")

@@ -34,7 +34,10 @@ const QColor lightYellow(255, 255, 128);
 
 Form2::Form2(QuestionSession &session, RandomSource &random, const DataFolder &folder, Navigation &nav,
              QWidget *parent)
-    : ScreenWindow(QStringLiteral("Form2"), nav, parent), m_session(session), m_random(random), m_folder(folder)
+    : ScreenWindow(QStringLiteral("Form2"), nav, parent),
+      m_session(session),
+      m_random(random),
+      m_folder(folder)
 {
     createControls();
     loadQuestionScreen();

@@ -217,7 +217,7 @@ void TestBundledData::textFitAgreesWithTheLabels_data()
         const auto bank = file->readAndClose();
         for (const QuestionRecord &r : bank->records) {
             const QString where
-            = QStringLiteral("%1 line %2 #%3").arg(QFileInfo(name).fileName()).arg(r.line).arg(++row);
+                = QStringLiteral("%1 line %2 #%3").arg(QFileInfo(name).fileName()).arg(r.line).arg(++row);
             QTest::newRow(qPrintable(where + " s1")) << r.statement1 << true;
             QTest::newRow(qPrintable(where + " s2")) << r.statement2 << true;
             QTest::newRow(qPrintable(where + " e1")) << r.explanation1 << false;

@@ -4,8 +4,8 @@
 
 #include "app/form1.h"
 #include "app/navigator.h"
-#include "core/datafolder.h"
 #include "app/startup.h"
+#include "core/datafolder.h"
 #include "exercises/form4.h"
 #include "exercises/form5.h"
 #include "questions/form2.h"

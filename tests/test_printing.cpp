@@ -193,10 +193,7 @@ private Q_SLOTS:
         QVERIFY(QDir(m_home.path()).mkpath(QStringLiteral("Documents")));
     }
 
-    void cleanup()
-    {
-        m_nav.reset();
-    }
+    void cleanup() { m_nav.reset(); }
 
     void printsOnTheDefaultQueue()
     {

@@ -17,9 +17,9 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QRadioButton>
 #include <QStyle>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <memory>

@@ -17,10 +17,7 @@ namespace {
 // catalogue is null), with "temp" naming that folder.
 class StartupTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(m_dir.isValid());
-    }
+    void SetUp() override { ASSERT_TRUE(m_dir.isValid()); }
 
     void writeFile(const QString &name, const QByteArray &bytes)
     {
@@ -223,11 +220,13 @@ TEST_F(StartupTest, ADataFolderThatCannotBeUsedIsNamed)
     writeFile(QStringLiteral("a-file"), "x");
     const auto missing = DataFolder::open(m_dir.filePath(QStringLiteral("nowhere")));
     ASSERT_FALSE(missing.ok());
-    EXPECT_EQ(missing.error(), QStringLiteral("The data folder \"%1\" does not exist.")
-                                   .arg(m_dir.filePath(QStringLiteral("nowhere"))));
+    EXPECT_EQ(missing.error(),
+              QStringLiteral("The data folder \"%1\" does not exist.")
+                  .arg(m_dir.filePath(QStringLiteral("nowhere"))));
     const auto file = DataFolder::open(m_dir.filePath(QStringLiteral("a-file")));
     ASSERT_FALSE(file.ok());
-    EXPECT_TRUE(file.error().endsWith(QStringLiteral("a-file\" is not a folder."))) << file.error().toStdString();
+    EXPECT_TRUE(file.error().endsWith(QStringLiteral("a-file\" is not a folder.")))
+        << file.error().toStdString();
     const auto relative = DataFolder(QStringLiteral("."));
     EXPECT_EQ(relative.path(), QDir::currentPath()) << "made absolute once, when it is chosen";
 }
@@ -244,8 +243,9 @@ TEST_F(StartupTest, TheDataFolderFallsBackOnTheInstalledOne)
 
     auto neither = findDataFolder(here, installed, usedInstalled);
     ASSERT_FALSE(neither.ok());
-    EXPECT_EQ(neither.error(),
-              QStringLiteral("No qbanks.txt in %1 or in %2; start with --data-dir FOLDER").arg(here, installed));
+    EXPECT_EQ(
+        neither.error(),
+        QStringLiteral("No qbanks.txt in %1 or in %2; start with --data-dir FOLDER").arg(here, installed));
 
     writeFile(QStringLiteral("installed/qbanks.txt"), catalogueOf(1, 1));
     auto beside = findDataFolder(here, installed, usedInstalled);
