@@ -19,7 +19,8 @@
 
 namespace quorix {
 
-Navigator::Navigator(QString pdfFile) : m_pdfFile(std::move(pdfFile))
+Navigator::Navigator(DataFolder folder, QString pdfFile)
+    : m_folder(std::move(folder)), m_pdfFile(std::move(pdfFile))
 {
     m_closeQuestion = &Navigator::askBeforeClosing;
     // Queued, so that the handler that ends the program returns first. exit()
@@ -66,7 +67,7 @@ Form5 *Navigator::form5() const
 
 Result<bool> Navigator::start(const StartupOptions &options)
 {
-    auto started = startUp(m_random, options);
+    auto started = startUp(m_random, m_folder, options);
     if (!started)
         return Result<bool>::failure(started.error());
     m_resultsFile = std::move(started->resultsFile);
@@ -120,10 +121,10 @@ void Navigator::onBankAccepted(int option, const LoadedBank &bank)
         present(ensure(m_form4, m_bmiExercise, m_random));
         break;
     case FirstScreen::Par:
-        present(ensure(m_form5, m_parExercise, m_random));
+        present(ensure(m_form5, m_parExercise, m_random, m_folder));
         break;
     case FirstScreen::Questions:
-        present(ensure(m_form2, m_session, m_random));
+        present(ensure(m_form2, m_session, m_random, m_folder));
         break;
     }
     m_form1->hide();
@@ -154,12 +155,12 @@ void Navigator::showScoreToDate()
 void Navigator::moreQuestions()
 {
     unload(m_form3);
-    present(ensure(m_form2, m_session, m_random));
+    present(ensure(m_form2, m_session, m_random, m_folder));
 }
 
 void Navigator::goToQuestions(QWidget *from)
 {
-    present(ensure(m_form2, m_session, m_random));
+    present(ensure(m_form2, m_session, m_random, m_folder));
     if (from && from != m_form2)
         from->hide();
 }
