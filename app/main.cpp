@@ -1,3 +1,4 @@
+#include "app/displaycheck.h"
 #include "app/navigator.h"
 #include "app/startup.h"
 #include "app/startuprefusal.h"
@@ -14,6 +15,7 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <optional>
 
 #include <unistd.h>
 
@@ -90,8 +92,18 @@ int main(int argc, char *argv[])
     if (!hasDisplay(argc, argv))
         qputenv("QT_QPA_PLATFORM", "offscreen");
 
+    if (const QString unreachable = quorix::unreachableDisplay(argc, argv); !unreachable.isEmpty()) {
+        if (!asksOnlyForHelpOrVersion(argc, argv)) {
+            std::fprintf(stderr, "quorix: %s\n", qPrintable(unreachable));
+            return 1;
+        }
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+
     quorix::FontConfigReader fontConfig;
+    std::optional<quorix::FatalStartupMessages> fatalAtStartup(std::in_place);
     QApplication app(argc, argv);
+    fatalAtStartup.reset();
     QApplication::setApplicationName(QStringLiteral("quorix"));
     QApplication::setApplicationDisplayName(quorix::programTitle());
     QApplication::setApplicationVersion(QStringLiteral(QUORIX_VERSION));
