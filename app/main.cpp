@@ -177,5 +177,8 @@ int main(int argc, char *argv[])
     // A close that came before the event loop ran has ended the run already.
     if (navigator->isEnding())
         return 0;
-    return app.exec();
+    qCDebug(quorix::lcClose) << "event loop entered";
+    const int status = app.exec();
+    qCDebug(quorix::lcClose) << "event loop left with" << status;
+    return status;
 }

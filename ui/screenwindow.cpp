@@ -17,6 +17,8 @@
 
 namespace quorix {
 
+Q_LOGGING_CATEGORY(lcClose, "quorix.close", QtWarningMsg)
+
 QString programTitle()
 {
     return QStringLiteral("Quorix self-assessment questions");
@@ -167,10 +169,12 @@ void ScreenWindow::moveEvent(QMoveEvent *event)
 
 void ScreenWindow::closeEvent(QCloseEvent *event)
 {
+    qCDebug(lcClose) << "close event on" << objectName() << "spontaneous" << event->spontaneous();
     if (m_navigation.closeRequested(this))
         event->accept();
     else
         event->ignore();
+    qCDebug(lcClose) << "close event on" << objectName() << (event->isAccepted() ? "accepted" : "ignored");
 }
 
 } // namespace quorix

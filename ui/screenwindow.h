@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLoggingCategory>
 #include <QWidget>
 
 class QCloseEvent;
@@ -71,5 +72,10 @@ private:
 };
 
 QString programTitle(); // "Quorix self-assessment questions"
+
+// Each step of a window's close, from the window manager's request to the
+// end of the event loop: QT_LOGGING_RULES="quorix.close.debug=true", with
+// QT_MESSAGE_PATTERN="%{time boot} %{message}" for their times.
+Q_DECLARE_LOGGING_CATEGORY(lcClose)
 
 } // namespace quorix
