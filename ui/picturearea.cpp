@@ -3,6 +3,7 @@
 #include "core/picturename.h"
 #include "ui/fonts.h"
 #include "ui/twips.h"
+#include "ui/windowplacement.h"
 
 #include <QFileInfo>
 #include <QImageReader>
@@ -37,6 +38,12 @@ bool PictureArea::loadPicture(const QString &fileName)
     // named in a bank would block the program or feed it endless data.
     if (pictureNameStaysInside(fileName) && QFileInfo(fileName).isFile()) {
         QImageReader reader(fileName);
+        // No picture is shown larger than a screen; a larger one is decoded
+        // at that size rather than held whole.
+        const QSize largest = WindowPlacement::largestSize(WindowPlacement::connectedScreens());
+        const QSize stored = reader.size();
+        if (stored.width() > largest.width() || stored.height() > largest.height())
+            reader.setScaledSize(stored.scaled(largest, Qt::KeepAspectRatio).expandedTo(QSize(1, 1)));
         m_image = reader.read();
     }
     m_missing = m_image.isNull();
