@@ -52,7 +52,8 @@ QByteArray platformToStart(int argc, char *argv[])
         name = qgetenv("QT_QPA_PLATFORM");
     } else {
         name = "xcb";
-        const QByteArray desktop = qgetenv("XDG_CURRENT_DESKTOP").toLower() + qgetenv("XDG_SESSION_DESKTOP").toLower();
+        const QByteArray desktop
+            = qgetenv("XDG_CURRENT_DESKTOP").toLower() + qgetenv("XDG_SESSION_DESKTOP").toLower();
         if (qgetenv("XDG_SESSION_TYPE") == "wayland" && !desktop.contains("gnome"))
             name = "wayland";
     }

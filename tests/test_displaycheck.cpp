@@ -53,7 +53,9 @@ TEST(DisplayCheck, PlatformToStart)
         {"a Wayland session", {nullptr, "wayland", "KDE", nullptr}, {}, "wayland"},
         {"GNOME's Wayland session stays on X11", {nullptr, "wayland", "ubuntu:GNOME", nullptr}, {}, "xcb"},
         {"-platform wins", {"offscreen", nullptr, nullptr, nullptr}, {"-platform", "xcb"}, "xcb"},
-        {"--platform too", {nullptr, nullptr, nullptr, nullptr}, {"--data-dir", "d", "--platform", "minimal"},
+        {"--platform too",
+         {nullptr, nullptr, nullptr, nullptr},
+         {"--data-dir", "d", "--platform", "minimal"},
          "minimal"},
     };
     for (const Case &c : cases) {
@@ -66,11 +68,13 @@ TEST(DisplayCheck, UnreachableDisplayIsNamedWithTheRemedy)
 {
     use({nullptr, nullptr, nullptr, ":5999"});
     const QString why = unreachableDisplay(1, nullptr);
-    EXPECT_TRUE(why.contains(QStringLiteral("\":5999\" (named by DISPLAY) could not be reached"))) << why.toStdString();
+    EXPECT_TRUE(why.contains(QStringLiteral("\":5999\" (named by DISPLAY) could not be reached")))
+        << why.toStdString();
     EXPECT_TRUE(why.contains(QStringLiteral("xvfb-run -a"))) << why.toStdString();
 
     const char *display[] = {"quorix", "-display", ":5998"};
-    EXPECT_TRUE(unreachableDisplay(3, const_cast<char **>(display)).contains(QStringLiteral("\":5998\" (named by -display)")));
+    EXPECT_TRUE(unreachableDisplay(3, const_cast<char **>(display))
+                    .contains(QStringLiteral("\":5998\" (named by -display)")));
 
     use({"offscreen", nullptr, nullptr, ":5999"});
     EXPECT_TRUE(unreachableDisplay(1, nullptr).isEmpty());

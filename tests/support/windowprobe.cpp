@@ -145,14 +145,14 @@ int main(int argc, char **argv)
             waitForExit(child, Clock::now() + std::chrono::seconds(5), peakKiB);
         }
         // In seconds of the monotonic clock, as Qt's %{time boot} gives them.
-        const auto since = [](Clock::time_point t) {
-            return std::chrono::duration<double>(t.time_since_epoch()).count();
-        };
-        std::fprintf(stderr,
-                     "windowprobe: %s did not end when asked to close %ld ms after its map (mapped at %.3f s, "
-                     "asked at %.3f s); %s\n",
-                     argv[2], closeAfterMs, since(mapped), since(asked),
-                     second ? "a second request ended it" : "nor when asked again");
+        const auto since
+            = [](Clock::time_point t) { return std::chrono::duration<double>(t.time_since_epoch()).count(); };
+        std::fprintf(
+            stderr,
+            "windowprobe: %s did not end when asked to close %ld ms after its map (mapped at %.3f s, "
+            "asked at %.3f s); %s\n",
+            argv[2], closeAfterMs, since(mapped), since(asked),
+            second ? "a second request ended it" : "nor when asked again");
         XCloseDisplay(display);
         return 1;
     }
