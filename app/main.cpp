@@ -105,7 +105,6 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     fatalAtStartup.reset();
     QApplication::setApplicationName(QStringLiteral("quorix"));
-    QApplication::setApplicationDisplayName(quorix::programTitle());
     QApplication::setApplicationVersion(QStringLiteral(QUORIX_VERSION));
     quorix::installFontSubstitutions();
 
@@ -174,6 +173,11 @@ int main(int argc, char *argv[])
     auto started = navigator->start(options);
     if (!started)
         return refuse(started.error(), 1);
+    // Only once the menu's window exists: X11's hidden client-leader window,
+    // made with the first window, is named after the display name of that
+    // moment. Named with the program's title, it took closes meant for the
+    // menu, and dropped them.
+    QApplication::setApplicationDisplayName(quorix::programTitle());
     // A close that came before the event loop ran has ended the run already.
     if (navigator->isEnding())
         return 0;

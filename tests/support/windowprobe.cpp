@@ -4,7 +4,8 @@
 // would, and prints "<milliseconds to map> <peak KiB>" once the program has
 // ended. Exits 1 when no such window appears within 30 seconds or the
 // program does not end within 10 seconds of the request; it then asks once
-// more and says whether that second request ended it.
+// more and says whether that second request ended it. Exits 1 as well when
+// another top-level window bears the same title.
 
 #include <X11/Xlib.h>
 
@@ -43,6 +44,27 @@ Window findTitled(Display *display, Window window, const char *title)
     if (children)
         XFree(children);
     return found;
+}
+
+// Top-level windows bearing the title: a client that closes "the window
+// titled so" must not be able to pick one that ignores the request.
+int countTitled(Display *display, const char *title)
+{
+    Window root = 0, parent = 0, *children = nullptr;
+    unsigned int count = 0;
+    if (!XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count))
+        return 0;
+    int titled = 0;
+    for (unsigned int i = 0; i < count; ++i) {
+        char *name = nullptr;
+        if (XFetchName(display, children[i], &name) && name) {
+            titled += std::strcmp(name, title) == 0 ? 1 : 0;
+            XFree(name);
+        }
+    }
+    if (children)
+        XFree(children);
+    return titled;
 }
 
 void askToClose(Display *display, Window window)
@@ -134,6 +156,7 @@ int main(int argc, char **argv)
         XCloseDisplay(display);
         return 1;
     }
+    const int titled = countTitled(display, argv[1]);
     std::this_thread::sleep_until(mapped + std::chrono::milliseconds(closeAfterMs));
     const Clock::time_point asked = Clock::now();
     askToClose(display, window);
@@ -153,6 +176,11 @@ int main(int argc, char **argv)
             "asked at %.3f s); %s\n",
             argv[2], closeAfterMs, since(mapped), since(asked),
             second ? "a second request ended it" : "nor when asked again");
+        XCloseDisplay(display);
+        return 1;
+    }
+    if (titled != 1) {
+        std::fprintf(stderr, "windowprobe: %d top-level windows are titled \"%s\", not one\n", titled, argv[1]);
         XCloseDisplay(display);
         return 1;
     }
