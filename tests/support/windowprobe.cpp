@@ -180,7 +180,8 @@ int main(int argc, char **argv)
         return 1;
     }
     if (titled != 1) {
-        std::fprintf(stderr, "windowprobe: %d top-level windows are titled \"%s\", not one\n", titled, argv[1]);
+        std::fprintf(stderr, "windowprobe: %d top-level windows are titled \"%s\", not one\n", titled,
+                     argv[1]);
         XCloseDisplay(display);
         return 1;
     }
