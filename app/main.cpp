@@ -1,3 +1,4 @@
+#include "app/displaycheck.h"
 #include "app/navigator.h"
 #include "app/startup.h"
 #include "app/startuprefusal.h"
@@ -11,6 +12,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -85,10 +87,19 @@ int main(int argc, char *argv[])
     if (!hasDisplay(argc, argv))
         qputenv("QT_QPA_PLATFORM", "offscreen");
 
+    if (const QString unreachable = quorix::unreachableDisplay(argc, argv); !unreachable.isEmpty()) {
+        if (!asksOnlyForHelpOrVersion(argc, argv)) {
+            std::fprintf(stderr, "quorix: %s\n", qPrintable(unreachable));
+            return 1;
+        }
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+
     quorix::FontConfigReader fontConfig;
+    std::optional<quorix::FatalStartupMessages> fatalAtStartup(std::in_place);
     QApplication app(argc, argv);
+    fatalAtStartup.reset();
     QApplication::setApplicationName(QStringLiteral("quorix"));
-    QApplication::setApplicationDisplayName(quorix::programTitle());
     QApplication::setApplicationVersion(QStringLiteral(QUORIX_VERSION));
     quorix::installFontSubstitutions();
 
@@ -143,8 +154,16 @@ int main(int argc, char *argv[])
     auto started = navigator->start(options);
     if (!started)
         return refuse(started.error(), 1);
+    // Only once the menu's window exists: X11's hidden client-leader window,
+    // made with the first window, is named after the display name of that
+    // moment. Named with the program's title, it took closes meant for the
+    // menu, and dropped them.
+    QApplication::setApplicationDisplayName(quorix::programTitle());
     // A close that came before the event loop ran has ended the run already.
     if (navigator->isEnding())
         return 0;
-    return app.exec();
+    qCDebug(quorix::lcClose) << "event loop entered";
+    const int status = app.exec();
+    qCDebug(quorix::lcClose) << "event loop left with" << status;
+    return status;
 }

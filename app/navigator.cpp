@@ -29,7 +29,12 @@ Navigator::Navigator(DataFolder folder, QString pdfFile)
     // is being shown or closed could be lost.
     m_quit = [] {
         QMetaObject::invokeMethod(
-            QCoreApplication::instance(), [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
+            QCoreApplication::instance(),
+            [] {
+                qCDebug(lcClose) << "exit(0)";
+                QCoreApplication::exit(0);
+            },
+            Qt::QueuedConnection);
     };
 }
 
@@ -202,6 +207,7 @@ void Navigator::end()
     if (m_ending)
         return;
     m_ending = true;
+    qCDebug(lcClose) << "ending: hiding the screens";
     m_menu.closeBankFile();
     m_resultsFile.close();
     for (QWidget *screen : std::initializer_list<QWidget *>{m_form3, m_form2, m_form4, m_form5})
@@ -211,6 +217,7 @@ void Navigator::end()
         m_form1->hide();
     if (m_quit)
         m_quit();
+    qCDebug(lcClose) << "ending: exit queued";
 }
 
 bool Navigator::closeRequested(QWidget *from)

@@ -2,6 +2,7 @@
 
 #include "ui/fonts.h"
 #include "ui/twips.h"
+#include "ui/windowplacement.h"
 
 #include <QFileInfo>
 #include <QImageReader>
@@ -37,6 +38,12 @@ bool PictureArea::loadPicture(const DataFolder &folder, const QString &fileName)
     const auto path = folder.picture(fileName);
     if (path && QFileInfo(*path).isFile()) {
         QImageReader reader(*path);
+        // No picture is shown larger than a screen; a larger one is decoded
+        // at that size rather than held whole.
+        const QSize largest = WindowPlacement::largestSize(WindowPlacement::connectedScreens());
+        const QSize stored = reader.size();
+        if (stored.width() > largest.width() || stored.height() > largest.height())
+            reader.setScaledSize(stored.scaled(largest, Qt::KeepAspectRatio).expandedTo(QSize(1, 1)));
         m_image = reader.read();
     }
     m_missing = m_image.isNull();
