@@ -1,7 +1,10 @@
 #include "app/startup.h"
 
+#include "core/settings.h"
+
 #include <QDir>
 #include <QProcess>
+#include <QStandardPaths>
 
 #include <chrono>
 
@@ -12,6 +15,8 @@ StartupOptions StartupOptions::fromSystem()
     StartupOptions options;
     options.environment = QProcess::systemEnvironment();
     options.homeFolder = QDir::homePath();
+    options.settingsFile = Settings::defaultFileName();
+    options.progressFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     return options;
 }
 
