@@ -32,7 +32,8 @@ Navigator::Navigator(QString pdfFile) : m_pdfFile(std::move(pdfFile))
         QMetaObject::invokeMethod(
             QCoreApplication::instance(), [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
     };
-    m_message = [](QWidget *parent, const QString &text) { QMessageBox::warning(parent, programTitle(), text); };
+    m_message
+        = [](QWidget *parent, const QString &text) { QMessageBox::warning(parent, programTitle(), text); };
 }
 
 Navigator::~Navigator()

@@ -128,7 +128,8 @@ StoreStatus ProgressStore::openOnce()
     if (!info.exists() && !info.isSymLink()) {
         // Made here rather than by SQLite, which would make it readable by
         // all; its -wal and -shm files take its mode.
-        const int fd = ::open(QFile::encodeName(file).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        const int fd
+            = ::open(QFile::encodeName(file).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
         if (fd < 0) {
             const int error = errno;
             if (error == ENOSPC || error == EDQUOT)
@@ -152,7 +153,8 @@ StoreStatus ProgressStore::openOnce()
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
         if (!db.isValid())
-            return failure(StoreFault::Other, QStringLiteral("Qt's SQLite driver (libqt6sql6-sqlite) is missing"));
+            return failure(StoreFault::Other,
+                           QStringLiteral("Qt's SQLite driver (libqt6sql6-sqlite) is missing"));
         db.setDatabaseName(file);
         db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(BusyTimeoutMs));
         if (!db.open())
@@ -165,9 +167,12 @@ StoreStatus ProgressStore::openOnce()
         return version.status;
     if (version.value.toInt() > SchemaVersion)
         return failure(StoreFault::Newer,
-                       QStringLiteral("its version is %1, this program's %2").arg(version.value.toInt()).arg(SchemaVersion));
+                       QStringLiteral("its version is %1, this program's %2")
+                           .arg(version.value.toInt())
+                           .arg(SchemaVersion));
 
-    QStringList pragmas{QStringLiteral("PRAGMA journal_mode = WAL"), QStringLiteral("PRAGMA synchronous = NORMAL"),
+    QStringList pragmas{QStringLiteral("PRAGMA journal_mode = WAL"),
+                        QStringLiteral("PRAGMA synchronous = NORMAL"),
                         QStringLiteral("PRAGMA foreign_keys = ON")};
     if (m_maxPageCount > 0)
         pragmas << QStringLiteral("PRAGMA max_page_count = %1").arg(m_maxPageCount);
@@ -326,8 +331,9 @@ StoreStatus ProgressStore::keep(const KeptAnswer &kept)
         const QString hash = QString::fromLatin1(statementHash(a.statement));
         qint64 statementId = 0;
         const auto statement = [&] {
-            query.prepare(QStringLiteral("INSERT INTO statement (hash, text, explanation, bank_file, record, version)"
-                                         " VALUES (?, ?, ?, ?, ?, ?) ON CONFLICT (hash) DO NOTHING"));
+            query.prepare(
+                QStringLiteral("INSERT INTO statement (hash, text, explanation, bank_file, record, version)"
+                               " VALUES (?, ?, ?, ?, ?, ?) ON CONFLICT (hash) DO NOTHING"));
             for (const QVariant &v : {QVariant(hash), QVariant(a.statement), QVariant(a.explanation),
                                       QVariant(m_run.bankFile), QVariant(a.record), QVariant(a.version)})
                 query.addBindValue(v);
@@ -342,11 +348,13 @@ StoreStatus ProgressStore::keep(const KeptAnswer &kept)
             return true;
         };
         const auto answer = [&] {
-            query.prepare(QStringLiteral("INSERT INTO answer (run, statement, answer, confidence, key, verdict, "
-                                         "marks, time) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"));
-            for (const QVariant &v : {QVariant(runId), QVariant(statementId), QVariant(a.answer),
-                                      QVariant(a.confidence), QVariant(a.key), QVariant(verdictName(a.outcome)),
-                                      QVariant(a.marks), QVariant(kept.time.toMSecsSinceEpoch())})
+            query.prepare(
+                QStringLiteral("INSERT INTO answer (run, statement, answer, confidence, key, verdict, "
+                               "marks, time) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"));
+            for (const QVariant &v :
+                 {QVariant(runId), QVariant(statementId), QVariant(a.answer), QVariant(a.confidence),
+                  QVariant(a.key), QVariant(verdictName(a.outcome)), QVariant(a.marks),
+                  QVariant(kept.time.toMSecsSinceEpoch())})
                 query.addBindValue(v);
             return query.exec();
         };

@@ -18,14 +18,15 @@
 
 namespace quorix {
 
-FormProgress::FormProgress(ProgressKeeper &keeper, std::vector<SetStatements> sets, const ProgressReport &report,
-                           Navigation &nav, QWidget *parent)
+FormProgress::FormProgress(ProgressKeeper &keeper, std::vector<SetStatements> sets,
+                           const ProgressReport &report, Navigation &nav, QWidget *parent)
     : ScreenWindow(QStringLiteral("FormProgress"), nav, parent), m_keeper(keeper), m_sets(std::move(sets))
 {
     // No set may be started behind it while it is open.
     setWindowModality(Qt::ApplicationModal);
 
-    addLabel(this, QStringLiteral("heading"), 240, 120, 9000, 360, 12)->setText(QStringLiteral("My progress"));
+    addLabel(this, QStringLiteral("heading"), 240, 120, 9000, 360, 12)
+        ->setText(QStringLiteral("My progress"));
     m_summary = addTextLabel(this, QStringLiteral("summary"), QString(), 240, 600, 14880, 360);
 
     addLabel(this, QStringLiteral("setsCaption"), 240, 1080, 14880, 300)
@@ -42,11 +43,13 @@ FormProgress::FormProgress(ProgressKeeper &keeper, std::vector<SetStatements> se
     addLabel(this, QStringLiteral("calibrationCaption"), 240, 6060, 14880, 300)
         ->setText(QStringLiteral("How well calibrated am I? Every kept answer"));
     m_levelLines = addTextLabel(this, QStringLiteral("levelLines"), QString(), 7800, 6420, 7320, 960);
-    addLabel(this, QStringLiteral("chartKey"), 7800, 7500, 7320, 450, 8.25, false)->setText(calibrationChartKey());
+    addLabel(this, QStringLiteral("chartKey"), 7800, 7500, 7320, 450, 8.25, false)
+        ->setText(calibrationChartKey());
 
-    m_forget = addButton(this, QStringLiteral("forgetProgress"), QStringLiteral("Forget my progress\u2026"), 240,
-                         10920, 3615, 495);
-    m_close = addButton(this, QStringLiteral("closeButton"), QStringLiteral("Close"), 13080, 10920, 2040, 495);
+    m_forget = addButton(this, QStringLiteral("forgetProgress"), QStringLiteral("Forget my progress\u2026"),
+                         240, 10920, 3615, 495);
+    m_close
+        = addButton(this, QStringLiteral("closeButton"), QStringLiteral("Close"), 13080, 10920, 2040, 495);
     connect(m_forget, &QPushButton::clicked, this, &FormProgress::onForgetProgressClicked);
     connect(m_close, &QPushButton::clicked, this, &QWidget::close);
     auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);

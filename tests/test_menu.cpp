@@ -8,8 +8,8 @@
 #include "app/startup.h"
 #include "exercises/form4.h"
 #include "exercises/form5.h"
-#include "questions/form2.h"
 #include "progress/progresswindow.h"
+#include "questions/form2.h"
 #include "scoring/calibration.h"
 #include "scoring/form3.h"
 #include "tests/support/dialoganswerer.h"
@@ -902,9 +902,11 @@ void MenuTest::keptAnswersAndTheProgressWindow()
     QVERIFY(window && window->isVisible());
     QCOMPARE(window->windowTitle(), QStringLiteral("Quorix self-assessment questions"));
     QCOMPARE(window->size(), menu->size());
-    const auto label = [&](const char *name) { return window->findChild<QLabel *>(QLatin1String(name))->text(); };
-    QCOMPARE(label("summary"), QStringLiteral("Kept on this computer: 5 answers in 3 runs since ")
-                                   + QLocale().toString(QDate::currentDate(), QLocale::LongFormat));
+    const auto label
+        = [&](const char *name) { return window->findChild<QLabel *>(QLatin1String(name))->text(); };
+    QCOMPARE(label("summary"),
+             QStringLiteral("Kept on this computer: 5 answers in 3 runs since ")
+                 + QLocale().toString(QDate::currentDate(), QLocale::LongFormat));
     QAccessibleInterface *list
         = QAccessible::queryAccessibleInterface(window->findChild<QListWidget *>(QStringLiteral("setList")));
     QStringList shown;

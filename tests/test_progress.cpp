@@ -83,7 +83,7 @@ QVariant peek(const QString &file, const QString &sql)
 
 int mode(const QString &path)
 {
-    struct stat st {};
+    struct stat st { };
     return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? int(st.st_mode & 07777) : -1;
 }
 
@@ -112,7 +112,8 @@ TEST(ProgressFigures, SummaryLine)
     };
     for (const SummaryRow &row : rows)
         EXPECT_EQ(summaryLine(row.totals, locale),
-                  QString::fromUtf8(row.expected).arg(locale.toString(first.toLocalTime().date(), QLocale::LongFormat)))
+                  QString::fromUtf8(row.expected)
+                      .arg(locale.toString(first.toLocalTime().date(), QLocale::LongFormat)))
             << row.name;
 }
 
@@ -128,17 +129,30 @@ TEST(ProgressFigures, SetRows)
     const SetRow rows[] = {
         {"never tried", {"A", "B"}, {{"Z", {3, 3}}}, "Set: not tried yet"},
         {"no set statements", {}, {}, "Set: not tried yet"},
-        {"halves round up: 1 of 8", {"A", "B", "C"}, {{"A", {8, 1}}}, "Set: 1 of 3 statements seen, 13% correct"},
-        {"don't know is not right", {"A", "B"}, {{"A", {2, 1}}, {"B", {1, 0}}}, "Set: 2 of 2 statements seen, 33% correct"},
-        {"a statement twice in the bank is one", {"A", "A", "B"}, {{"A", {1, 1}}}, "Set: 1 of 2 statements seen, 100% correct"},
-        {"other sets' statements do not count", {"A", "B"}, {{"A", {2, 0}}, {"Q", {5, 5}}}, "Set: 1 of 2 statements seen, 0% correct"},
+        {"halves round up: 1 of 8",
+         {"A", "B", "C"},
+         {{"A", {8, 1}}},
+         "Set: 1 of 3 statements seen, 13% correct"},
+        {"don't know is not right",
+         {"A", "B"},
+         {{"A", {2, 1}}, {"B", {1, 0}}},
+         "Set: 2 of 2 statements seen, 33% correct"},
+        {"a statement twice in the bank is one",
+         {"A", "A", "B"},
+         {{"A", {1, 1}}},
+         "Set: 1 of 2 statements seen, 100% correct"},
+        {"other sets' statements do not count",
+         {"A", "B"},
+         {{"A", {2, 0}}, {"Q", {5, 5}}},
+         "Set: 1 of 2 statements seen, 0% correct"},
         {"2 of 3 gives 67", {"A"}, {{"A", {3, 2}}}, "Set: 1 of 1 statements seen, 67% correct"},
     };
     for (const SetRow &row : rows) {
         CountsByStatement counts;
         for (const auto &[text, c] : row.kept)
             counts.insert(statementHash(QString::fromUtf8(text)), c);
-        EXPECT_EQ(setRowText({QStringLiteral("Set"), row.statements}, counts), QString::fromUtf8(row.expected))
+        EXPECT_EQ(setRowText({QStringLiteral("Set"), row.statements}, counts),
+                  QString::fromUtf8(row.expected))
             << row.name;
     }
 }
@@ -184,11 +198,14 @@ TEST(ProgressStore, KeepsRunsStatementsAndAnswers)
     {
         ProgressStore store(folder);
         ASSERT_TRUE(store.open().ok());
-        store.beginRun({QStringLiteral("Empty"), QStringLiteral("qbank1.txt"), QDateTime::currentDateTimeUtc()});
-        store.beginRun({QStringLiteral("One"), QStringLiteral("qbank2.txt"), QDateTime::currentDateTimeUtc()});
+        store.beginRun(
+            {QStringLiteral("Empty"), QStringLiteral("qbank1.txt"), QDateTime::currentDateTimeUtc()});
+        store.beginRun(
+            {QStringLiteral("One"), QStringLiteral("qbank2.txt"), QDateTime::currentDateTimeUtc()});
         ASSERT_TRUE(store.keep(kept(QStringLiteral("A"), Outcome::Right, 3)).ok());
         ASSERT_TRUE(store.keep(kept(QStringLiteral("B"), Outcome::Wrong, 3)).ok());
-        store.beginRun({QStringLiteral("Two"), QStringLiteral("qbank3.txt"), QDateTime::currentDateTimeUtc()});
+        store.beginRun(
+            {QStringLiteral("Two"), QStringLiteral("qbank3.txt"), QDateTime::currentDateTimeUtc()});
         ASSERT_TRUE(store.keep(kept(QStringLiteral("A"), Outcome::DontKnow)).ok());
     }
     EXPECT_EQ(mode(folder), 0700);
@@ -197,7 +214,8 @@ TEST(ProgressStore, KeepsRunsStatementsAndAnswers)
     EXPECT_EQ(peek(file, QStringLiteral("PRAGMA user_version")).toInt(), ProgressStore::SchemaVersion);
     EXPECT_EQ(peek(file, QStringLiteral("PRAGMA journal_mode")).toString(), QStringLiteral("wal"));
     EXPECT_EQ(peek(file, QStringLiteral("SELECT COUNT(*) FROM statement")).toInt(), 2);
-    EXPECT_EQ(peek(file, QStringLiteral("SELECT group_concat(title) FROM run")).toString(), QStringLiteral("One,Two"));
+    EXPECT_EQ(peek(file, QStringLiteral("SELECT group_concat(title) FROM run")).toString(),
+              QStringLiteral("One,Two"));
 
     // Opened again, as by the next run of the program.
     ProgressStore store(folder);
@@ -225,7 +243,8 @@ TEST(ProgressStore, MigratesAnOlderFileAndLeavesANewerOneUntouched)
     {
         ProgressStore store(dir.path());
         ASSERT_TRUE(store.open().ok());
-        store.beginRun({QStringLiteral("Set"), QStringLiteral("qbank1.txt"), QDateTime::currentDateTimeUtc()});
+        store.beginRun(
+            {QStringLiteral("Set"), QStringLiteral("qbank1.txt"), QDateTime::currentDateTimeUtc()});
         EXPECT_TRUE(store.keep(kept(QStringLiteral("A"), Outcome::Right)).ok());
     }
     EXPECT_EQ(peek(file, QStringLiteral("SELECT COUNT(*) FROM answer")).toInt(), 1);
@@ -282,7 +301,8 @@ Told keepTwo(const QString &folder, int maxPageCount, bool asNobody)
         const QString first = keeper.takeMessage();
         keeper.keep(answer(QStringLiteral("Second ") + longText, Outcome::Wrong));
         const QString second = keeper.takeMessage();
-        const QByteArray out = first.toUtf8() + '\0' + second.toUtf8() + '\0' + (keeper.closedForRun() ? "1" : "0");
+        const QByteArray out
+            = first.toUtf8() + '\0' + second.toUtf8() + '\0' + (keeper.closedForRun() ? "1" : "0");
         const bool written = ::write(fds[1], out.constData(), std::size_t(out.size())) == out.size();
         ::_exit(written ? 0 : 5);
     }
@@ -391,10 +411,15 @@ void damagePage(const QString &folder)
 }
 
 const FaultRow faultRows[] = {
-    {"not_a_database", [](const QString &f) { writeFile(f + QStringLiteral("/progress.sqlite"), QByteArray(9000, 'x')); },
+    {"not_a_database",
+     [](const QString &f) { writeFile(f + QStringLiteral("/progress.sqlite"), QByteArray(9000, 'x')); },
      "%1 was damaged", false, 2},
     {"damaged_page", damagePage, "%1 was damaged", false, 2},
-    {"locked_past_the_timeout", [](const QString &f) { makeKeptFile(f, 1); lockFor(f, 3000); },
+    {"locked_past_the_timeout",
+     [](const QString &f) {
+         makeKeptFile(f, 1);
+         lockFor(f, 1500);
+     },
      "%1 is in use by another program", true, -1},
     {"full_disk", [](const QString &) {}, "the disk that holds %1 is full", true, -1, false, 7},
     {"newer_version",
@@ -409,8 +434,7 @@ const FaultRow faultRows[] = {
          QFile::setPermissions(f + QStringLiteral("/progress.sqlite"), QFileDevice::Permissions());
      },
      "%1 cannot be read (Permission denied)", true, 1, true},
-    {"folder_not_writable",
-     [](const QString &f) { ::chmod(QFile::encodeName(f).constData(), 0555); },
+    {"folder_not_writable", [](const QString &f) { ::chmod(QFile::encodeName(f).constData(), 0555); },
      "%1 cannot be created or changed, because the folder", true, -1, true},
 };
 
@@ -420,13 +444,16 @@ INSTANTIATE_TEST_SUITE_P(Rows, StoreFaults, testing::ValuesIn(faultRows),
 TEST(StoreFaults, ADamagedFileIsMovedAsideWithItsDate)
 {
     QTemporaryDir dir;
-    writeFile(dir.filePath(QStringLiteral("progress.sqlite")), "not a database at all, but long enough to look");
+    writeFile(dir.filePath(QStringLiteral("progress.sqlite")),
+              "not a database at all, but long enough to look");
     ProgressStore store(dir.path());
     const StoreStatus status = store.open();
     EXPECT_EQ(status.fault, StoreFault::Damaged);
     EXPECT_TRUE(store.isOpen());
     const QString aside = QFileInfo(status.movedTo).fileName();
-    EXPECT_TRUE(QRegularExpression(QStringLiteral("^progress\\.sqlite\\.damaged-\\d{8}-\\d{6}$")).match(aside).hasMatch())
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^progress\\.sqlite\\.damaged-\\d{8}-\\d{6}$"))
+                    .match(aside)
+                    .hasMatch())
         << aside.toStdString();
     QFile moved(status.movedTo);
     ASSERT_TRUE(moved.open(QIODevice::ReadOnly));
@@ -446,7 +473,8 @@ TEST(ProgressStore, EveryAnswerCommittedBeforeSigkillIsThere)
         ProgressStore store(dir.path());
         if (!store.open().ok())
             ::_exit(3);
-        store.beginRun({QStringLiteral("Set"), QStringLiteral("qbank1.txt"), QDateTime::currentDateTimeUtc()});
+        store.beginRun(
+            {QStringLiteral("Set"), QStringLiteral("qbank1.txt"), QDateTime::currentDateTimeUtc()});
         for (int i = 0;; ++i) {
             if (!store.keep(kept(QStringLiteral("Statement %1").arg(i), Outcome::Right)).ok())
                 ::_exit(4);
