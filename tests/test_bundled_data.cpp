@@ -19,6 +19,7 @@
 #include <QSet>
 #include <QtTest>
 
+#include <algorithm>
 #include <memory>
 
 using namespace quorix;
