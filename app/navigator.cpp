@@ -130,18 +130,21 @@ void Navigator::onBankAccepted(int option, const LoadedBank &bank)
     unload(m_form3);
     unload(m_form2);
 
+    QWidget *first = nullptr;
     switch (firstScreenFor(option)) {
     case FirstScreen::Bmi:
-        present(ensure(m_form4, m_bmiExercise, m_random));
+        first = ensure(m_form4, m_bmiExercise, m_random);
         break;
     case FirstScreen::Par:
-        present(ensure(m_form5, m_parExercise, m_random));
+        first = ensure(m_form5, m_parExercise, m_random);
         break;
     case FirstScreen::Questions:
-        present(ensure(m_form2, m_session, m_random));
+        first = ensure(m_form2, m_session, m_random);
         break;
     }
+    present(first);
     m_form1->hide();
+    tellProgressFault(first);
 }
 
 void Navigator::onAnswerLogged(const LoggedAnswer &answer)

@@ -81,6 +81,10 @@ bool ProgressKeeper::hasKeptFile() const
 void ProgressKeeper::beginRun(const QString &title, const QString &bankFile)
 {
     m_store.beginRun({title, bankFile, QDateTime::currentDateTimeUtc()});
+    // Opening loads the driver and checks the file: done while the set
+    // loads rather than on the run's first OK.
+    if (keeping())
+        ensureOpen();
 }
 
 bool ProgressKeeper::handle(const StoreStatus &status)

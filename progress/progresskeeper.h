@@ -33,7 +33,7 @@ public:
     QString filePath() const { return m_store.path(); }
     QString settingsFile() const;
 
-    // OK on the menu opened a set.
+    // OK on the menu opened a set; while keeping, the file is opened now.
     void beginRun(const QString &title, const QString &bankFile);
     // OK on the question screen marked a statement.
     void keep(const LoggedAnswer &answer);
