@@ -21,7 +21,8 @@
 
 namespace quorix {
 
-Navigator::Navigator(QString pdfFile) : m_pdfFile(std::move(pdfFile))
+Navigator::Navigator(DataFolder folder, QString pdfFile)
+    : m_folder(std::move(folder)), m_pdfFile(std::move(pdfFile))
 {
     m_closeQuestion = &Navigator::askBeforeClosing;
     // Queued, so that the handler that ends the program returns first. exit()
@@ -76,7 +77,7 @@ FormProgress *Navigator::progressWindow() const
 
 Result<bool> Navigator::start(const StartupOptions &options)
 {
-    auto started = startUp(m_random, options);
+    auto started = startUp(m_random, m_folder, options);
     if (!started)
         return Result<bool>::failure(started.error());
     m_resultsFile = std::move(started->resultsFile);
@@ -124,7 +125,7 @@ Screen *Navigator::ensure(QPointer<Screen> &screen, Owners &...owners)
 void Navigator::onBankAccepted(int option, const LoadedBank &bank)
 {
     m_session.startTest(m_menu.selectedTitle(), bank);
-    m_progress->beginRun(m_menu.selectedTitle(), bankFileName(option));
+    m_progress->beginRun(m_menu.selectedTitle(), DataFolder::bankName(option));
     // A question screen left loaded from the last set would show that set's
     // heading and feedback; the new set starts on fresh screens.
     unload(m_form3);
@@ -136,10 +137,10 @@ void Navigator::onBankAccepted(int option, const LoadedBank &bank)
         first = ensure(m_form4, m_bmiExercise, m_random);
         break;
     case FirstScreen::Par:
-        first = ensure(m_form5, m_parExercise, m_random);
+        first = ensure(m_form5, m_parExercise, m_random, m_folder);
         break;
     case FirstScreen::Questions:
-        first = ensure(m_form2, m_session, m_random);
+        first = ensure(m_form2, m_session, m_random, m_folder);
         break;
     }
     present(first);
@@ -176,7 +177,7 @@ void Navigator::showProgress()
         m_message(m_form1.get(), m_progress->closedReason());
         return;
     }
-    std::vector<SetStatements> sets = progressSets(m_menu);
+    std::vector<SetStatements> sets = progressSets(m_menu, m_folder);
     const std::optional<ProgressReport> report = m_progress->report(sets, QLocale());
     if (!report) {
         tellProgressFault(m_form1.get());
@@ -215,12 +216,12 @@ void Navigator::showScoreToDate()
 void Navigator::moreQuestions()
 {
     unload(m_form3);
-    present(ensure(m_form2, m_session, m_random));
+    present(ensure(m_form2, m_session, m_random, m_folder));
 }
 
 void Navigator::goToQuestions(QWidget *from)
 {
-    present(ensure(m_form2, m_session, m_random));
+    present(ensure(m_form2, m_session, m_random, m_folder));
     if (from && from != m_form2)
         from->hide();
 }

@@ -2,6 +2,7 @@
 
 #include "app/menustate.h"
 #include "app/resultsfile.h"
+#include "core/datafolder.h"
 #include "core/randomsource.h"
 #include "core/result.h"
 #include "core/settings.h"
@@ -48,12 +49,13 @@ public:
     using MessageHook = std::function<void(QWidget *parent, const QString &text)>;
 
     // pdfFile: where the report goes instead of the printer, when not empty.
-    explicit Navigator(QString pdfFile = {});
+    explicit Navigator(DataFolder folder, QString pdfFile = {});
     ~Navigator() override;
 
     // Start-up, then the menu labelled and shown. The error is for the
     // message box that ends the program before the menu.
     Result<bool> start(const StartupOptions &options);
+    const DataFolder &dataFolder() const { return m_folder; }
 
     // The owners, for tests that look at or set up a run.
     MenuState &menu() { return m_menu; }
@@ -105,9 +107,10 @@ private:
     void present(QWidget *screen);
     template<typename Screen> void unload(QPointer<Screen> &screen);
 
+    DataFolder m_folder;
     RandomSource m_random;
     ResultsFile m_resultsFile;
-    MenuState m_menu;
+    MenuState m_menu{m_folder};
     ScoreTally m_tally;
     AnswerLog m_answerLog;
     QuestionSession m_session{m_tally, m_answerLog};

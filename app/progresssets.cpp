@@ -1,19 +1,19 @@
 #include "app/progresssets.h"
 
 #include "app/menustate.h"
-#include "app/setfiles.h"
+#include "core/datafolder.h"
 #include "questions/bankloader.h"
 
 #include <algorithm>
 
 namespace quorix {
 
-std::vector<SetStatements> progressSets(const MenuState &menu)
+std::vector<SetStatements> progressSets(const MenuState &menu, const DataFolder &folder)
 {
     std::vector<SetStatements> sets;
-    for (int k = 1; k <= std::min(menu.titleCount(), MenuState::OptionCount); ++k) {
+    for (int k = 1; k <= std::min(menu.titleCount(), DataFolder::OptionCount); ++k) {
         SetStatements set{menu.title(k), {}};
-        auto file = BankFile::open(bankFileName(k));
+        auto file = BankFile::open(folder.bank(k));
         auto bank = file ? file->readAndClose() : Result<LoadedBank>::failure(file.error());
         if (bank) {
             const auto &records = bank->records;

@@ -21,6 +21,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <memory>
@@ -59,7 +60,9 @@ QRect expectedAt(const Twips &t, double s)
 
 // Every screen in a state that shows its widest captions.
 struct Screens {
-    MenuState menu;
+    QTemporaryDir emptyFolder;
+    DataFolder folder{emptyFolder.path()};
+    MenuState menu{folder};
     Settings settings{QString()};
     ProgressKeeper progress{settings, QString()};
     ScoreTally tally = tallyOf(5, {2, 0, 1, 0, 1, 0});
@@ -92,7 +95,7 @@ struct Screens {
             if (name == "Form4")
                 owned = std::make_unique<Form4>(bmi, random, nav);
             else
-                owned = std::make_unique<Form5>(par, random, nav);
+                owned = std::make_unique<Form5>(par, random, folder, nav);
             owned->findChild<QPushButton *>("selectperson")->click();
         }
         owned->show();

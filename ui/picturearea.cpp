@@ -1,6 +1,5 @@
 #include "ui/picturearea.h"
 
-#include "core/picturename.h"
 #include "ui/fonts.h"
 #include "ui/twips.h"
 
@@ -22,7 +21,7 @@ PictureArea::PictureArea(QWidget *parent, const QString &objectName) : QWidget(p
     setFont(screenFont());
 }
 
-bool PictureArea::loadPicture(const QString &fileName)
+bool PictureArea::loadPicture(const DataFolder &folder, const QString &fileName)
 {
     m_fileName = fileName;
     m_image = QImage();
@@ -35,8 +34,9 @@ bool PictureArea::loadPicture(const QString &fileName)
     }
     // Only a regular file inside the data folder is read: a FIFO or device
     // named in a bank would block the program or feed it endless data.
-    if (pictureNameStaysInside(fileName) && QFileInfo(fileName).isFile()) {
-        QImageReader reader(fileName);
+    const auto path = folder.picture(fileName);
+    if (path && QFileInfo(*path).isFile()) {
+        QImageReader reader(*path);
         m_image = reader.read();
     }
     m_missing = m_image.isNull();
