@@ -184,16 +184,20 @@ struct ReadRecord {
 
 BankChecker::BankChecker(CheckReport &report) : m_report(report) { }
 
+void BankChecker::reportUnopened(DataFileProblem problem, const QString &reason, FileReport &out)
+{
+    if (problem == DataFileProblem::Missing)
+        out.error(1, QStringLiteral("no such file"));
+    else
+        out.error(1, QStringLiteral("cannot be read: %1").arg(reason));
+}
+
 bool BankChecker::readFile(const QString &path, FileReport &out, QByteArray &bytes)
 {
     // The program's own opening, so the checker refuses exactly what it does.
     DataFileContents file = readDataFile(path);
-    if (file.problem == DataFileProblem::Missing) {
-        out.error(1, QStringLiteral("no such file"));
-        return false;
-    }
     if (!file.ok()) {
-        out.error(1, QStringLiteral("cannot be read: %1").arg(file.reason));
+        reportUnopened(file.problem, file.reason, out);
         return false;
     }
     bytes = std::move(file.bytes);
@@ -495,11 +499,14 @@ std::vector<int> BankChecker::checkCatalogue(const QString &path, const QString 
         return options;
     };
 
-    QByteArray bytes;
-    if (!readFile(path, out, bytes))
+    CatalogueReading reading;
+    const auto catalogue = readCatalogue(path, &reading);
+    using Stop = CatalogueReading::Stop;
+    if (reading.stop == Stop::Unopened) {
+        reportUnopened(reading.problem, reading.reason, out);
         return existingBanks();
+    }
 
-    FieldReader reader = FieldReader::fromBytes(bytes);
     FieldNotes notes(out);
     auto refuse = [&](int line, const QString &message) {
         out.error(line,
@@ -508,32 +515,35 @@ std::vector<int> BankChecker::checkCatalogue(const QString &path, const QString 
         return existingBanks();
     };
 
-    const auto countField = reader.next();
-    if (!countField)
+    if (reading.stop == Stop::Empty)
         return refuse(1,
                       QStringLiteral("the catalogue is empty: its first field must be the number of titles"));
-    notes.see(*countField);
-    const int countLine = countField->line;
-    const QString countText = countField->text.trimmed();
-    if (countText.isEmpty())
+    const Field &countField = reading.fields.front();
+    notes.see(countField);
+    const int countLine = countField.line;
+    const QString countText = countField.text.trimmed();
+    switch (reading.stop) {
+    case Stop::CountEmpty:
         return refuse(countLine, QStringLiteral("the count of titles is empty"));
-    const auto number = parseNumber(countText);
-    if (!number)
+    case Stop::CountNotNumber:
         return refuse(
             countLine,
             QStringLiteral("the count of titles is %1, which is not a number").arg(quoted(countText)));
-    if (*number != std::floor(*number))
+    case Stop::CountNotWhole:
         return refuse(
             countLine,
             QStringLiteral("the count of titles is %1, which is not a whole number").arg(excerpt(countText)));
-    if (*number > Catalogue::MaxTitles) {
+    case Stop::CountTooLarge:
         return refuse(countLine,
                       QStringLiteral("the count of titles is %1, but a catalogue holds at most %2")
                           .arg(excerpt(countText))
                           .arg(Catalogue::MaxTitles));
+    default:
+        break;
     }
 
-    const int count = *number < 0 ? 0 : int(*number);
+    const double number = *parseNumber(countText);
+    const int count = number < 0 ? 0 : int(number);
     if (count == 0) {
         out.warning(countLine,
                     QStringLiteral("the count of titles is %1, so the menu shows only its placeholder "
@@ -544,31 +554,28 @@ std::vector<int> BankChecker::checkCatalogue(const QString &path, const QString 
 
     std::vector<int> titleLines(std::size_t(count + 1), countLine);
     QStringList titles(count + 1);
-    for (int k = 1; k <= count; ++k) {
-        const auto title = reader.next();
-        if (!title) {
-            return refuse(countLine,
-                          QStringLiteral("the count of titles is %1, but the file ends after %2, at "
-                                         "line %3")
-                              .arg(count)
-                              .arg(plural(k - 1, "title", "titles"))
-                              .arg(reader.lastLine()));
-        }
-        notes.see(*title);
-        titleLines[std::size_t(k)] = title->line;
-        titles[k] = title->text;
-        if (title->text.trimmed().isEmpty() && !title->blankLine)
-            out.warning(title->line, QStringLiteral("title %1 is empty, so option %1 has no caption").arg(k));
+    const int titlesRead = int(reading.fields.size()) - 1;
+    for (int k = 1; k <= titlesRead; ++k) {
+        const Field &title = reading.fields[std::size_t(k)];
+        notes.see(title);
+        titleLines[std::size_t(k)] = title.line;
+        titles[k] = title.text;
+        if (title.text.trimmed().isEmpty() && !title.blankLine)
+            out.warning(title.line, QStringLiteral("title %1 is empty, so option %1 has no caption").arg(k));
+    }
+    if (reading.stop == Stop::EndsEarly) {
+        return refuse(countLine,
+                      QStringLiteral("the count of titles is %1, but the file ends after %2, at "
+                                     "line %3")
+                          .arg(count)
+                          .arg(plural(titlesRead, "title", "titles"))
+                          .arg(reading.lastLine));
     }
 
-    if (!reader.onlyBlanksRemain()) {
-        const Field first = *reader.next();
-        int more = 0;
-        while (!reader.onlyBlanksRemain()) {
-            if (!reader.next()->text.trimmed().isEmpty())
-                ++more;
-        }
-        out.warning(first.line,
+    if (!reading.unread.empty()) {
+        const auto more = std::count_if(reading.unread.begin() + 1, reading.unread.end(),
+                                        [](const Field &f) { return !f.text.trimmed().isEmpty(); });
+        out.warning(reading.unread.front().line,
                     QStringLiteral("the count of titles is %1, so this title%2 never read")
                         .arg(count)
                         .arg(more == 0 ? QStringLiteral(" is")
@@ -582,8 +589,7 @@ std::vector<int> BankChecker::checkCatalogue(const QString &path, const QString 
                         .arg(DataFolder::OptionCount));
     }
 
-    // The loader decides what is refused; the walk above says where.
-    const auto catalogue = readCatalogue(path);
+    // The reader's walk says where; its verdict says whether the program starts.
     if (!catalogue)
         return refuse(1, QStringLiteral("the program cannot read the catalogue: %1").arg(catalogue.error()));
 
