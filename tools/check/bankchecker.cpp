@@ -175,11 +175,6 @@ private:
     std::vector<Cause> m_causes;
 };
 
-struct ReadRecord {
-    Field number;
-    std::array<Field, fieldsAfterNumber> fields;
-};
-
 } // namespace
 
 BankChecker::BankChecker(CheckReport &report) : m_report(report) { }
@@ -257,66 +252,54 @@ FileReport &BankChecker::checkBank(const QString &path, const QString &shownName
     if (!readFile(path, out, bytes))
         return out;
 
-    FieldReader reader = FieldReader::fromBytes(bytes);
+    BankReading reading;
+    const auto loaded = parseBank(bytes, QFileInfo(path).fileName(), &reading);
+    const std::vector<RecordFields> &records = reading.records;
     FieldNotes notes(out);
-    std::vector<ReadRecord> records;
-    bool terminated = false;
-    bool refused = false;
-    int terminatorLine = 0;
+    for (const RecordFields &record : records) {
+        notes.see(record.number);
+        for (const Field &field : record.fields)
+            notes.see(field);
+    }
+    using Stop = BankReading::Stop;
+    const Field &stopper = reading.stopper;
+    const bool terminated = reading.stop == Stop::Terminator;
+    const int terminatorLine = terminated ? stopper.line : 0;
+    bool refused = true;
+    if (reading.stop != Stop::EndOfFile)
+        notes.see(stopper);
+    for (const Field &field : reading.partial)
+        notes.see(field);
 
-    // The walk of the loader, keeping every field with its line and flags.
-    while (!reader.onlyBlanksRemain()) {
-        const Field number = *reader.next();
-        notes.see(number);
-        const std::optional<double> numeric = number.text.isEmpty() ? 0.0 : parseNumber(number.text);
-        if (!numeric) {
-            out.error(number.line,
-                      QStringLiteral("a record starts with %1, which is not a number, so the "
-                                     "program refuses the bank: each record must start with "
-                                     "its number, and -999 ends the bank%2")
-                          .arg(quoted(number.text), notes.hintBefore(number.line)));
-            refused = true;
-            break;
-        }
-        if (*numeric == LoadedBank::Terminator) {
-            terminated = true;
-            terminatorLine = number.line;
-            break;
-        }
-        if (int(records.size()) == LoadedBank::MaxRecords) {
-            out.error(number.line,
-                      QStringLiteral("record %1 starts here, but a bank holds at most %2 "
-                                     "questions, so the program refuses it")
-                          .arg(records.size() + 1)
-                          .arg(LoadedBank::MaxRecords));
-            refused = true;
-            break;
-        }
-        ReadRecord record;
-        record.number = number;
-        int got = 0;
-        for (; got < fieldsAfterNumber; ++got) {
-            const auto field = reader.next();
-            if (!field)
-                break;
-            notes.see(*field);
-            record.fields[std::size_t(got)] = *field;
-        }
-        if (got < fieldsAfterNumber) {
-            out.error(reader.lastLine(),
-                      QStringLiteral("the file ends inside the record that starts on line %1: it has %2 of "
-                                     "its 8 fields, so the program refuses the bank%3")
-                          .arg(number.line)
-                          .arg(got + 1)
-                          .arg(notes.hintBefore(reader.lastLine())));
-            refused = true;
-            break;
-        }
-        records.push_back(std::move(record));
+    // The reader says where and why it stopped; the report says it to a teacher.
+    switch (reading.stop) {
+    case Stop::NotANumber:
+        out.error(stopper.line,
+                  QStringLiteral("a record starts with %1, which is not a number, so the "
+                                 "program refuses the bank: each record must start with "
+                                 "its number, and -999 ends the bank%2")
+                      .arg(quoted(stopper.text), notes.hintBefore(stopper.line)));
+        break;
+    case Stop::TooManyRecords:
+        out.error(stopper.line,
+                  QStringLiteral("record %1 starts here, but a bank holds at most %2 "
+                                 "questions, so the program refuses it")
+                      .arg(records.size() + 1)
+                      .arg(LoadedBank::MaxRecords));
+        break;
+    case Stop::EndsInsideRecord:
+        out.error(reading.lastLine,
+                  QStringLiteral("the file ends inside the record that starts on line %1: it has %2 of "
+                                 "its 8 fields, so the program refuses the bank%3")
+                      .arg(stopper.line)
+                      .arg(reading.partial.size() + 1)
+                      .arg(notes.hintBefore(reading.lastLine)));
+        break;
+    default:
+        refused = false;
     }
 
-    // The loader decides what is refused; the walk above says where.
-    const auto loaded = parseBank(bytes, QFileInfo(path).fileName());
+    // An overlong field is refused before the record walk means anything.
     if (!loaded && !refused) {
         out.error(1, QStringLiteral("the program refuses the bank: %1").arg(loaded.error()));
         refused = true;
@@ -329,7 +312,7 @@ FileReport &BankChecker::checkBank(const QString &path, const QString &shownName
     std::array<int, 2> falseByVersion{};
     QHash<QString, int> statementLines;
     bool inShiftedRun = false;
-    for (const ReadRecord &record : records) {
+    for (const RecordFields &record : records) {
         for (const Slot slot : {Key1Slot, Key2Slot}) {
             const QString &key = record.fields[slot].text;
             key == QLatin1String("T") ? ++trueKeys : key == QLatin1String("F") ? ++falseKeys : ++otherKeys;
@@ -456,20 +439,14 @@ FileReport &BankChecker::checkBank(const QString &path, const QString &shownName
     }
     addCueWarnings(measureCues(loaded->records), out, m_listCueRecords);
     if (!terminated) {
-        out.warning(std::max(1, reader.lastLine()),
+        out.warning(std::max(1, reading.lastLine),
                     QStringLiteral("the bank has no -999 terminator: the program loads it as it is, but end "
                                    "the bank with -999 after its last record"));
-    } else {
-        while (!reader.onlyBlanksRemain()) {
-            const Field after = *reader.next();
-            if (after.text.trimmed().isEmpty())
-                continue;
-            out.warning(after.line,
-                        QStringLiteral("the -999 on line %1 ends the bank, so nothing from here on "
-                                       "is read")
-                            .arg(terminatorLine));
-            break;
-        }
+    } else if (reading.firstUnread) {
+        out.warning(reading.firstUnread->line,
+                    QStringLiteral("the -999 on line %1 ends the bank, so nothing from here on "
+                                   "is read")
+                        .arg(terminatorLine));
     }
 
     QString keys = QStringLiteral("%1 true and %2 false keys").arg(trueKeys).arg(falseKeys);
