@@ -39,12 +39,19 @@ QString describeRecord(const Value &number, int position)
 
 } // namespace
 
-Result<LoadedBank> parseBank(const QByteArray &bytes, const QString &fileName)
+namespace {
+
+using Stop = BankReading::Stop;
+
+// The walk of the records; the reading gets every field it takes.
+Result<LoadedBank> readRecords(FieldReader &reader, const QString &fileName, BankReading &reading)
 {
-    FieldReader reader = FieldReader::fromBytes(bytes);
-    if (const auto tooLong = reader.overlongField())
-        return Result<LoadedBank>::failure(QStringLiteral("%1: %2.").arg(fileName, *tooLong));
     LoadedBank bank;
+    auto stop = [&](Stop why, const Field &at) {
+        reading.stop = why;
+        reading.stopper = at;
+        reading.lastLine = reader.lastLine();
+    };
 
     // Blank lines and blanks at the very end are the end of the data, not a
     // record whose number is an empty field.
@@ -53,6 +60,7 @@ Result<LoadedBank> parseBank(const QByteArray &bytes, const QString &fileName)
         const Value number = fieldValue(numberField);
         const auto numeric = numberField.text.isEmpty() ? std::optional<double>(0.0) : numericValue(number);
         if (!numeric) {
+            stop(Stop::NotANumber, numberField);
             return Result<LoadedBank>::failure(
                 QStringLiteral("%1: the %2 record starts on line %3 with \"%4\", which is not a number. "
                                "A record must start with its number, and -999 ends the bank.")
@@ -60,6 +68,7 @@ Result<LoadedBank> parseBank(const QByteArray &bytes, const QString &fileName)
                          excerpt(numberField.text)));
         }
         if (*numeric == LoadedBank::Terminator) {
+            stop(Stop::Terminator, numberField);
             bank.terminated = true;
             bank.terminatorLine = numberField.line;
             return bank;
@@ -67,6 +76,7 @@ Result<LoadedBank> parseBank(const QByteArray &bytes, const QString &fileName)
 
         const int position = int(bank.records.size()) + 1;
         if (position > LoadedBank::MaxRecords) {
+            stop(Stop::TooManyRecords, numberField);
             return Result<LoadedBank>::failure(
                 QStringLiteral("%1 holds more than %2 questions: the %3 starts on line %4. "
                                "A set can hold at most %2.")
@@ -74,29 +84,63 @@ Result<LoadedBank> parseBank(const QByteArray &bytes, const QString &fileName)
                          QString::number(numberField.line)));
         }
 
-        std::optional<Field> fields[fieldsPerRecord - 1];
+        RecordFields read{numberField, {}};
         for (int i = 0; i < fieldsPerRecord - 1; ++i) {
-            fields[i] = reader.next();
-            if (!fields[i]) {
+            const auto field = reader.next();
+            if (!field) {
+                stop(Stop::EndsInsideRecord, numberField);
+                reading.partial.assign(read.fields.begin(), read.fields.begin() + i);
                 return Result<LoadedBank>::failure(
                     QStringLiteral("%1 ends inside %2, at line %3: the record has %4 of its %5 fields.")
                         .arg(fileName, describeRecord(number, position), QString::number(reader.lastLine()),
                              QString::number(i + 1), QString::number(fieldsPerRecord)));
             }
+            read.fields[std::size_t(i)] = *field;
         }
 
         QuestionRecord record;
         record.number = number;
-        record.picture = fieldValue(*fields[0]);
-        record.statement1 = std::move(fields[1]->text);
-        record.key1 = std::move(fields[2]->text);
-        record.explanation1 = std::move(fields[3]->text);
-        record.statement2 = std::move(fields[4]->text);
-        record.key2 = std::move(fields[5]->text);
-        record.explanation2 = std::move(fields[6]->text);
+        record.picture = fieldValue(read.fields[0]);
+        record.statement1 = read.fields[1].text;
+        record.key1 = read.fields[2].text;
+        record.explanation1 = read.fields[3].text;
+        record.statement2 = read.fields[4].text;
+        record.key2 = read.fields[5].text;
+        record.explanation2 = read.fields[6].text;
         record.line = numberField.line;
         bank.records.push_back(std::move(record));
+        reading.records.push_back(std::move(read));
     }
+    reading.stop = Stop::EndOfFile;
+    reading.lastLine = reader.lastLine();
+    return bank;
+}
+
+} // namespace
+
+Result<LoadedBank> parseBank(const QByteArray &bytes, const QString &fileName, BankReading *reading)
+{
+    FieldReader reader = FieldReader::fromBytes(bytes);
+    const auto tooLong = reader.overlongField();
+    // An overlong field refuses the bank before anything is taken from it;
+    // only a reading goes on, to say what else the file holds.
+    if (tooLong && !reading)
+        return Result<LoadedBank>::failure(QStringLiteral("%1: %2.").arg(fileName, *tooLong));
+    BankReading scratch;
+    BankReading &read = reading ? *reading : scratch;
+    read = {};
+    auto bank = readRecords(reader, fileName, read);
+    if (reading && read.stop == Stop::Terminator) {
+        while (!reader.onlyBlanksRemain()) {
+            const Field after = *reader.next();
+            if (!after.text.trimmed().isEmpty()) {
+                read.firstUnread = after;
+                break;
+            }
+        }
+    }
+    if (tooLong)
+        return Result<LoadedBank>::failure(QStringLiteral("%1: %2.").arg(fileName, *tooLong));
     return bank;
 }
 

@@ -8,20 +8,12 @@ namespace {
 
 QString confidenceSentence(Verdict verdict, int confidence)
 {
-    const bool correct = verdict == Verdict::Correct;
-    switch (confidence) {
-    case 1:
-        return correct ? QStringLiteral("You were not very sure; you score +1")
-                       : QStringLiteral("You were not very sure; you score 0");
-    case 2:
-        return correct ? QStringLiteral("You were fairly sure; you score +2")
-                       : QStringLiteral("You were fairly sure; you score -2");
-    case 3:
-        return correct ? QStringLiteral("You were very sure; you score +3")
-                       : QStringLiteral("You were very sure; you score -6");
-    default:
+    if (confidence < 1 || confidence > 3)
         return {};
-    }
+    const int marks = answerMarks(confidence, verdict == Verdict::Correct);
+    return QStringLiteral("You were %1; you score %2")
+        .arg(QLatin1String(confidenceLevels[confidence - 1].feedbackName),
+             marks > 0 ? QStringLiteral("+%1").arg(marks) : QString::number(marks));
 }
 
 } // namespace

@@ -38,15 +38,9 @@ QString levelLine(int level, LevelAnswers a)
 
 QString levelName(int level)
 {
-    switch (level) {
-    case 1:
-        return QStringLiteral("unsure");
-    case 2:
-        return QStringLiteral("fairly sure");
-    case 3:
-        return QStringLiteral("very sure");
-    }
-    return {};
+    if (level < 1 || level > 3)
+        return {};
+    return QLatin1String(confidenceLevels[level - 1].name);
 }
 
 std::array<LevelAnswers, 3> levelAnswers(const ScoreTally &t)

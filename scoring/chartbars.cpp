@@ -38,11 +38,10 @@ QString chartDescription(const ScoreTally &t)
     if (shareDenominator(t) == 0)
         return QStringLiteral("no answers with a confidence yet");
     const auto shares = confidenceShares(t);
-    const char *levels[3] = {"unsure", "fairly sure", "very sure"};
     QStringList parts;
     for (int i = 0; i < 3; ++i)
         parts << QStringLiteral("%1: %2% correct, %3% wrong")
-                     .arg(QLatin1String(levels[i]))
+                     .arg(QLatin1String(confidenceLevels[i].name))
                      .arg(std::lround(shares[std::size_t(i)]))
                      .arg(std::lround(shares[std::size_t(i + 3)]));
     return parts.join(QStringLiteral("; "));

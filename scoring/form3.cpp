@@ -64,12 +64,12 @@ Form3::Form3(const ScoreTally &tally, const AnswerLog &log, Navigation &nav, QWi
                   Qt::white, Qt::AlignLeft);
     addChartLabel(m_picture6, QStringLiteral("Label2"), QStringLiteral("correct  "), 1560, 120, 1335,
                   LabelGreen, Qt::white, Qt::AlignRight);
-    addChartLabel(m_picture6, QStringLiteral("Label3"), QStringLiteral("unsure"), 840, 1080, 1575, Qt::black,
-                  QColor(), Qt::AlignHCenter);
-    addChartLabel(m_picture6, QStringLiteral("Label4"), QStringLiteral("fairly sure"), 840, 1800, 1575,
-                  Qt::black, QColor(), Qt::AlignHCenter);
-    addChartLabel(m_picture6, QStringLiteral("Label5"), QStringLiteral("very sure"), 840, 2520, 1575,
-                  Qt::black, QColor(), Qt::AlignHCenter);
+    addChartLabel(m_picture6, QStringLiteral("Label3"), QLatin1String(confidenceLevels[0].name), 840, 1080,
+                  1575, Qt::black, QColor(), Qt::AlignHCenter);
+    addChartLabel(m_picture6, QStringLiteral("Label4"), QLatin1String(confidenceLevels[1].name), 840, 1800,
+                  1575, Qt::black, QColor(), Qt::AlignHCenter);
+    addChartLabel(m_picture6, QStringLiteral("Label5"), QLatin1String(confidenceLevels[2].name), 840, 2520,
+                  1575, Qt::black, QColor(), Qt::AlignHCenter);
     m_picture1
         = addTextBox(this, QStringLiteral("Picture1"), QStringLiteral("Summary"), 3840, 120, 6975, 3495);
     m_picture2 = addTextBox(this, QStringLiteral("Picture2"), QStringLiteral("Confidence counts"), 3840, 4560,

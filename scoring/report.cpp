@@ -56,12 +56,18 @@ QString dontKnowText(double dontKnow)
 
 QString confidenceText(int index)
 {
-    static const char *const texts[6] = {
-        " correct and unsure (score +1)",   " correct and fairly sure (score +2)",
-        "correct and very sure (score +3)", " wrong and unsure (score 0)",
-        "wrong and fairly sure (score -2)", "wrong and very sure (score -6)",
-    };
-    return index >= 0 && index < 6 ? QString::fromLatin1(texts[index]) : QString();
+    if (index < 0 || index >= 6)
+        return {};
+    // The printed texts have always had these blanks in front; they are kept.
+    constexpr bool leadingBlank[6] = {true, true, false, true, false, false};
+    const int level = index % 3 + 1;
+    const bool right = index < 3;
+    const int marks = answerMarks(level, right);
+    return QStringLiteral("%1%2 and %3 (score %4)")
+        .arg(leadingBlank[index] ? QStringLiteral(" ") : QString(),
+             right ? QStringLiteral("correct") : QStringLiteral("wrong"),
+             QLatin1String(confidenceLevels[level - 1].name),
+             marks > 0 ? QStringLiteral("+%1").arg(marks) : QString::number(marks));
 }
 
 PrintScript reportScript(const ScoreTally &tally, const QString &name, const QString &time,

@@ -20,16 +20,28 @@ struct ScoreTally {
     int wrongVerySure = 0;
 };
 
-// The marks of one TRUE or FALSE answer at confidence level 1, 2 or 3: +1, +2,
-// +3 when right, 0, -2, -6 when wrong; nothing without a level. Marking, the
-// scores of the report and the chart, and the calibration all go by this.
+// The confidence levels 1, 2 and 3 of a TRUE or FALSE answer: their names
+// and their marks when right and when wrong. Marking, the scores of the
+// report and the chart, the score screen and the calibration all go by this.
+struct ConfidenceLevel {
+    const char *name; // as the score screen and the calibration show it
+    const char *feedbackName; // "You were <feedbackName>; you score ..."
+    int right;
+    int wrong;
+};
+inline constexpr ConfidenceLevel confidenceLevels[3] = {
+    {"unsure", "not very sure", 1, 0},
+    {"fairly sure", "fairly sure", 2, -2},
+    {"very sure", "very sure", 3, -6},
+};
+
+// The marks of one answer at confidence level 1, 2 or 3; nothing without a level.
 constexpr int answerMarks(int level, bool right)
 {
-    constexpr int rightMarks[4] = {0, 1, 2, 3};
-    constexpr int wrongMarks[4] = {0, 0, -2, -6};
     if (level < 1 || level > 3)
         return 0;
-    return right ? rightMarks[level] : wrongMarks[level];
+    const ConfidenceLevel &l = confidenceLevels[level - 1];
+    return right ? l.right : l.wrong;
 }
 
 // The tally's six confidence counters in the order the report lists them:

@@ -145,6 +145,58 @@ const RefuseRow refuseRows[] = {
 INSTANTIATE_TEST_SUITE_P(Rows, BankRefused, testing::ValuesIn(refuseRows),
                          [](const auto &info) { return std::string(info.param.name); });
 
+// What the checker is told: how far the loader read, why it stopped, and where.
+struct ReadingRow {
+    const char *name;
+    QByteArray bytes;
+    BankReading::Stop stop;
+    int stopperLine; // of the field it stopped at; 0 for none
+    std::size_t records, partial;
+    int lastLine, firstUnreadLine; // 0: nothing unread after the terminator
+};
+
+class BankReadingRows : public testing::TestWithParam<ReadingRow> { };
+
+TEST_P(BankReadingRows, SaysWhereAndWhyItStopped)
+{
+    const ReadingRow &row = GetParam();
+    BankReading reading;
+    parseBank(row.bytes, QStringLiteral("qbank1.txt"), &reading);
+    EXPECT_EQ(reading.stop, row.stop);
+    EXPECT_EQ(reading.stopper.line, row.stopperLine);
+    EXPECT_EQ(reading.records.size(), row.records);
+    EXPECT_EQ(reading.partial.size(), row.partial);
+    EXPECT_EQ(reading.lastLine, row.lastLine);
+    EXPECT_EQ(reading.firstUnread ? reading.firstUnread->line : 0, row.firstUnreadLine);
+}
+
+using Stop = BankReading::Stop;
+const ReadingRow readingRows[] = {
+    {"terminator_then_text_after_a_blank_line", bankRecordLine("1", "a") + "-999\n\n ,late\n",
+     Stop::Terminator, 2, 1, 0, 4, 4},
+    {"no_terminator", bankRecordLine("1", "a") + "\n\n", Stop::EndOfFile, 0, 1, 0, 3, 0},
+    {"text_record_number", bankRecordLine("1", "a") + "two,x\n", Stop::NotANumber, 2, 1, 0, 2, 0},
+    {"ends_inside_a_record", bankRecordLine("1", "a") + "2,blank.bmp,\"S1\n", Stop::EndsInsideRecord, 2, 1, 2,
+     2, 0},
+    {"more_than_400_records", bankFileOf(401), Stop::TooManyRecords, 401, 400, 0, 402, 0},
+};
+
+INSTANTIATE_TEST_SUITE_P(Rows, BankReadingRows, testing::ValuesIn(readingRows),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+TEST(BankReadingFields, KeepLinesAndGoOnPastAnOverlongField)
+{
+    const QByteArray statement = "\"" + QByteArray(FieldReader::MaxFieldLength + 1, 'x') + "\"";
+    BankReading reading;
+    const auto bank = parseBank("1,blank.bmp\n" + statement + ",T,E1,S2,F,E2\n-999\n",
+                                QStringLiteral("qbank1.txt"), &reading);
+    EXPECT_FALSE(bank.ok()); // refused all the same
+    ASSERT_EQ(reading.records.size(), 1u);
+    EXPECT_EQ(reading.records[0].number.line, 1);
+    EXPECT_EQ(reading.records[0].fields[1].line, 2);
+    EXPECT_EQ(reading.stop, Stop::Terminator);
+}
+
 TEST(BankFields, NumberAndPictureAreValuesTheRestText)
 {
     const auto bank

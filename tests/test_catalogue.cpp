@@ -135,6 +135,51 @@ const RefuseRow refuseRows[] = {
 INSTANTIATE_TEST_SUITE_P(Rows, CatalogueRefused, testing::ValuesIn(refuseRows),
                          [](const auto &info) { return std::string(info.param.name); });
 
+// What the checker is told: the fields read, and why the reader stopped.
+struct ReadingRow {
+    const char *name;
+    QByteArray bytes;
+    CatalogueReading::Stop stop;
+    std::size_t fields, unread;
+    int lastLine;
+};
+
+class CatalogueReadingRows : public CatalogueFile, public testing::WithParamInterface<ReadingRow> { };
+
+TEST_P(CatalogueReadingRows, SaysWhatItReadAndWhyItStopped)
+{
+    const ReadingRow &row = GetParam();
+    read(row.bytes);
+    CatalogueReading reading;
+    readCatalogue(path(), &reading);
+    EXPECT_EQ(reading.stop, row.stop);
+    EXPECT_EQ(reading.fields.size(), row.fields);
+    EXPECT_EQ(reading.unread.size(), row.unread);
+    EXPECT_EQ(reading.lastLine, row.lastLine);
+}
+
+using Stop = CatalogueReading::Stop;
+const ReadingRow readingRows[] = {
+    {"two_of_three_titles_read", "2\nA\nB\nC,D\n", Stop::Read, 3, 2, 4},
+    {"ends_early", "3\nA\n", Stop::EndsEarly, 2, 0, 2},
+    {"count_too_large_is_why_even_when_titles_run_out", titles(25, 3), Stop::CountTooLarge, 4, 0, 4},
+    {"count_not_whole", "2.5\nA\nB\n", Stop::CountNotWhole, 1, 0, 3},
+    {"count_not_a_number", "x\n", Stop::CountNotNumber, 1, 0, 1},
+    {"count_empty", "\"\"\n", Stop::CountEmpty, 1, 0, 1},
+    {"empty", "", Stop::Empty, 0, 0, 1},
+};
+
+INSTANTIATE_TEST_SUITE_P(Rows, CatalogueReadingRows, testing::ValuesIn(readingRows),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+TEST_F(CatalogueFile, ReadingOfAMissingFileSaysWhy)
+{
+    CatalogueReading reading;
+    EXPECT_FALSE(readCatalogue(path(), &reading).ok());
+    EXPECT_EQ(reading.stop, Stop::Unopened);
+    EXPECT_EQ(reading.problem, DataFileProblem::Missing);
+}
+
 TEST_F(CatalogueFile, MissingFileIsRefusedWithFolder)
 {
     const auto catalogue = readCatalogue(path());

@@ -175,25 +175,24 @@ private:
     std::vector<Cause> m_causes;
 };
 
-struct ReadRecord {
-    Field number;
-    std::array<Field, fieldsAfterNumber> fields;
-};
-
 } // namespace
 
 BankChecker::BankChecker(CheckReport &report) : m_report(report) { }
+
+void BankChecker::reportUnopened(DataFileProblem problem, const QString &reason, FileReport &out)
+{
+    if (problem == DataFileProblem::Missing)
+        out.error(1, QStringLiteral("no such file"));
+    else
+        out.error(1, QStringLiteral("cannot be read: %1").arg(reason));
+}
 
 bool BankChecker::readFile(const QString &path, FileReport &out, QByteArray &bytes)
 {
     // The program's own opening, so the checker refuses exactly what it does.
     DataFileContents file = readDataFile(path);
-    if (file.problem == DataFileProblem::Missing) {
-        out.error(1, QStringLiteral("no such file"));
-        return false;
-    }
     if (!file.ok()) {
-        out.error(1, QStringLiteral("cannot be read: %1").arg(file.reason));
+        reportUnopened(file.problem, file.reason, out);
         return false;
     }
     bytes = std::move(file.bytes);
@@ -253,66 +252,54 @@ FileReport &BankChecker::checkBank(const QString &path, const QString &shownName
     if (!readFile(path, out, bytes))
         return out;
 
-    FieldReader reader = FieldReader::fromBytes(bytes);
+    BankReading reading;
+    const auto loaded = parseBank(bytes, QFileInfo(path).fileName(), &reading);
+    const std::vector<RecordFields> &records = reading.records;
     FieldNotes notes(out);
-    std::vector<ReadRecord> records;
-    bool terminated = false;
-    bool refused = false;
-    int terminatorLine = 0;
+    for (const RecordFields &record : records) {
+        notes.see(record.number);
+        for (const Field &field : record.fields)
+            notes.see(field);
+    }
+    using Stop = BankReading::Stop;
+    const Field &stopper = reading.stopper;
+    const bool terminated = reading.stop == Stop::Terminator;
+    const int terminatorLine = terminated ? stopper.line : 0;
+    bool refused = true;
+    if (reading.stop != Stop::EndOfFile)
+        notes.see(stopper);
+    for (const Field &field : reading.partial)
+        notes.see(field);
 
-    // The walk of the loader, keeping every field with its line and flags.
-    while (!reader.onlyBlanksRemain()) {
-        const Field number = *reader.next();
-        notes.see(number);
-        const std::optional<double> numeric = number.text.isEmpty() ? 0.0 : parseNumber(number.text);
-        if (!numeric) {
-            out.error(number.line,
-                      QStringLiteral("a record starts with %1, which is not a number, so the "
-                                     "program refuses the bank: each record must start with "
-                                     "its number, and -999 ends the bank%2")
-                          .arg(quoted(number.text), notes.hintBefore(number.line)));
-            refused = true;
-            break;
-        }
-        if (*numeric == LoadedBank::Terminator) {
-            terminated = true;
-            terminatorLine = number.line;
-            break;
-        }
-        if (int(records.size()) == LoadedBank::MaxRecords) {
-            out.error(number.line,
-                      QStringLiteral("record %1 starts here, but a bank holds at most %2 "
-                                     "questions, so the program refuses it")
-                          .arg(records.size() + 1)
-                          .arg(LoadedBank::MaxRecords));
-            refused = true;
-            break;
-        }
-        ReadRecord record;
-        record.number = number;
-        int got = 0;
-        for (; got < fieldsAfterNumber; ++got) {
-            const auto field = reader.next();
-            if (!field)
-                break;
-            notes.see(*field);
-            record.fields[std::size_t(got)] = *field;
-        }
-        if (got < fieldsAfterNumber) {
-            out.error(reader.lastLine(),
-                      QStringLiteral("the file ends inside the record that starts on line %1: it has %2 of "
-                                     "its 8 fields, so the program refuses the bank%3")
-                          .arg(number.line)
-                          .arg(got + 1)
-                          .arg(notes.hintBefore(reader.lastLine())));
-            refused = true;
-            break;
-        }
-        records.push_back(std::move(record));
+    // The reader says where and why it stopped; the report says it to a teacher.
+    switch (reading.stop) {
+    case Stop::NotANumber:
+        out.error(stopper.line,
+                  QStringLiteral("a record starts with %1, which is not a number, so the "
+                                 "program refuses the bank: each record must start with "
+                                 "its number, and -999 ends the bank%2")
+                      .arg(quoted(stopper.text), notes.hintBefore(stopper.line)));
+        break;
+    case Stop::TooManyRecords:
+        out.error(stopper.line,
+                  QStringLiteral("record %1 starts here, but a bank holds at most %2 "
+                                 "questions, so the program refuses it")
+                      .arg(records.size() + 1)
+                      .arg(LoadedBank::MaxRecords));
+        break;
+    case Stop::EndsInsideRecord:
+        out.error(reading.lastLine,
+                  QStringLiteral("the file ends inside the record that starts on line %1: it has %2 of "
+                                 "its 8 fields, so the program refuses the bank%3")
+                      .arg(stopper.line)
+                      .arg(reading.partial.size() + 1)
+                      .arg(notes.hintBefore(reading.lastLine)));
+        break;
+    default:
+        refused = false;
     }
 
-    // The loader decides what is refused; the walk above says where.
-    const auto loaded = parseBank(bytes, QFileInfo(path).fileName());
+    // An overlong field is refused before the record walk means anything.
     if (!loaded && !refused) {
         out.error(1, QStringLiteral("the program refuses the bank: %1").arg(loaded.error()));
         refused = true;
@@ -325,7 +312,7 @@ FileReport &BankChecker::checkBank(const QString &path, const QString &shownName
     std::array<int, 2> falseByVersion{};
     QHash<QString, int> statementLines;
     bool inShiftedRun = false;
-    for (const ReadRecord &record : records) {
+    for (const RecordFields &record : records) {
         for (const Slot slot : {Key1Slot, Key2Slot}) {
             const QString &key = record.fields[slot].text;
             key == QLatin1String("T") ? ++trueKeys : key == QLatin1String("F") ? ++falseKeys : ++otherKeys;
@@ -452,20 +439,14 @@ FileReport &BankChecker::checkBank(const QString &path, const QString &shownName
     }
     addCueWarnings(measureCues(loaded->records), out, m_listCueRecords);
     if (!terminated) {
-        out.warning(std::max(1, reader.lastLine()),
+        out.warning(std::max(1, reading.lastLine),
                     QStringLiteral("the bank has no -999 terminator: the program loads it as it is, but end "
                                    "the bank with -999 after its last record"));
-    } else {
-        while (!reader.onlyBlanksRemain()) {
-            const Field after = *reader.next();
-            if (after.text.trimmed().isEmpty())
-                continue;
-            out.warning(after.line,
-                        QStringLiteral("the -999 on line %1 ends the bank, so nothing from here on "
-                                       "is read")
-                            .arg(terminatorLine));
-            break;
-        }
+    } else if (reading.firstUnread) {
+        out.warning(reading.firstUnread->line,
+                    QStringLiteral("the -999 on line %1 ends the bank, so nothing from here on "
+                                   "is read")
+                        .arg(terminatorLine));
     }
 
     QString keys = QStringLiteral("%1 true and %2 false keys").arg(trueKeys).arg(falseKeys);
@@ -495,11 +476,14 @@ std::vector<int> BankChecker::checkCatalogue(const QString &path, const QString 
         return options;
     };
 
-    QByteArray bytes;
-    if (!readFile(path, out, bytes))
+    CatalogueReading reading;
+    const auto catalogue = readCatalogue(path, &reading);
+    using Stop = CatalogueReading::Stop;
+    if (reading.stop == Stop::Unopened) {
+        reportUnopened(reading.problem, reading.reason, out);
         return existingBanks();
+    }
 
-    FieldReader reader = FieldReader::fromBytes(bytes);
     FieldNotes notes(out);
     auto refuse = [&](int line, const QString &message) {
         out.error(line,
@@ -508,32 +492,35 @@ std::vector<int> BankChecker::checkCatalogue(const QString &path, const QString 
         return existingBanks();
     };
 
-    const auto countField = reader.next();
-    if (!countField)
+    if (reading.stop == Stop::Empty)
         return refuse(1,
                       QStringLiteral("the catalogue is empty: its first field must be the number of titles"));
-    notes.see(*countField);
-    const int countLine = countField->line;
-    const QString countText = countField->text.trimmed();
-    if (countText.isEmpty())
+    const Field &countField = reading.fields.front();
+    notes.see(countField);
+    const int countLine = countField.line;
+    const QString countText = countField.text.trimmed();
+    switch (reading.stop) {
+    case Stop::CountEmpty:
         return refuse(countLine, QStringLiteral("the count of titles is empty"));
-    const auto number = parseNumber(countText);
-    if (!number)
+    case Stop::CountNotNumber:
         return refuse(
             countLine,
             QStringLiteral("the count of titles is %1, which is not a number").arg(quoted(countText)));
-    if (*number != std::floor(*number))
+    case Stop::CountNotWhole:
         return refuse(
             countLine,
             QStringLiteral("the count of titles is %1, which is not a whole number").arg(excerpt(countText)));
-    if (*number > Catalogue::MaxTitles) {
+    case Stop::CountTooLarge:
         return refuse(countLine,
                       QStringLiteral("the count of titles is %1, but a catalogue holds at most %2")
                           .arg(excerpt(countText))
                           .arg(Catalogue::MaxTitles));
+    default:
+        break;
     }
 
-    const int count = *number < 0 ? 0 : int(*number);
+    const double number = *parseNumber(countText);
+    const int count = number < 0 ? 0 : int(number);
     if (count == 0) {
         out.warning(countLine,
                     QStringLiteral("the count of titles is %1, so the menu shows only its placeholder "
@@ -544,31 +531,28 @@ std::vector<int> BankChecker::checkCatalogue(const QString &path, const QString 
 
     std::vector<int> titleLines(std::size_t(count + 1), countLine);
     QStringList titles(count + 1);
-    for (int k = 1; k <= count; ++k) {
-        const auto title = reader.next();
-        if (!title) {
-            return refuse(countLine,
-                          QStringLiteral("the count of titles is %1, but the file ends after %2, at "
-                                         "line %3")
-                              .arg(count)
-                              .arg(plural(k - 1, "title", "titles"))
-                              .arg(reader.lastLine()));
-        }
-        notes.see(*title);
-        titleLines[std::size_t(k)] = title->line;
-        titles[k] = title->text;
-        if (title->text.trimmed().isEmpty() && !title->blankLine)
-            out.warning(title->line, QStringLiteral("title %1 is empty, so option %1 has no caption").arg(k));
+    const int titlesRead = int(reading.fields.size()) - 1;
+    for (int k = 1; k <= titlesRead; ++k) {
+        const Field &title = reading.fields[std::size_t(k)];
+        notes.see(title);
+        titleLines[std::size_t(k)] = title.line;
+        titles[k] = title.text;
+        if (title.text.trimmed().isEmpty() && !title.blankLine)
+            out.warning(title.line, QStringLiteral("title %1 is empty, so option %1 has no caption").arg(k));
+    }
+    if (reading.stop == Stop::EndsEarly) {
+        return refuse(countLine,
+                      QStringLiteral("the count of titles is %1, but the file ends after %2, at "
+                                     "line %3")
+                          .arg(count)
+                          .arg(plural(titlesRead, "title", "titles"))
+                          .arg(reading.lastLine));
     }
 
-    if (!reader.onlyBlanksRemain()) {
-        const Field first = *reader.next();
-        int more = 0;
-        while (!reader.onlyBlanksRemain()) {
-            if (!reader.next()->text.trimmed().isEmpty())
-                ++more;
-        }
-        out.warning(first.line,
+    if (!reading.unread.empty()) {
+        const auto more = std::count_if(reading.unread.begin() + 1, reading.unread.end(),
+                                        [](const Field &f) { return !f.text.trimmed().isEmpty(); });
+        out.warning(reading.unread.front().line,
                     QStringLiteral("the count of titles is %1, so this title%2 never read")
                         .arg(count)
                         .arg(more == 0 ? QStringLiteral(" is")
@@ -582,8 +566,7 @@ std::vector<int> BankChecker::checkCatalogue(const QString &path, const QString 
                         .arg(DataFolder::OptionCount));
     }
 
-    // The loader decides what is refused; the walk above says where.
-    const auto catalogue = readCatalogue(path);
+    // The reader's walk says where; its verdict says whether the program starts.
     if (!catalogue)
         return refuse(1, QStringLiteral("the program cannot read the catalogue: %1").arg(catalogue.error()));
 

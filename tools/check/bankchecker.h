@@ -3,6 +3,8 @@
 #include "tools/check/checkreport.h"
 #include "tools/check/textfit.h"
 
+#include "core/datafile.h"
+
 #include <QByteArray>
 #include <QHash>
 #include <QString>
@@ -39,6 +41,8 @@ public:
     static bool namedLikeDataFile(const QString &path);
 
 private:
+    // Why the program's opener could not read a file, as the report says it.
+    static void reportUnopened(DataFileProblem problem, const QString &reason, FileReport &out);
     // Reads a whole file, or reports why it cannot be read and returns false.
     static bool readFile(const QString &path, FileReport &out, QByteArray &bytes);
     // Empty when the picture can be shown; otherwise what is wrong with it.
