@@ -1,6 +1,7 @@
 #include "app/navigator.h"
 #include "app/startup.h"
 #include "app/startuprefusal.h"
+#include "core/safewriter.h"
 #include "ui/fonts.h"
 #include "ui/screenwindow.h"
 
@@ -79,6 +80,7 @@ bool useInstalledDataIfNoneHere()
 
 int main(int argc, char *argv[])
 {
+    quorix::ignoreBrokenPipeSignal();
     if (!hasDisplay(argc, argv) && !asksOnlyForHelpOrVersion(argc, argv)) {
         std::fprintf(stderr,
                      "quorix: there is no display to show the program on (neither DISPLAY nor "

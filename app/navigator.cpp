@@ -8,6 +8,7 @@
 #include "questions/form2.h"
 #include "scoring/form3.h"
 #include "scoring/report.h"
+#include "scoring/reportpdf.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -188,7 +189,7 @@ PrintOutcome Navigator::runReport(QWidget *from)
     const PrintScript script
         = reportScript(m_tally, name, QTime::currentTime().toString(QStringLiteral("HH:mm")),
                        QLocale().toString(QDate::currentDate(), QLocale::LongFormat));
-    return printReport(from, script, m_pdfFile);
+    return printReport(from, reportPdfBytes(script), m_pdfFile);
 }
 
 void Navigator::endWithoutPrinting()

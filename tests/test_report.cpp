@@ -1,6 +1,7 @@
 #include "scoring/report.h"
 
 #include "core/value.h"
+#include "scoring/reportpage.h"
 #include "tests/support/printitems.h"
 #include "tests/support/tallies.h"
 
@@ -259,5 +260,29 @@ TEST(ReportScript, NumbersAreNumberItemsAndColumnsAreSteps)
     EXPECT_EQ(columns10, 16);
     EXPECT_EQ(columns50, 7);
 }
+
+struct PageCase {
+    const char *name;
+    int lines;
+    double pageHeight;
+    std::vector<LinePlace> places;
+};
+
+class ReportPages : public ::testing::TestWithParam<PageCase> { };
+
+TEST_P(ReportPages, LinesGoDownThePageAndOnlyAFullPageStartsAnother)
+{
+    const PageCase &c = GetParam();
+    // Lines 10 apart, the first baseline 8 below the top.
+    EXPECT_EQ(placeReportLines(c.lines, 10, 8, c.pageHeight), c.places);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Pages, ReportPages,
+    ::testing::Values(PageCase{"no_lines", 0, 100, {}},
+                      PageCase{"lines_that_fit_stay_on_one_page", 3, 30, {{0, 8}, {0, 18}, {0, 28}}},
+                      PageCase{"a_full_page_starts_the_next", 4, 39.9, {{0, 8}, {0, 18}, {0, 28}, {1, 8}}},
+                      PageCase{"a_page_lower_than_a_line_still_takes_one", 2, 5, {{0, 8}, {1, 8}}}),
+    [](const ::testing::TestParamInfo<PageCase> &info) { return std::string(info.param.name); });
 
 } // namespace
