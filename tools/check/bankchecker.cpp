@@ -1,4 +1,5 @@
 #include "tools/check/bankchecker.h"
+#include "tools/check/cues.h"
 #include "tools/check/keybalance.h"
 
 #include "app/catalogue.h"
@@ -438,6 +439,7 @@ void BankChecker::checkBank(const QString &path, const QString &shownName, const
         if (!lopsided.isEmpty())
             out.warning(1, lopsided);
     }
+    addCueWarnings(measureCues(loaded->records), out, m_listCueRecords);
     if (!terminated) {
         out.warning(std::max(1, reader.lastLine()),
                     QStringLiteral("the bank has no -999 terminator: the program loads it as it is, but end "

@@ -18,6 +18,9 @@ class BankChecker {
 public:
     explicit BankChecker(CheckReport &report);
 
+    // Notes on the records and statements that follow a cue to the answer.
+    void setListCueRecords(bool list) { m_listCueRecords = list; }
+
     // A bank; its pictures are looked for in pictureFolder, as the program
     // looks for them in its current folder. shownName names it in the report.
     void checkBank(const QString &path, const QString &shownName, const QString &pictureFolder);
@@ -42,6 +45,7 @@ private:
 
     CheckReport &m_report;
     TextFit m_fit;
+    bool m_listCueRecords = false;
     QHash<QString, QString> m_pictures; // path -> problem, so each is read once
 };
 

@@ -14,6 +14,11 @@ void FileReport::warning(int line, const QString &message)
     diagnostics.push_back({line, Severity::Warning, message});
 }
 
+void FileReport::note(int line, const QString &message)
+{
+    diagnostics.push_back({line, Severity::Note, message});
+}
+
 FileReport &CheckReport::add(const QString &file)
 {
     m_files.push_back({file, {}, {}});
@@ -42,7 +47,9 @@ QString formatDiagnostic(const QString &file, const Diagnostic &diagnostic)
 {
     return QStringLiteral("%1:%2: %3: %4")
         .arg(file, QString::number(diagnostic.line),
-             diagnostic.severity == Severity::Error ? QStringLiteral("error") : QStringLiteral("warning"),
+             diagnostic.severity == Severity::Error      ? QStringLiteral("error")
+                 : diagnostic.severity == Severity::Note ? QStringLiteral("note")
+                                                         : QStringLiteral("warning"),
              diagnostic.message);
 }
 

@@ -12,7 +12,8 @@
 
 namespace quorix::check {
 
-enum class Severity { Warning, Error };
+// A note adds detail to a warning (--verbose) and counts as neither.
+enum class Severity { Warning, Error, Note };
 
 struct Diagnostic {
     int line = 1;
@@ -29,6 +30,7 @@ struct FileReport {
 
     void error(int line, const QString &message);
     void warning(int line, const QString &message);
+    void note(int line, const QString &message);
 };
 
 class CheckReport {

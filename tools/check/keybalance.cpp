@@ -1,8 +1,5 @@
 #include "tools/check/keybalance.h"
 
-#include <algorithm>
-#include <cmath>
-
 namespace quorix::check {
 
 namespace {
@@ -10,29 +7,7 @@ namespace {
 constexpr int smallestTestedBank = 10;
 constexpr double significance = 0.01;
 
-double logChoose(int n, int k)
-{
-    return std::lgamma(n + 1.0) - std::lgamma(k + 1.0) - std::lgamma(n - k + 1.0);
-}
-
 } // namespace
-
-double binomialTwoSidedP(int successes, int trials)
-{
-    if (trials <= 0 || successes < 0 || successes > trials)
-        return 1.0;
-    const int tail = std::min(successes, trials - successes);
-    if (2 * tail == trials)
-        return 1.0;
-    // The distribution is symmetric, so the two-sided value is twice the
-    // smaller tail. Its terms grow up to `tail`; summing them relative to the
-    // last in logarithms keeps 400 trials clear of overflow and underflow.
-    const double logLast = logChoose(trials, tail) - trials * std::log(2.0);
-    double sum = 0;
-    for (int i = 0; i <= tail; ++i)
-        sum += std::exp(logChoose(trials, i) - logChoose(trials, tail));
-    return std::min(1.0, 2 * sum * std::exp(logLast));
-}
 
 QString lopsidedKeysWarning(int version, int trueKeys, int falseKeys)
 {

@@ -1,13 +1,10 @@
 #pragma once
 
+#include "tools/check/exacttests.h"
+
 #include <QString>
 
 namespace quorix::check {
-
-// The exact two-sided binomial test at p = 0.5: how likely a split of keys at
-// least as uneven as `successes` of `trials` is when true and false are
-// equally likely. 1 for an even split or no trials.
-double binomialTwoSidedP(int successes, int trials);
 
 // The question screen's heading shows the version of the statement on show,
 // so keys of one version that are nearly all true (or all false) let a

@@ -1,5 +1,6 @@
 #include "tools/check/bankchecker.h"
 #include "tools/check/checkreport.h"
+#include "tools/check/figures.h"
 #include "tools/check/textfit.h"
 
 #include <QCommandLineParser>
@@ -37,19 +38,39 @@ of fewer than 2 questions; first (or second) statements so nearly all true or
 all false that the heading's version number predicts the answer (an exact
 binomial test, p < 0.01, in banks of 10 or more); a statement or explanation too long for its box on
 the question screen (bold Liberation Sans 12 pt: statements 761 x 113 pixels,
-explanations 521 x 241). In a catalogue: a count of 0; titles after the counted
-ones (never read); titles 17 to 20 (read, never shown); options up to 10 that
-keep placeholder captions but have no bank. In a folder: a qbank file that no
-option opens, such as qbank14.txt.
+explanations 521 x 241); wording that gives the answer away (below). In a
+catalogue: a count of 0; titles after the counted ones (never read); titles 17
+to 20 (read, never shown); options up to 10 that keep placeholder captions but
+have no bank. In a folder: a qbank file that no option opens, such as
+qbank14.txt.
+
+Wording that gives the answer away, measured on the statements keyed "T" or
+"F" of each bank and warned of on line 1, in either direction:
+  Length, the characters (Unicode code points) of a statement as read, quotes
+  excluded: in at least 10 records whose statements have opposite keys and
+  differ in length, the longer one is the true (or the false) one with an
+  exact two-sided binomial p < 0.01 at 1/2.
+  Words, maximal runs of letters, case ignored ("all-trans" holds "all",
+  "cannot" is not "can"): at least 8 statements hold a word of a list, and
+  they are false (or true) against the rest with an exact two-sided Fisher
+  p < 0.01. Absolute words: always, never, all, every, none, only, any,
+  whatever, completely, entirely, impossible. Hedging words: about, can, may,
+  most, often, usually, some, mainly, partly, largely, generally.
+--figures prints these measures per bank and over all the banks given (a
+folder gives the banks its menu opens), with the AUC of length (the chance
+that a random true statement is longer than a random false one, ties
+counting half), instead of checking.
 
 Output, one line each, sorted by line within each file:
   FILE:LINE: error: MESSAGE
   FILE:LINE: warning: MESSAGE
+  FILE:LINE: note: MESSAGE (with --verbose)
 then per file "FILE: SUMMARY" (questions, statements, true and false keys and
 the quota of a bank; the titles of a catalogue), and last the totals.
 
 Exit status: 0 when there are no errors (warnings allowed), 1 when there is an
-error (or, with --strict, a warning), 2 when the command line is wrong.)";
+error (or, with --strict, a warning), 2 when the command line is wrong. With
+--figures: 0, or 1 when a bank cannot be read.)";
 
 } // namespace
 
@@ -73,6 +94,14 @@ int main(int argc, char *argv[])
     parser.addHelpOption();
     const QCommandLineOption strict(QStringLiteral("strict"), QStringLiteral("Exit 1 on warnings as well."));
     parser.addOption(strict);
+    const QCommandLineOption verbose(QStringLiteral("verbose"),
+                                     QStringLiteral("After a warning of a cue to the answer, a note on each "
+                                                    "record or statement that follows it."));
+    parser.addOption(verbose);
+    const QCommandLineOption figures(QStringLiteral("figures"),
+                                     QStringLiteral("Print how strongly length and wording predict the keys, "
+                                                    "per bank and over all, instead of checking."));
+    parser.addOption(figures);
     parser.addPositionalArgument(QStringLiteral("path"),
                                  QStringLiteral("A data folder, a catalogue or a bank."),
                                  QStringLiteral("path..."));
@@ -90,8 +119,18 @@ int main(int argc, char *argv[])
         return 2;
     }
 
+    if (parser.isSet(figures)) {
+        const quorix::check::FiguresReport shown = quorix::check::figuresReport(paths);
+        for (const QString &line : shown.lines)
+            std::printf("%s\n", qPrintable(line));
+        for (const QString &problem : shown.problems)
+            std::fprintf(stderr, "quorix-check: %s\n", qPrintable(problem));
+        return shown.problems.isEmpty() ? 0 : 1;
+    }
+
     quorix::check::CheckReport report;
     quorix::check::BankChecker checker(report);
+    checker.setListCueRecords(parser.isSet(verbose));
     const QString family = quorix::check::TextFit().family();
     if (family != QLatin1String("Liberation Sans")) {
         std::fprintf(stderr,
