@@ -11,12 +11,6 @@
 
 namespace quorix {
 
-namespace {
-
-constexpr int maxTitles = 20;
-
-} // namespace
-
 Result<Catalogue> readCatalogue(const QString &path)
 {
     const QFileInfo info(path);
@@ -50,9 +44,10 @@ Result<Catalogue> readCatalogue(const QString &path)
     const double count = *number;
     Catalogue catalogue;
     // Counts of 0 or below mean no titles; one far below is kept as a plain -1.
-    catalogue.count = count > maxTitles ? maxTitles + 1 : (count < -1e9 ? -1 : int(count));
+    catalogue.count
+        = count > Catalogue::MaxTitles ? Catalogue::MaxTitles + 1 : (count < -1e9 ? -1 : int(count));
 
-    const int toRead = std::min(catalogue.count, maxTitles);
+    const int toRead = std::min(catalogue.count, Catalogue::MaxTitles);
     for (int k = 1; k <= toRead; ++k) {
         const auto title = reader.next();
         if (!title) {
@@ -66,15 +61,15 @@ Result<Catalogue> readCatalogue(const QString &path)
         catalogue.titles[std::size_t(k)] = title->text;
     }
 
-    if (count > maxTitles) {
+    if (count > Catalogue::MaxTitles) {
         const auto extra = reader.next();
         const QString at = extra ? QStringLiteral(", on line %1").arg(extra->line) : QString();
         return fail(countWhere
                     + QStringLiteral(" is %1, but a catalogue holds at most %2 titles: "
                                      "reading stops at the %3 title%4.")
                           .arg(countShown)
-                          .arg(maxTitles)
-                          .arg(ordinal(maxTitles + 1))
+                          .arg(Catalogue::MaxTitles)
+                          .arg(ordinal(Catalogue::MaxTitles + 1))
                           .arg(at));
     }
     return catalogue;

@@ -11,6 +11,8 @@ namespace quorix {
 
 // The bank catalogue qbanks.txt: a count N and titles 1..N (N at most 20).
 struct Catalogue {
+    static constexpr int MaxTitles = 20;
+
     int count = 0; // N as read; 0 or below means no titles
     std::array<Value, 21> titles; // slots 1..20; slot 0 unused
 };

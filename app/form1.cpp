@@ -1,7 +1,7 @@
 #include "app/form1.h"
 
 #include "app/menustate.h"
-#include "app/setfiles.h"
+#include "core/datafolder.h"
 #include "questions/bankloader.h"
 #include "ui/fixedpictures.h"
 #include "ui/frames.h"
@@ -21,15 +21,6 @@ namespace quorix {
 
 namespace {
 
-QString placeholderCaption(int k)
-{
-    if (k <= 10)
-        return QStringLiteral("option%1").arg(k);
-    if (k == 11)
-        return QStringLiteral("option 11");
-    return QStringLiteral("Option%1").arg(k);
-}
-
 // The loader's messages name the file already; make sure every one does.
 QString namingFile(const QString &error, const QString &fileName)
 {
@@ -44,9 +35,10 @@ Form1::Form1(MenuState &menu, Navigation &navigation, QWidget *parent)
     m_frame1 = addFrame(this, QStringLiteral("Frame1"), QStringLiteral("Select a set of questions"), 840, 960,
                         10575, 9255, QColor(255, 255, 192));
     for (int k = 1; k <= OptionCount; ++k) {
-        QRadioButton *option = addOptionButton(
-            m_frame1, QStringLiteral("Option%1").arg(k), placeholderCaption(k), 360, 720 + 480 * (k - 1),
-            8000, 450, QColor(224, 224, 224), k > 10 ? QColor(0, 0, 255) : QColor(0, 0, 0));
+        QRadioButton *option
+            = addOptionButton(m_frame1, QStringLiteral("Option%1").arg(k), MenuState::placeholderCaption(k),
+                              360, 720 + 480 * (k - 1), 8000, 450, QColor(224, 224, 224),
+                              k > 10 ? QColor(0, 0, 255) : QColor(0, 0, 0));
         option->setVisible(k <= 10);
         m_options[k - 1] = option;
         connect(option, &QRadioButton::toggled, this,
@@ -125,7 +117,7 @@ void Form1::chooseOption(int k)
     auto opened = m_menu.chooseOption(k);
     if (!opened) {
         restoreLoadedSet();
-        tell(namingFile(opened.error(), bankFileName(k))
+        tell(namingFile(opened.error(), DataFolder::bankName(k))
              + QStringLiteral("\n\nThis set cannot be opened. Your score so far is kept."));
         return;
     }
@@ -139,7 +131,7 @@ void Form1::onSelectionOKClicked()
         m_selectionOK->hide();
         return;
     }
-    const QString fileName = bankFileName(k);
+    const QString fileName = DataFolder::bankName(k);
     auto bank = m_menu.acceptChosenSet();
     if (!bank) {
         restoreLoadedSet();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/datafolder.h"
 #include "ui/screenwindow.h"
 
 #include <array>
@@ -20,7 +21,7 @@ struct LoadedBank;
 class Form1 : public ScreenWindow {
     Q_OBJECT
 public:
-    static constexpr int OptionCount = 16;
+    static constexpr int OptionCount = DataFolder::OptionCount;
 
     Form1(MenuState &menu, Navigation &navigation, QWidget *parent = nullptr);
 

@@ -1,3 +1,4 @@
+#include "app/displaycheck.h"
 #include "app/navigator.h"
 #include "app/startup.h"
 #include "app/startuprefusal.h"
@@ -8,15 +9,11 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <memory>
-
-#include <unistd.h>
+#include <optional>
 
 namespace {
 
@@ -60,20 +57,20 @@ bool asksOnlyForHelpOrVersion(int argc, char *argv[])
 // terminal in a folder without a catalogue, the program falls back on the
 // data installed beside it (../share/quorix from the executable), found
 // relative to the executable so that an unpacked package works anywhere.
-// Returns false only when that folder cannot be entered.
-bool useInstalledDataIfNoneHere()
+quorix::Result<quorix::DataFolder> chooseDataFolder(const QCommandLineParser &parser,
+                                                    const QCommandLineOption &dataDir)
 {
-    if (QFileInfo::exists(QStringLiteral("qbanks.txt")))
-        return true;
-    const QString installed
-        = QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/../share/quorix"));
-    if (!QFileInfo(installed + QStringLiteral("/qbanks.txt")).isFile())
-        return true;
-    if (::chdir(QFile::encodeName(installed).constData()) != 0)
-        return false;
-    std::fprintf(stderr, "quorix: no qbanks.txt in the current folder; using the installed data in %s\n",
-                 qPrintable(installed));
-    return true;
+    if (parser.isSet(dataDir))
+        return quorix::DataFolder::open(parser.value(dataDir));
+    bool usedInstalled = false;
+    auto found = quorix::findDataFolder(
+        QDir::currentPath(), QCoreApplication::applicationDirPath() + QStringLiteral("/../share/quorix"),
+        usedInstalled);
+    if (found && usedInstalled) {
+        std::fprintf(stderr, "quorix: no qbanks.txt in the current folder; using the installed data in %s\n",
+                     qPrintable(found->path()));
+    }
+    return found;
 }
 
 } // namespace
@@ -92,10 +89,19 @@ int main(int argc, char *argv[])
     if (!hasDisplay(argc, argv))
         qputenv("QT_QPA_PLATFORM", "offscreen");
 
+    if (const QString unreachable = quorix::unreachableDisplay(argc, argv); !unreachable.isEmpty()) {
+        if (!asksOnlyForHelpOrVersion(argc, argv)) {
+            std::fprintf(stderr, "quorix: %s\n", qPrintable(unreachable));
+            return 1;
+        }
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+
     quorix::FontConfigReader fontConfig;
+    std::optional<quorix::FatalStartupMessages> fatalAtStartup(std::in_place);
     QApplication app(argc, argv);
+    fatalAtStartup.reset();
     QApplication::setApplicationName(QStringLiteral("quorix"));
-    QApplication::setApplicationDisplayName(quorix::programTitle());
     QApplication::setApplicationVersion(QStringLiteral(QUORIX_VERSION));
     quorix::installFontSubstitutions();
 
@@ -134,8 +140,6 @@ int main(int argc, char *argv[])
         options.seed = value;
     }
 
-    // Resolved before the data folder becomes the current one, so that a
-    // relative name means what it meant on the command line.
     QString pdfFile;
     if (parser.isSet(printToPdf)) {
         if (parser.value(printToPdf).isEmpty())
@@ -143,29 +147,25 @@ int main(int argc, char *argv[])
         pdfFile = QFileInfo(parser.value(printToPdf)).absoluteFilePath();
     }
 
-    if (parser.isSet(dataDir)) {
-        const QString dir = parser.value(dataDir);
-        const QFileInfo info(dir);
-        if (!info.exists())
-            return failUsage(QStringLiteral("The data folder \"%1\" does not exist.").arg(dir));
-        if (!info.isDir())
-            return failUsage(QStringLiteral("The data folder \"%1\" is not a folder.").arg(dir));
-        if (::chdir(QFile::encodeName(dir).constData()) != 0)
-            return failUsage(QStringLiteral("The data folder \"%1\" cannot be opened: %2.")
-                                 .arg(dir, QString::fromLocal8Bit(std::strerror(errno))));
-    } else if (!useInstalledDataIfNoneHere()) {
-        return refuse(QStringLiteral("The installed data folder cannot be opened: %1.")
-                          .arg(QString::fromLocal8Bit(std::strerror(errno))),
-                      1);
-    }
+    auto folder = chooseDataFolder(parser, dataDir);
+    if (!folder)
+        return parser.isSet(dataDir) ? failUsage(folder.error()) : refuse(folder.error(), 1);
 
     fontConfig.wait();
-    auto navigator = std::make_unique<quorix::Navigator>(pdfFile);
+    auto navigator = std::make_unique<quorix::Navigator>(folder.value(), pdfFile);
     auto started = navigator->start(options);
     if (!started)
         return refuse(started.error(), 1);
+    // Only once the menu's window exists: X11's hidden client-leader window,
+    // made with the first window, is named after the display name of that
+    // moment. Named with the program's title, it took closes meant for the
+    // menu, and dropped them.
+    QApplication::setApplicationDisplayName(quorix::programTitle());
     // A close that came before the event loop ran has ended the run already.
     if (navigator->isEnding())
         return 0;
-    return app.exec();
+    qCDebug(quorix::lcClose) << "event loop entered";
+    const int status = app.exec();
+    qCDebug(quorix::lcClose) << "event loop left with" << status;
+    return status;
 }

@@ -1,8 +1,15 @@
 #include "app/menustate.h"
 
-#include "app/setfiles.h"
-
 namespace quorix {
+
+QString MenuState::placeholderCaption(int option)
+{
+    if (option <= AlwaysShownOptions)
+        return QStringLiteral("option%1").arg(option);
+    if (option == 11)
+        return QStringLiteral("option 11");
+    return QStringLiteral("Option%1").arg(option);
+}
 
 QString MenuState::title(int option) const
 {
@@ -15,7 +22,7 @@ Result<bool> MenuState::chooseOption(int option)
 {
     closeBankFile();
     m_selectedTitle = title(option);
-    auto file = BankFile::open(bankFileName(option));
+    auto file = BankFile::open(m_folder.bank(option));
     if (!file)
         return Result<bool>::failure(file.error());
     m_bankFile = std::move(file.value());

@@ -6,18 +6,26 @@
 // hands an accepted bank on to the question session.
 
 #include "app/catalogue.h"
+#include "core/datafolder.h"
 #include "core/result.h"
 #include "questions/bankloader.h"
 
 #include <QString>
 
 #include <optional>
+#include <utility>
 
 namespace quorix {
 
 class MenuState {
 public:
-    static constexpr int OptionCount = 16;
+    // Bank files are opened in folder.
+    explicit MenuState(DataFolder folder) : m_folder(std::move(folder)) { }
+
+    // Options 1 to 10 are on the menu whatever the catalogue's count; those
+    // it titles nothing keep their placeholder captions.
+    static constexpr int AlwaysShownOptions = 10;
+    static QString placeholderCaption(int option);
 
     void setCatalogue(const Catalogue &catalogue) { m_catalogue = catalogue; }
     // The catalogue's count N as read; the menu labels options 1..min(N, 16).
@@ -46,6 +54,7 @@ public:
     void closeBankFile();
 
 private:
+    DataFolder m_folder;
     Catalogue m_catalogue;
     QString m_selectedTitle;
     std::optional<BankFile> m_bankFile;

@@ -20,7 +20,8 @@
 
 namespace quorix {
 
-Navigator::Navigator(QString pdfFile) : m_pdfFile(std::move(pdfFile))
+Navigator::Navigator(DataFolder folder, QString pdfFile)
+    : m_folder(std::move(folder)), m_pdfFile(std::move(pdfFile))
 {
     m_closeQuestion = &Navigator::askBeforeClosing;
     // Queued, so that the handler that ends the program returns first. exit()
@@ -29,7 +30,12 @@ Navigator::Navigator(QString pdfFile) : m_pdfFile(std::move(pdfFile))
     // is being shown or closed could be lost.
     m_quit = [] {
         QMetaObject::invokeMethod(
-            QCoreApplication::instance(), [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
+            QCoreApplication::instance(),
+            [] {
+                qCDebug(lcClose) << "exit(0)";
+                QCoreApplication::exit(0);
+            },
+            Qt::QueuedConnection);
     };
 }
 
@@ -67,7 +73,7 @@ Form5 *Navigator::form5() const
 
 Result<bool> Navigator::start(const StartupOptions &options)
 {
-    auto started = startUp(m_random, options);
+    auto started = startUp(m_random, m_folder, options);
     if (!started)
         return Result<bool>::failure(started.error());
     m_resultsFile = std::move(started->resultsFile);
@@ -121,10 +127,10 @@ void Navigator::onBankAccepted(int option, const LoadedBank &bank)
         present(ensure(m_form4, m_bmiExercise, m_random));
         break;
     case FirstScreen::Par:
-        present(ensure(m_form5, m_parExercise, m_random));
+        present(ensure(m_form5, m_parExercise, m_random, m_folder));
         break;
     case FirstScreen::Questions:
-        present(ensure(m_form2, m_session, m_random));
+        present(ensure(m_form2, m_session, m_random, m_folder));
         break;
     }
     m_form1->hide();
@@ -155,12 +161,12 @@ void Navigator::showScoreToDate()
 void Navigator::moreQuestions()
 {
     unload(m_form3);
-    present(ensure(m_form2, m_session, m_random));
+    present(ensure(m_form2, m_session, m_random, m_folder));
 }
 
 void Navigator::goToQuestions(QWidget *from)
 {
-    present(ensure(m_form2, m_session, m_random));
+    present(ensure(m_form2, m_session, m_random, m_folder));
     if (from && from != m_form2)
         from->hide();
 }
@@ -202,6 +208,7 @@ void Navigator::end()
     if (m_ending)
         return;
     m_ending = true;
+    qCDebug(lcClose) << "ending: hiding the screens";
     m_menu.closeBankFile();
     m_resultsFile.close();
     for (QWidget *screen : std::initializer_list<QWidget *>{m_form3, m_form2, m_form4, m_form5})
@@ -211,6 +218,7 @@ void Navigator::end()
         m_form1->hide();
     if (m_quit)
         m_quit();
+    qCDebug(lcClose) << "ending: exit queued";
 }
 
 bool Navigator::closeRequested(QWidget *from)

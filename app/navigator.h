@@ -2,6 +2,7 @@
 
 #include "app/menustate.h"
 #include "app/resultsfile.h"
+#include "core/datafolder.h"
 #include "core/randomsource.h"
 #include "core/result.h"
 #include "exercises/bmiexercise.h"
@@ -44,12 +45,13 @@ public:
     using ReportRunner = std::function<PrintOutcome(QWidget *from)>;
 
     // pdfFile: where the report goes instead of the printer, when not empty.
-    explicit Navigator(QString pdfFile = {});
+    explicit Navigator(DataFolder folder, QString pdfFile = {});
     ~Navigator() override;
 
     // Start-up, then the menu labelled and shown. The error is for the
     // message box that ends the program before the menu.
     Result<bool> start(const StartupOptions &options);
+    const DataFolder &dataFolder() const { return m_folder; }
 
     // The owners, for tests that look at or set up a run.
     MenuState &menu() { return m_menu; }
@@ -92,9 +94,10 @@ private:
     void present(QWidget *screen);
     template<typename Screen> void unload(QPointer<Screen> &screen);
 
+    DataFolder m_folder;
     RandomSource m_random;
     ResultsFile m_resultsFile;
-    MenuState m_menu;
+    MenuState m_menu{m_folder};
     ScoreTally m_tally;
     AnswerLog m_answerLog;
     QuestionSession m_session{m_tally, m_answerLog};

@@ -4,10 +4,8 @@
 
 namespace quorix {
 
-// Which file option k of the main menu opens, and which screen its set
-// starts on. The menu and the bank checker both go by these.
-QString bankFileName(int option);
-
+// Which screen the set of option k of the main menu starts on. The file it
+// opens is DataFolder::bank(k).
 enum class FirstScreen { Questions, Bmi, Par };
 FirstScreen firstScreenFor(int option);
 

@@ -1,6 +1,7 @@
 #include "app/startup.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QProcess>
 
 #include <chrono>
@@ -15,7 +16,7 @@ StartupOptions StartupOptions::fromSystem()
     return options;
 }
 
-Result<StartedUp> startUp(RandomSource &random, const StartupOptions &options)
+Result<StartedUp> startUp(RandomSource &random, const DataFolder &folder, const StartupOptions &options)
 {
     const auto clockSeed
         = [] { return std::uint64_t(std::chrono::system_clock::now().time_since_epoch().count()); };
@@ -25,10 +26,27 @@ Result<StartedUp> startUp(RandomSource &random, const StartupOptions &options)
     if (!results)
         return Result<StartedUp>::failure(results.error());
 
-    auto catalogue = readCatalogue(options.catalogueName);
+    auto catalogue = readCatalogue(folder.catalogue());
     if (!catalogue)
         return Result<StartedUp>::failure(catalogue.error());
     return StartedUp{std::move(results.value()), catalogue.value()};
+}
+
+Result<DataFolder> findDataFolder(const QString &current, const QString &installed, bool &usedInstalled)
+{
+    usedInstalled = false;
+    const DataFolder here(current);
+    if (QFileInfo::exists(here.catalogue()))
+        return here;
+    const DataFolder beside(installed);
+    if (QFileInfo(beside.catalogue()).isFile()) {
+        usedInstalled = true;
+        return beside;
+    }
+    return Result<DataFolder>::failure(QStringLiteral("No %1 in %2 or in %3; start with --data-dir FOLDER")
+                                           .arg(DataFolder::catalogueName(),
+                                                QDir::toNativeSeparators(here.path()),
+                                                QDir::toNativeSeparators(beside.path())));
 }
 
 } // namespace quorix

@@ -2,6 +2,7 @@
 
 #include "app/catalogue.h"
 #include "app/resultsfile.h"
+#include "core/datafolder.h"
 #include "core/randomsource.h"
 #include "core/result.h"
 
@@ -17,7 +18,6 @@ struct StartupOptions {
     std::optional<std::uint64_t> seed; // from the clock when not given
     QStringList environment; // "NAME=value" entries
     QString homeFolder; // where the results file falls back to
-    QString catalogueName = QStringLiteral("qbanks.txt");
 
     // The running process's environment and home folder, seeded from the clock.
     static StartupOptions fromSystem();
@@ -32,6 +32,11 @@ struct StartedUp {
 // creates the results file and reads the catalogue, whose titles label the
 // menu. The error is the text of the message box that ends the program
 // before the menu is shown.
-Result<StartedUp> startUp(RandomSource &random, const StartupOptions &options);
+Result<StartedUp> startUp(RandomSource &random, const DataFolder &folder, const StartupOptions &options);
+
+// The data folder when none was given: the current folder when it holds a
+// catalogue, otherwise the installed one when that does. usedInstalled says
+// which; the error names both folders.
+Result<DataFolder> findDataFolder(const QString &current, const QString &installed, bool &usedInstalled);
 
 } // namespace quorix

@@ -25,8 +25,13 @@ float weightFromDraw(double r)
 
 double bmiOf(float heightCm, float weightKg)
 {
-    const double metres = static_cast<float>(double(heightCm) / 100);
-    return std::floor(double(weightKg) / (metres * metres) * 10) / 10;
+    // In whole tenths, exactly: w / (h / 100)^2 * 10 = 100000 * w / h^2. The
+    // inputs are whole numbers, so the cut is an integer division.
+    const long long h = std::llround(heightCm);
+    const long long w = std::llround(weightKg);
+    if (h <= 0 || w < 0)
+        return 0;
+    return double(100000 * w / (h * h)) / 10;
 }
 
 bool bmiIsShown(double bmi)

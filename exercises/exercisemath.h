@@ -17,9 +17,9 @@ int sexFromDraw(double r);
 // Whole centimetres 150 to 189 and kilograms 40 to 99.
 float heightFromDraw(double r);
 float weightFromDraw(double r);
-// Weight over height squared, cut to one decimal. The height in metres is
-// held as a 32-bit float before it is squared, so 160 cm and 64 kg give
-// 24.9 where exact arithmetic gives 25.
+// Weight in kg over the square of the height in metres, cut to one decimal
+// in exact decimal arithmetic, so a student working it out by hand gets the
+// same tenth: 160 cm and 64 kg give 25.0. Heights and weights are whole.
 double bmiOf(float heightCm, float weightKg);
 // A person whose BMI lies outside 15.5 to 45 is drawn again.
 bool bmiIsShown(double bmi);

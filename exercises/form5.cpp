@@ -40,8 +40,12 @@ QString introduction()
 
 } // namespace
 
-Form5::Form5(ParExercise &exercise, RandomSource &random, Navigation &navigation, QWidget *parent)
-    : ScreenWindow(QStringLiteral("Form5"), navigation, parent), m_exercise(exercise), m_random(random)
+Form5::Form5(ParExercise &exercise, RandomSource &random, const DataFolder &folder, Navigation &navigation,
+             QWidget *parent)
+    : ScreenWindow(QStringLiteral("Form5"), navigation, parent),
+      m_exercise(exercise),
+      m_random(random),
+      m_folder(folder)
 {
     createControls();
     loadScreen();
@@ -122,7 +126,7 @@ void Form5::onSelectpersonClicked()
     m_label2->hide();
     m_selectperson->hide();
 
-    m_picture9->loadPicture(QString());
+    m_picture9->loadPicture(m_folder, QString());
     m_picture10->clear();
     m_picture11->clear();
     for (QWidget *box : {static_cast<QWidget *>(m_picture9), static_cast<QWidget *>(m_picture10),
@@ -153,7 +157,7 @@ void Form5::onOptionChosen(int band)
     if (!m_exercise.canMark())
         return;
     m_classify->show();
-    m_picture7->loadPicture(preview.picture);
+    m_picture7->loadPicture(m_folder, preview.picture);
     m_picture7->show();
     m_picture8->clear();
     m_picture8->show();
@@ -170,7 +174,7 @@ void Form5::onClassifyClicked()
     m_label2->setText(marking.youSaid);
     m_label2->show();
     m_frame1->hide();
-    m_picture9->loadPicture(marking.correctPicture);
+    m_picture9->loadPicture(m_folder, marking.correctPicture);
     m_picture9->show();
     m_picture11->show();
     m_picture10->setTextColor(toColor(marking.colour));
@@ -200,7 +204,7 @@ void Form5::onCommand5Clicked()
 void Form5::prepareForNextShowing()
 {
     showIntroduction();
-    m_picture2->loadPicture(QStringLiteral("zentavo.bmp"));
+    m_picture2->loadPicture(m_folder, parLogoPicture());
     m_picture2->show();
 }
 

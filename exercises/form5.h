@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/datafolder.h"
 #include "ui/screenwindow.h"
 
 #include <array>
@@ -25,7 +26,8 @@ class TextOutputBox;
 class Form5 : public ScreenWindow {
     Q_OBJECT
 public:
-    Form5(ParExercise &exercise, RandomSource &random, Navigation &navigation, QWidget *parent = nullptr);
+    Form5(ParExercise &exercise, RandomSource &random, const DataFolder &folder, Navigation &navigation,
+          QWidget *parent = nullptr);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -43,6 +45,7 @@ private:
 
     ParExercise &m_exercise;
     RandomSource &m_random;
+    DataFolder m_folder; // where the band and logo pictures are
 
     TextOutputBox *m_picture1 = nullptr;
     QGroupBox *m_frame1 = nullptr;

@@ -69,4 +69,17 @@ PrintScript bandExamples(int number)
     return script;
 }
 
+QString parLogoPicture()
+{
+    return QStringLiteral("zentavo.bmp");
+}
+
+QStringList parExercisePictures()
+{
+    QStringList names;
+    for (const ParBand &band : parBands())
+        names << band.picture;
+    return names << parLogoPicture();
+}
+
 } // namespace quorix

@@ -21,7 +21,7 @@ struct ParBand {
     double drawnFrom = 0; // drawn values, both ends included
     double drawnTo = 0;
     double ruleFrom = 0; // the band rule: this PAR or more, below the next band's
-    QString picture; // a file name in the current directory
+    QString picture; // a file name in the data folder
     QStringList examples; // one per line, blanks included
     QString youSaid; // the choice repeated after marking
 };
@@ -31,5 +31,11 @@ const std::array<ParBand, 7> &parBands();
 const ParBand &parBand(int number);
 // The band's example lines, each ended.
 PrintScript bandExamples(int number);
+
+// The logo the PAR screen shows beside its buttons.
+QString parLogoPicture();
+// Every picture the PAR screen loads from the data folder: the bands' and the
+// logo. A folder whose menu opens the PAR exercise needs them all.
+QStringList parExercisePictures();
 
 } // namespace quorix

@@ -14,7 +14,6 @@ namespace quorix {
 namespace {
 
 constexpr int fieldsPerRecord = 8;
-constexpr double terminator = -999;
 
 // Record number and picture name: a number when the field is unquoted numeric
 // text, otherwise the text; an unquoted empty field stays empty.
@@ -60,7 +59,7 @@ Result<LoadedBank> parseBank(const QByteArray &bytes, const QString &fileName)
                     .arg(fileName, ordinal(int(bank.records.size()) + 1), QString::number(numberField.line),
                          excerpt(numberField.text)));
         }
-        if (*numeric == terminator) {
+        if (*numeric == LoadedBank::Terminator) {
             bank.terminated = true;
             bank.terminatorLine = numberField.line;
             return bank;
@@ -101,16 +100,17 @@ Result<LoadedBank> parseBank(const QByteArray &bytes, const QString &fileName)
     return bank;
 }
 
-Result<BankFile> BankFile::open(const QString &fileName)
+Result<BankFile> BankFile::open(const QString &path)
 {
-    DataFileContents file = readDataFile(fileName);
+    const QFileInfo info(path);
+    DataFileContents file = readDataFile(path);
     if (!file.ok()) {
-        const QString folder = QDir::toNativeSeparators(QFileInfo(fileName).absolutePath());
+        const QString folder = QDir::toNativeSeparators(info.absolutePath());
         return Result<BankFile>::failure(QStringLiteral("%1 cannot be read: %2. It was looked for in %3.")
-                                             .arg(fileName, file.reason, folder));
+                                             .arg(info.fileName(), file.reason, folder));
     }
     BankFile bank;
-    bank.m_fileName = fileName;
+    bank.m_fileName = info.fileName();
     bank.m_bytes = std::move(file.bytes);
     return bank;
 }

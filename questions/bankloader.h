@@ -21,6 +21,8 @@ struct QuestionRecord {
 
 struct LoadedBank {
     static constexpr int MaxRecords = 400;
+    // A record number of this value ends the bank, quoted or not.
+    static constexpr double Terminator = -999;
 
     std::vector<QuestionRecord> records;
     bool terminated = false; // the -999 terminator was found
@@ -36,7 +38,8 @@ Result<LoadedBank> parseBank(const QByteArray &bytes, const QString &fileName);
 // read whole and closed by OK.
 class BankFile {
 public:
-    static Result<BankFile> open(const QString &fileName);
+    // Messages name the file without its folder, and say where it was looked for.
+    static Result<BankFile> open(const QString &path);
     const QString &fileName() const { return m_fileName; }
     Result<LoadedBank> readAndClose();
 

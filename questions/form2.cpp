@@ -32,8 +32,12 @@ const QColor lightYellow(255, 255, 128);
 
 } // namespace
 
-Form2::Form2(QuestionSession &session, RandomSource &random, Navigation &nav, QWidget *parent)
-    : ScreenWindow(QStringLiteral("Form2"), nav, parent), m_session(session), m_random(random)
+Form2::Form2(QuestionSession &session, RandomSource &random, const DataFolder &folder, Navigation &nav,
+             QWidget *parent)
+    : ScreenWindow(QStringLiteral("Form2"), nav, parent),
+      m_session(session),
+      m_random(random),
+      m_folder(folder)
 {
     createControls();
     loadQuestionScreen();
@@ -166,7 +170,7 @@ void Form2::onCommand2Clicked()
     clearConfidenceOptions();
 
     const CurrentQuestion &current = m_session.current();
-    m_picture1->loadPicture(current.picture);
+    m_picture1->loadPicture(m_folder, current.picture);
     m_picture3->clear();
     m_picture3->print(questionLineScript(selection->row, selection->version));
     m_label1->setText(current.statement);
@@ -203,7 +207,7 @@ void Form2::onCommand4Clicked()
     m_command4->hide();
     m_command2->show();
     m_session.skip();
-    m_picture1->loadPicture(m_session.current().picture);
+    m_picture1->loadPicture(m_folder, m_session.current().picture);
     m_label1->setText(QStringLiteral(" "));
     m_command2->setFocus(Qt::OtherFocusReason);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/datafolder.h"
 #include "ui/screenwindow.h"
 
 class QFrame;
@@ -25,7 +26,8 @@ enum class Confidence;
 class Form2 : public ScreenWindow {
     Q_OBJECT
 public:
-    Form2(QuestionSession &session, RandomSource &random, Navigation &nav, QWidget *parent = nullptr);
+    Form2(QuestionSession &session, RandomSource &random, const DataFolder &folder, Navigation &nav,
+          QWidget *parent = nullptr);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -56,6 +58,7 @@ private:
 
     QuestionSession &m_session;
     RandomSource &m_random;
+    DataFolder m_folder; // where the bank's pictures are
 
     TextOutputBox *m_picture2 = nullptr;
     TextOutputBox *m_picture3 = nullptr;

@@ -51,11 +51,11 @@ QString levelName(int level)
 
 std::array<LevelAnswers, 3> levelAnswers(const ScoreTally &t)
 {
-    return {{
-        {t.correctUnsure, t.correctUnsure + t.wrongUnsure},
-        {t.correctFairlySure, t.correctFairlySure + t.wrongFairlySure},
-        {t.correctVerySure, t.correctVerySure + t.wrongVerySure},
-    }};
+    const std::array<int, 6> counts = confidenceCounts(t);
+    std::array<LevelAnswers, 3> levels{};
+    for (std::size_t i = 0; i < 3; ++i)
+        levels[i] = {counts[i], counts[i] + counts[i + 3]};
+    return levels;
 }
 
 int wholePercent(LevelAnswers a)

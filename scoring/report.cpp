@@ -113,8 +113,7 @@ PrintScript reportScript(const ScoreTally &tally, const QString &name, const QSt
     }
     r.emptyLines(2);
 
-    const int counts[6] = {tally.correctUnsure, tally.correctFairlySure, tally.correctVerySure,
-                           tally.wrongUnsure,   tally.wrongFairlySure,   tally.wrongVerySure};
+    const std::array<int, 6> counts = confidenceCounts(tally);
     for (int i = 0; i < 6; ++i) {
         if (i > 0)
             r.emptyLines(1);
@@ -183,8 +182,7 @@ ScoreToDateScripts scoreToDateScripts(const ScoreTally &t)
               PrintItem::numberItem(rawScore(t)), PrintItem::textItem(QStringLiteral("%"))});
     }
 
-    const int counts[6] = {t.correctUnsure, t.correctFairlySure, t.correctVerySure,
-                           t.wrongUnsure,   t.wrongFairlySure,   t.wrongVerySure};
+    const std::array<int, 6> counts = confidenceCounts(t);
     const auto scores = lineScores(t);
     for (int i = 0; i < 6; ++i) {
         blankLine(out.counts);

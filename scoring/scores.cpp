@@ -28,15 +28,20 @@ double rawScore(const ScoreTally &t)
 
 std::array<double, 6> lineScores(const ScoreTally &t)
 {
-    return {double(t.correctUnsure) * 1,    double(t.correctFairlySure) * 2,
-            double(t.correctVerySure) * 3,  0.0,
-            double(t.wrongFairlySure) * -2, double(t.wrongVerySure) * -6};
+    const std::array<int, 6> counts = confidenceCounts(t);
+    std::array<double, 6> scores{};
+    for (int i = 0; i < 6; ++i)
+        scores[std::size_t(i)] = double(counts[std::size_t(i)]) * countMarks(i);
+    return scores;
 }
 
 double confidenceTotal(const ScoreTally &t)
 {
-    return ((double(t.correctUnsure) + 2 * double(t.correctFairlySure)) + 3 * double(t.correctVerySure))
-        - 2 * double(t.wrongFairlySure) - 6 * double(t.wrongVerySure);
+    // Whole numbers far below 2^53: any order of the sum is exact.
+    double total = 0;
+    for (const double line : lineScores(t))
+        total += line;
+    return total;
 }
 
 double weightedScoreReport(const ScoreTally &t)
@@ -66,11 +71,10 @@ std::array<double, 6> confidenceShares(const ScoreTally &t)
     const double s = shareDenominator(t);
     if (s == 0)
         return {};
-    const int counts[6] = {t.correctUnsure, t.correctFairlySure, t.correctVerySure,
-                           t.wrongUnsure,   t.wrongFairlySure,   t.wrongVerySure};
+    const std::array<int, 6> counts = confidenceCounts(t);
     std::array<double, 6> shares{};
-    for (int i = 0; i < 6; ++i)
-        shares[std::size_t(i)] = (double(counts[i]) / s) * 100;
+    for (std::size_t i = 0; i < 6; ++i)
+        shares[i] = (double(counts[i]) / s) * 100;
     return shares;
 }
 

@@ -60,10 +60,10 @@ int main(int argc, char **argv)
     const LoadedBank bank = readBank(args.size() > 2 ? QFileInfo(args.at(2)).absoluteFilePath() : QString());
 
     QTemporaryDir pictures;
-    QDir::setCurrent(pictures.path());
-    drawDiagram(QStringLiteral("diagram.png"));
+    drawDiagram(QDir(pictures.path()).filePath(QStringLiteral("diagram.png")));
 
     Harness h(11);
+    h.folder = DataFolder(pictures.path());
     h.acceptBank(bank, QStringLiteral("Nutrients, foods and food composition"));
     h.open();
     const auto shot = [&](const char *name) {

@@ -199,7 +199,7 @@ TEST(BankFileOpen, MissingFileNamesFileFolderAndReason)
     const auto file = BankFile::open(path);
     ASSERT_FALSE(file.ok());
     EXPECT_EQ(file.error(),
-              path + QStringLiteral(" cannot be read: No such file or directory. It was looked for in ")
+              QStringLiteral("qbank9.txt cannot be read: No such file or directory. It was looked for in ")
                   + QDir::toNativeSeparators(dir.path()) + QStringLiteral("."));
 }
 

@@ -2,6 +2,7 @@
 #include "tools/check/checkreport.h"
 #include "tools/check/keybalance.h"
 
+#include "exercises/parbands.h"
 #include "questions/bankloader.h"
 
 #include <QDir>
@@ -13,6 +14,9 @@
 #include <QtTest>
 
 #include <cmath>
+
+#include <pwd.h>
+#include <unistd.h>
 
 using namespace quorix;
 using namespace quorix::check;
@@ -54,6 +58,36 @@ bool writeFile(const QString &path, const QByteArray &bytes)
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
+// What quorix-check printed and its exit code (-1: it did not finish).
+// asAnotherUser runs it as nobody when the test runs as root, who may read
+// anything.
+struct CheckRun {
+    QString out;
+    QString err;
+    int exitCode = -1;
+};
+
+CheckRun runCheck(const QStringList &arguments, bool asAnotherUser = false)
+{
+    QProcess process;
+    const passwd *nobody = asAnotherUser && ::geteuid() == 0 ? ::getpwnam("nobody") : nullptr;
+    if (nobody) {
+        process.start(QStringLiteral("setpriv"),
+                      QStringList{QStringLiteral("--reuid=%1").arg(nobody->pw_uid),
+                                  QStringLiteral("--regid=%1").arg(nobody->pw_gid),
+                                  QStringLiteral("--clear-groups"), QStringLiteral(QUORIX_CHECK_BINARY)}
+                          + arguments);
+    } else {
+        process.start(QStringLiteral(QUORIX_CHECK_BINARY), arguments);
+    }
+    CheckRun run;
+    if (process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit)
+        run.exitCode = process.exitCode();
+    run.out = QString::fromUtf8(process.readAllStandardOutput());
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
+
 // "line severity" for each diagnostic, in line order, and the messages.
 struct Found {
     QStringList where;
@@ -92,6 +126,7 @@ private Q_SLOTS:
     void reportLines();
     void commandLine_data();
     void commandLine();
+    void whatTheOpenerFound();
 
 private:
     QTemporaryDir m_dir;
@@ -488,9 +523,25 @@ void TestCheck::folder()
              QStringList({"qbanks.txt", "qbank1.txt", "qbank2.txt", "qbank3.txt", "qbank4.txt", "qbank5.txt",
                           "qbank6.txt", "qbank7.txt", "qbank8.txt", "qbank9.txt", "qbank10.txt",
                           "qbank11.txt", "qbank14.txt"}));
-    QCOMPARE(report.errorCount(), 0);
+    // qbank4.txt opens the PAR exercise, and the folder has none of its pictures.
+    QStringList missing;
+    for (const QString &picture : parExercisePictures()) {
+        missing << QStringLiteral(
+                       "option 4 opens the PAR exercise, whose picture \"%1\" does not exist in %2")
+                       .arg(picture, QDir::toNativeSeparators(root));
+    }
+    QCOMPARE(found(report.files()[4]).messages, missing);
+    QCOMPARE(report.errorCount(), 8);
     QCOMPARE(report.warningCount(), 3);
     QCOMPARE(found(report.files()[2]).where, QStringList{"10 warning"});
+    QImage band(20, 10, QImage::Format_Indexed8);
+    band.setColorCount(1);
+    band.fill(0);
+    for (const QString &picture : parExercisePictures())
+        QVERIFY(band.save(root + '/' + picture, "BMP"));
+    CheckReport withPictures;
+    BankChecker(withPictures).checkFolder(root);
+    QCOMPARE(withPictures.errorCount(), 0);
     QCOMPARE(found(report.files()[12]).messages,
              QStringList{"no option of the menu opens this file: option 14 opens qbank143.txt"});
     QCOMPARE(found(report.files()[11]).messages, QStringList{"no option of the menu opens this file"});
@@ -578,19 +629,53 @@ void TestCheck::commandLine()
     QVERIFY(writeFile(path, bank));
     for (QString &a : arguments)
         a.replace("BANK", path).replace("DIR", m_dir.path());
-    QProcess process;
-    process.start(QStringLiteral(QUORIX_CHECK_BINARY), arguments);
-    QVERIFY(process.waitForFinished(60000));
-    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(process.exitCode(), exitCode);
-    const QString out = QString::fromUtf8(process.readAllStandardOutput());
+    const CheckRun run = runCheck(arguments);
+    QCOMPARE(run.exitCode, exitCode);
     if (firstLine.isEmpty()) {
-        QVERIFY(out.isEmpty());
-        QVERIFY(process.readAllStandardError().contains("quorix-check --help"));
+        QVERIFY(run.out.isEmpty());
+        QVERIFY(run.err.contains("quorix-check --help"));
     } else {
-        QCOMPARE(out.section('\n', 0, 0),
+        QCOMPARE(run.out.section('\n', 0, 0),
                  QString(firstLine).replace("BANK", path).replace("DIR", m_dir.path()));
     }
+}
+
+// The checker reports what the program's opener meets: an unreadable folder
+// or picture is "Permission denied", not a file that is missing.
+void TestCheck::whatTheOpenerFound()
+{
+    const CheckRun empty = runCheck({QString()});
+    QCOMPARE(empty.exitCode, 2);
+    QCOMPARE(empty.err, QStringLiteral("quorix-check: an empty path was given.\n"));
+    QVERIFY(empty.out.isEmpty());
+
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString root = dir.path();
+    QVERIFY(QFile::setPermissions(root,
+                                  QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner
+                                      | QFileDevice::ReadOther | QFileDevice::ExeOther));
+    QVERIFY(QDir(root).mkdir("locked"));
+    QVERIFY(writeFile(root + "/locked/qbanks.txt", "1\nFirst\n"));
+    QVERIFY(QFile::setPermissions(root + "/locked", {}));
+    QVERIFY(writeFile(root + "/qbank1.txt",
+                      plain(1) + record(2, "secret.bmp", "A.", "T", "B.", "C.", "F", "D.") + "-999\n"));
+    QVERIFY(QFile::setPermissions(root + "/qbank1.txt", QFileDevice::ReadOwner | QFileDevice::ReadOther));
+    QVERIFY(QFile::copy(m_dir.filePath("blank.bmp"), root + "/blank.bmp"));
+    QVERIFY(QFile::setPermissions(root + "/blank.bmp", QFileDevice::ReadOwner | QFileDevice::ReadOther));
+    QVERIFY(QFile::copy(m_dir.filePath("blank.bmp"), root + "/secret.bmp"));
+    QVERIFY(QFile::setPermissions(root + "/secret.bmp", {}));
+
+    const CheckRun locked = runCheck({root + "/locked"}, true);
+    QCOMPARE(locked.exitCode, 1);
+    QCOMPARE(locked.out.section('\n', 0, 0),
+             root + "/locked/qbanks.txt:1: error: cannot be read: Permission denied");
+    const CheckRun picture = runCheck({root + "/qbank1.txt"}, true);
+    QCOMPARE(picture.exitCode, 0);
+    QCOMPARE(picture.out.section('\n', 0, 0),
+             root + "/qbank1.txt:10: warning: picture \"secret.bmp\" cannot be read: Permission denied");
+    QVERIFY(QFile::setPermissions(root + "/locked",
+                                  QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
 }
 
 QTEST_MAIN(TestCheck)

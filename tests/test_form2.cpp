@@ -34,7 +34,7 @@ private Q_SLOTS:
     void selectForgetsEarlierChoices();
     void answerChangeNeedsItsOwnConfidence();
     void missingPictureShowsGreyAreaAndGoesOn();
-    void pictureIsLoadedFromTheCurrentFolder();
+    void pictureIsLoadedFromTheDataFolder();
     void skipBeforeAnyQuestion();
     void explanationAndCommands();
     void keyboardAnswersAndFocus();
@@ -315,8 +315,6 @@ void TestForm2::missingPictureShowsGreyAreaAndGoesOn()
 {
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    const QString previous = QDir::currentPath();
-    QDir::setCurrent(dir.path());
     QFile garbage(dir.filePath(QStringLiteral("broken.bmp")));
     QVERIFY(garbage.open(QIODevice::WriteOnly));
     garbage.write("not a picture at all");
@@ -324,6 +322,7 @@ void TestForm2::missingPictureShowsGreyAreaAndGoesOn()
 
     for (const QString &name : {QStringLiteral("nothere.bmp"), QStringLiteral("broken.bmp")}) {
         Harness h;
+        h.folder = DataFolder(dir.path());
         h.acceptBank(makeBank(4, {QStringLiteral("T")}, name));
         h.open();
         QVERIFY(h.events({"select"}));
@@ -335,21 +334,19 @@ void TestForm2::missingPictureShowsGreyAreaAndGoesOn()
         QVERIFY(h.events({"true", "c1", "ok"}));
         QCOMPARE(h.tally.correct, 1);
     }
-    QDir::setCurrent(previous);
 }
 
-void TestForm2::pictureIsLoadedFromTheCurrentFolder()
+void TestForm2::pictureIsLoadedFromTheDataFolder()
 {
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    const QString previous = QDir::currentPath();
-    QDir::setCurrent(dir.path());
     QImage image(40, 30, QImage::Format_RGB32);
     image.fill(Qt::blue);
     QVERIFY(image.save(dir.filePath(QStringLiteral("pathway.png"))));
     QVERIFY(image.save(dir.filePath(QStringLiteral("blank.bmp"))));
 
     Harness h;
+    h.folder = DataFolder(dir.path());
     h.acceptBank(makeBank(4, {QStringLiteral("T")}, QStringLiteral("pathway.png")));
     h.open();
     auto *picture = h.child<PictureArea>("Picture1");
@@ -360,7 +357,6 @@ void TestForm2::pictureIsLoadedFromTheCurrentFolder()
     QCOMPARE(picture->fileName(), QStringLiteral("blank.bmp"));
     QCOMPARE(h.session.current().picture, QStringLiteral("blank.bmp"));
     QVERIFY(picture->isAvailable());
-    QDir::setCurrent(previous);
 }
 
 void TestForm2::skipBeforeAnyQuestion()

@@ -19,7 +19,7 @@ using namespace quorixtest;
 namespace {
 
 // First draws: a man of 170 cm and 65 kg (BMI 22.4, class 5); a woman of
-// 160 cm and 64 kg (24.9, class 5).
+// 160 cm and 64 kg (exactly 25, class 6).
 constexpr std::uint64_t Man170 = 1113;
 constexpr std::uint64_t Woman160 = 2553;
 
@@ -109,12 +109,12 @@ void TestForm4::personAndWorkedAnswer_data()
     QTest::newRow("wrong, class 8 ends with a blank")
         << quint64(Man170) << "o8" << man << man170
         << "You said this person had a BMI > 40 \nand was severely obese." << false;
-    QTest::newRow("woman of 24.9, class 1 begins without one")
+    QTest::newRow("woman of exactly 25 is overweight, class 1 begins without one")
         << quint64(Woman160) << "o1"
         << QStringLiteral("You are considering a young adult woman who is 160 cm tall and weighs 64 kg\n"
                           "Calculate her Body Mass Index, then decide how you would classify her")
         << QStringLiteral("For a person 160 cm tall and weighing 64 kg, \n"
-                          "BMI =  24.9 \n\nThis is the desirable range.")
+                          "BMI =  25 \n\nThis is overweight.")
         << "You said this person had a BMI < 16\nand was suffering from severe protein-energy malnutrition."
         << false;
 }

@@ -37,7 +37,11 @@ QString examples(int band)
 }
 
 struct Screen : ExerciseScreen<ParExercise, Form5> {
-    explicit Screen(std::uint64_t seed = Man72) : ExerciseScreen(seed) { }
+    explicit Screen(std::uint64_t seed = Man72,
+                    const DataFolder &folder = DataFolder(qEnvironmentVariable("QUORIX_TEST_DATA")))
+        : ExerciseScreen(seed, folder)
+    {
+    }
 
     QString visibility() const
     {
@@ -46,19 +50,6 @@ struct Screen : ExerciseScreen<ParExercise, Form5> {
                                  "Picture2", "selectperson", "Command1", "Command5", "endprintscore",
                                  "endnoprint"});
     }
-};
-
-// Runs in the data folder, where the band pictures and the logo are.
-class InDataFolder {
-public:
-    InDataFolder() : m_previous(QDir::currentPath())
-    {
-        QDir::setCurrent(qEnvironmentVariable("QUORIX_TEST_DATA"));
-    }
-    ~InDataFolder() { QDir::setCurrent(m_previous); }
-
-private:
-    QString m_previous;
 };
 
 } // namespace
@@ -154,7 +145,6 @@ void TestForm5::activityAndWorkedAnswer()
     QFETCH(QString, said);
     QFETCH(int, band);
     QFETCH(bool, right);
-    InDataFolder data;
     Screen s(seed);
     QVERIFY(s.events(QStringLiteral("draw")));
     QCOMPARE(s.probe.text("Picture1"), activity);
@@ -177,7 +167,6 @@ void TestForm5::activityAndWorkedAnswer()
 
 void TestForm5::previewIsReplacedByAnotherOption()
 {
-    InDataFolder data;
     Screen s;
     QVERIFY(s.events(QStringLiteral("draw o2")));
     QCOMPARE(s.probe.text("Picture7"), QStringLiteral("PAR2.bmp"));
@@ -194,9 +183,7 @@ void TestForm5::previewIsReplacedByAnotherOption()
 void TestForm5::missingPicturesShowTheirNames()
 {
     QTemporaryDir empty;
-    const QString previous = QDir::currentPath();
-    QDir::setCurrent(empty.path());
-    Screen s;
+    Screen s(Man72, DataFolder(empty.path()));
     QVERIFY(s.events(QStringLiteral("draw o2")));
     QCOMPARE(s.probe.text("Picture7"), QStringLiteral("Picture not available: PAR2.bmp"));
     QVERIFY(s.events(QStringLiteral("ok")));
@@ -204,7 +191,6 @@ void TestForm5::missingPicturesShowTheirNames()
     QVERIFY(s.events(QStringLiteral("go")));
     QCOMPARE(s.probe.text("Picture2"), QStringLiteral("Picture not available: zentavo.bmp"));
     QVERIFY(s.events(QStringLiteral("draw")));
-    QDir::setCurrent(previous);
 }
 
 void TestForm5::leavingCallsTheScreenManager_data()
@@ -217,7 +203,6 @@ void TestForm5::leavingCallsTheScreenManager_data()
 void TestForm5::leavingCallsTheScreenManager()
 {
     QFETCH(QString, button);
-    InDataFolder data;
     Screen s;
     QCOMPARE(s.probe.text("Picture2"), QString()); // the compiled-in logo
     QVERIFY(s.events(QStringLiteral("draw o2 ") + button));

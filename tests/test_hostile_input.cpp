@@ -6,6 +6,7 @@
 
 #include "app/catalogue.h"
 #include "core/datafile.h"
+#include "core/datafolder.h"
 #include "core/fieldreader.h"
 #include "questions/bankloader.h"
 #include "questions/questionsession.h"
@@ -61,17 +62,17 @@ struct Outcome {
     bool setKept = false;
 };
 
-// In the child: the menu's names in the current folder, a set already loaded.
-QByteArray tryReaders()
+// In the child: the menu's names in folder, a set already loaded.
+QByteArray tryReaders(const DataFolder &folder)
 {
     ScoreTally tally;
     AnswerLog log;
     QuestionSession session(tally, log);
     session.startTest(QStringLiteral("Set 1"), parseBank(goodBank, QStringLiteral("qbank1.txt")).value());
 
-    const auto catalogue = readCatalogue(QStringLiteral("qbanks.txt"));
+    const auto catalogue = readCatalogue(folder.catalogue());
     QString bankError;
-    auto file = BankFile::open(QStringLiteral("qbank2.txt"));
+    auto file = BankFile::open(folder.bank(2));
     if (!file) {
         bankError = file.error();
     } else if (const auto bank = file->readAndClose(); !bank) {
@@ -100,11 +101,9 @@ Outcome runInChild(const QString &folder, bool asNobody)
     const pid_t pid = ::fork();
     if (pid == 0) {
         ::close(fds[0]);
-        if (::chdir(QFile::encodeName(folder).constData()) != 0)
-            ::_exit(3);
         if (asNobody && !becomeNobody())
             ::_exit(4);
-        const QByteArray out = tryReaders();
+        const QByteArray out = tryReaders(DataFolder(folder));
         const bool written = ::write(fds[1], out.constData(), std::size_t(out.size())) == out.size();
         ::_exit(written ? 0 : 5);
     }

@@ -4,8 +4,8 @@
 
 #include "app/form1.h"
 #include "app/navigator.h"
-#include "app/setfiles.h"
 #include "app/startup.h"
+#include "core/datafolder.h"
 #include "exercises/form4.h"
 #include "exercises/form5.h"
 #include "questions/form2.h"
@@ -105,7 +105,6 @@ private:
     static void flushDeletes();
 
     std::unique_ptr<QTemporaryDir> m_dir;
-    QString m_previous;
     std::unique_ptr<Navigator> m_nav;
     QStringList m_messages;
     int m_questions = 0;
@@ -121,8 +120,6 @@ void MenuTest::init()
 {
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
-    m_previous = QDir::currentPath();
-    QVERIFY(QDir::setCurrent(m_dir->path()));
     m_messages.clear();
     m_questions = 0;
     m_answer = Navigator::CloseAnswer::Cancel;
@@ -135,7 +132,6 @@ void MenuTest::cleanup()
 {
     m_nav.reset();
     flushDeletes();
-    QDir::setCurrent(m_previous);
     m_dir.reset();
 }
 
@@ -149,7 +145,7 @@ void MenuTest::write(const QString &name, const QByteArray &bytes)
 bool MenuTest::startWith(const QByteArray &catalogue)
 {
     write(QStringLiteral("qbanks.txt"), catalogue);
-    m_nav = std::make_unique<Navigator>();
+    m_nav = std::make_unique<Navigator>(DataFolder(m_dir->path()));
     m_nav->setCloseQuestion([this](QWidget *) {
         ++m_questions;
         return m_answer;
@@ -295,7 +291,7 @@ void MenuTest::routingAfterOK()
 
     choose(option);
     QVERIFY(m_nav->menu().openOption() != 0);
-    QCOMPARE(bankFileName(m_nav->menu().openOption()), file);
+    QCOMPARE(DataFolder::bankName(m_nav->menu().openOption()), file);
     QCOMPARE(m_nav->menu().selectedTitle(), titleOf(option));
     QVERIFY(menu->selectionOK()->isVisibleTo(menu));
     QVERIFY(!menu->endPrintScoreButton()->isVisibleTo(menu));
@@ -330,7 +326,7 @@ void MenuTest::laterChoiceIsTheOneLoaded()
     choose(3);
     choose(9);
     QVERIFY(!m_nav->form1()->option(3)->isChecked());
-    QCOMPARE(bankFileName(m_nav->menu().openOption()), QStringLiteral("qbank9.txt"));
+    QCOMPARE(DataFolder::bankName(m_nav->menu().openOption()), QStringLiteral("qbank9.txt"));
     confirm();
     QCOMPARE(m_nav->session().questionCount(), 7);
     QCOMPARE(m_nav->session().record(1).statement1, QStringLiteral("Statement 9.1 a"));
@@ -344,7 +340,7 @@ void MenuTest::placeholderOptionOpensItsFile()
     write(QStringLiteral("qbank8.txt"), bankOf(8, 2));
     choose(8);
     QVERIFY(m_nav->menu().openOption() != 0);
-    QCOMPARE(bankFileName(m_nav->menu().openOption()), QStringLiteral("qbank8.txt"));
+    QCOMPARE(DataFolder::bankName(m_nav->menu().openOption()), QStringLiteral("qbank8.txt"));
     QCOMPARE(m_nav->menu().selectedTitle(), QString());
 }
 
@@ -366,7 +362,7 @@ void MenuTest::stillMarkedOptionChosenAgain()
     // Clicking the marked option opens its set again.
     choose(2);
     QVERIFY(m_nav->menu().openOption() != 0);
-    QCOMPARE(bankFileName(m_nav->menu().openOption()), QStringLiteral("qbank2.txt"));
+    QCOMPARE(DataFolder::bankName(m_nav->menu().openOption()), QStringLiteral("qbank2.txt"));
     QVERIFY(menu->selectionOK()->isVisibleTo(menu));
     confirm();
     QVERIFY(m_nav->form2() && m_nav->form2()->isVisible());
@@ -392,10 +388,10 @@ void MenuTest::keyboardChoosesAndConfirms()
     QVERIFY(QTest::qWaitForWindowActive(menu));
     menu->option(1)->setFocus();
     QTest::keyClick(menu->option(1), Qt::Key_Space);
-    QCOMPARE(bankFileName(m_nav->menu().openOption()), QStringLiteral("qbank1.txt"));
+    QCOMPARE(DataFolder::bankName(m_nav->menu().openOption()), QStringLiteral("qbank1.txt"));
     QTest::keyClick(menu->option(1), Qt::Key_Down);
     QVERIFY(menu->option(2)->isChecked());
-    QCOMPARE(bankFileName(m_nav->menu().openOption()), QStringLiteral("qbank2.txt"));
+    QCOMPARE(DataFolder::bankName(m_nav->menu().openOption()), QStringLiteral("qbank2.txt"));
     QTest::keyClick(menu->option(2), Qt::Key_Return);
     QVERIFY(!menu->isVisible());
     QCOMPARE(m_nav->menu().loadedOption(), 2);

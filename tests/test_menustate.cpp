@@ -19,8 +19,6 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(m_dir.isValid());
-        m_previous = QDir::currentPath();
-        ASSERT_TRUE(QDir::setCurrent(m_dir.path()));
         write(QStringLiteral("qbank1.txt"), quorixtest::bankFileOf(4));
         Catalogue catalogue;
         catalogue.count = 3;
@@ -28,18 +26,16 @@ protected:
             catalogue.titles[std::size_t(k)] = QStringLiteral("Title %1").arg(k);
         m_menu.setCatalogue(catalogue);
     }
-    void TearDown() override { QDir::setCurrent(m_previous); }
 
     void write(const QString &name, const QByteArray &bytes)
     {
-        QFile f(name);
+        QFile f(m_dir.filePath(name));
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(bytes);
     }
 
     QTemporaryDir m_dir;
-    QString m_previous;
-    MenuState m_menu;
+    MenuState m_menu{DataFolder(m_dir.path())};
 };
 
 TEST_F(MenuStateTest, AnAcceptedSetBecomesTheLoadedOne)
@@ -74,7 +70,7 @@ TEST_F(MenuStateTest, ARefusedSetLeavesTheLoadedOne)
         SCOPED_TRACE(row.name);
         ASSERT_TRUE(m_menu.chooseOption(1).ok());
         ASSERT_TRUE(m_menu.acceptChosenSet().ok());
-        QFile::remove(QStringLiteral("qbank2.txt"));
+        QFile::remove(m_dir.filePath(QStringLiteral("qbank2.txt")));
         if (row.present)
             write(QStringLiteral("qbank2.txt"), row.bytes);
 

@@ -141,7 +141,6 @@ class PrintingTest : public QObject {
 private:
     QTemporaryDir m_data;
     QTemporaryDir m_home;
-    QString m_oldCurrent;
     std::unique_ptr<Navigator> m_nav;
     int m_quits = 0;
 
@@ -156,13 +155,12 @@ private:
         QVERIFY(writeFile(m_data.filePath(QStringLiteral("qbank1.txt")),
                           "1,blank.bmp,\"One a\",T,\"Why a\",\"One b\",F,\"Why b\"\r\n"
                           "2,blank.bmp,\"Two a\",T,\"Why a\",\"Two b\",F,\"Why b\"\r\n-999\r\n"));
-        QVERIFY(QDir::setCurrent(m_data.path()));
 
         StartupOptions options;
         options.seed = 7;
         options.environment = {QStringLiteral("temp=") + m_data.path()};
         options.homeFolder = m_home.path();
-        m_nav = std::make_unique<Navigator>(pdfFile);
+        m_nav = std::make_unique<Navigator>(DataFolder(m_data.path()), pdfFile);
         m_nav->setQuitHandler([this] { ++m_quits; });
         QVERIFY(m_nav->start(options).ok());
 
@@ -189,7 +187,6 @@ private Q_SLOTS:
     void init()
     {
         QVERIFY(m_data.isValid() && m_home.isValid());
-        m_oldCurrent = QDir::currentPath();
         m_quits = 0;
         // A home of our own, so a saved report lands where the test looks.
         qputenv("HOME", m_home.path().toUtf8());
@@ -197,11 +194,7 @@ private Q_SLOTS:
         QVERIFY(QDir(m_home.path()).mkpath(QStringLiteral("Documents")));
     }
 
-    void cleanup()
-    {
-        m_nav.reset();
-        QDir::setCurrent(m_oldCurrent);
-    }
+    void cleanup() { m_nav.reset(); }
 
     void printsOnTheDefaultQueue()
     {

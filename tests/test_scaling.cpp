@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <memory>
@@ -56,7 +57,9 @@ QRect expectedAt(const Twips &t, double s)
 
 // Every screen in a state that shows its widest captions.
 struct Screens {
-    MenuState menu;
+    QTemporaryDir emptyFolder;
+    DataFolder folder{emptyFolder.path()};
+    MenuState menu{folder};
     ScoreTally tally = tallyOf(5, {2, 0, 1, 0, 1, 0});
     AnswerLog log;
     BmiExercise bmi;
@@ -87,7 +90,7 @@ struct Screens {
             if (name == "Form4")
                 owned = std::make_unique<Form4>(bmi, random, nav);
             else
-                owned = std::make_unique<Form5>(par, random, nav);
+                owned = std::make_unique<Form5>(par, random, folder, nav);
             owned->findChild<QPushButton *>("selectperson")->click();
         }
         owned->show();
@@ -103,6 +106,9 @@ private Q_SLOTS:
     void startScaleFitsTheScreen_data();
     void startScaleFitsTheScreen();
     void zoomStepsAndEdges();
+    void largestScreenBoundsTheWindow_data();
+    void largestScreenBoundsTheWindow();
+    void hugeWindowStaysWithinTheScreen();
     void screensAtScale_data();
     void screensAtScale();
     void captionShrinksUntilItFits();
@@ -143,6 +149,46 @@ void TestScaling::zoomStepsAndEdges()
     QCOMPARE(scaledRect(twipsRect(11640, 10200, 3615, 495), 0.5), QRect(388, 340, 121, 17));
     QCOMPARE(scaledRect(QRect(0, 0, 100, 10), 0.37).right() + 1,
              scaledRect(QRect(100, 0, 50, 10), 0.37).left());
+}
+
+void TestScaling::largestScreenBoundsTheWindow_data()
+{
+    QTest::addColumn<QList<QRect>>("screens");
+    QTest::addColumn<double>("scale");
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("no screen keeps the design") << QList<QRect>{} << 1.0 << QSize(1024, 768);
+    QTest::newRow("1280 x 1024") << QList<QRect>{{0, 0, 1280, 1024}} << 1.25 << QSize(1280, 1024);
+    QTest::newRow("the larger of two side by side")
+        << QList<QRect>{{0, 0, 1280, 1024}, {1280, 0, 1920, 1080}} << 360.0 / 256 << QSize(1920, 1080);
+    QTest::newRow("a portrait screen is bounded by its width")
+        << QList<QRect>{{0, 0, 1080, 1920}} << 270.0 / 256 << QSize(1080, 1920);
+    QTest::newRow("a tiny screen stops at 0.5") << QList<QRect>{{0, 0, 320, 240}} << 0.5 << QSize(320, 240);
+}
+
+void TestScaling::largestScreenBoundsTheWindow()
+{
+    QFETCH(QList<QRect>, screens);
+    QFETCH(double, scale);
+    QFETCH(QSize, size);
+    QCOMPARE(WindowPlacement::largestScale(screens), scale);
+    QCOMPARE(WindowPlacement::largestSize(screens), size);
+}
+
+void TestScaling::hugeWindowStaysWithinTheScreen()
+{
+    FakeNavigation nav;
+    ScreenWindow form("Form3", nav);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    // The test screen is 1280 x 1024: the design area fills it at 1.25.
+    form.resize(10000, 10000);
+    QCOMPARE(form.size(), QSize(1280, 1024));
+    QCOMPARE(form.scale(), 1.25);
+    for (int i = 0; i < 10; ++i)
+        QTest::keyClick(&form, Qt::Key_Plus, Qt::ControlModifier);
+    QVERIFY(form.scale() <= 1.25);
+    form.setScale(4);
+    QCOMPARE(form.scale(), 1.25);
 }
 
 void TestScaling::screensAtScale_data()

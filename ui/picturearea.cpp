@@ -1,8 +1,8 @@
 #include "ui/picturearea.h"
 
-#include "core/picturename.h"
 #include "ui/fonts.h"
 #include "ui/twips.h"
+#include "ui/windowplacement.h"
 
 #include <QFileInfo>
 #include <QImageReader>
@@ -22,7 +22,7 @@ PictureArea::PictureArea(QWidget *parent, const QString &objectName) : QWidget(p
     setFont(screenFont());
 }
 
-bool PictureArea::loadPicture(const QString &fileName)
+bool PictureArea::loadPicture(const DataFolder &folder, const QString &fileName)
 {
     m_fileName = fileName;
     m_image = QImage();
@@ -35,8 +35,15 @@ bool PictureArea::loadPicture(const QString &fileName)
     }
     // Only a regular file inside the data folder is read: a FIFO or device
     // named in a bank would block the program or feed it endless data.
-    if (pictureNameStaysInside(fileName) && QFileInfo(fileName).isFile()) {
-        QImageReader reader(fileName);
+    const auto path = folder.picture(fileName);
+    if (path && QFileInfo(*path).isFile()) {
+        QImageReader reader(*path);
+        // No picture is shown larger than a screen; a larger one is decoded
+        // at that size rather than held whole.
+        const QSize largest = WindowPlacement::largestSize(WindowPlacement::connectedScreens());
+        const QSize stored = reader.size();
+        if (stored.width() > largest.width() || stored.height() > largest.height())
+            reader.setScaledSize(stored.scaled(largest, Qt::KeepAspectRatio).expandedTo(QSize(1, 1)));
         m_image = reader.read();
     }
     m_missing = m_image.isNull();

@@ -1,23 +1,24 @@
 #pragma once
 
+#include "core/datafolder.h"
+
 #include <QImage>
 #include <QString>
 #include <QWidget>
 
 namespace quorix {
 
-// A picture loaded by file name relative to the current directory (BMP, PNG),
-// shown whole and centred at its size times the screen's scale, scaled down
-// further to fit the area. A missing or
-// unreadable file, or a name that leads out of the current directory, shows a
-// grey area with "Picture not available: " and the name. An empty name clears
-// it. Accessible description: the file name.
+// A picture loaded by its name in the data folder (BMP, PNG), shown whole and
+// centred at its size times the screen's scale, scaled down further to fit
+// the area. A missing or unreadable file, or a name that leads out of the
+// data folder, shows a grey area with "Picture not available: " and the name.
+// An empty name clears it. Accessible description: the file name.
 class PictureArea : public QWidget {
     Q_OBJECT
 public:
     PictureArea(QWidget *parent, const QString &objectName);
 
-    bool loadPicture(const QString &fileName); // false when not available
+    bool loadPicture(const DataFolder &folder, const QString &fileName); // false when not available
     void setFixedPicture(const QImage &image); // a picture compiled in
     const QString &fileName() const { return m_fileName; }
     bool isAvailable() const { return !m_image.isNull(); }

@@ -17,6 +17,8 @@
 
 namespace quorix {
 
+Q_LOGGING_CATEGORY(lcClose, "quorix.close", QtWarningMsg)
+
 QString programTitle()
 {
     return QStringLiteral("Quorix self-assessment questions");
@@ -35,6 +37,7 @@ ScreenWindow::ScreenWindow(const QString &formName, Navigation &navigation, QWid
     setAutoFillBackground(true);
 
     setMinimumSize(WindowPlacement::clientSize(WindowPlacement::MinimumScale));
+    boundToScreens();
     resize(DesignWidth, DesignHeight);
 
     const auto addZoomKeys = [this](QList<QKeySequence> keys, auto action) {
@@ -96,7 +99,8 @@ void ScreenWindow::zoomBy(int steps)
 {
     const QRect available = screen()->availableGeometry();
     const QSize frame = isVisible() ? frameGeometry().size() - size() : WindowPlacement::AssumedFrame;
-    setScale(WindowPlacement::zoomedScale(m_scale, steps, WindowPlacement::fittingScale(available, frame)));
+    const double largest = std::min(m_largestScale, WindowPlacement::fittingScale(available, frame));
+    setScale(WindowPlacement::zoomedScale(m_scale, steps, largest));
     keepOnScreen();
 }
 
@@ -119,10 +123,19 @@ void ScreenWindow::keepOnScreen()
     rememberPlacement();
 }
 
+void ScreenWindow::boundToScreens()
+{
+    // Everything the window draws grows with the scale, so a window resized
+    // far beyond any screen would take memory and time for nothing.
+    const QList<QRect> screens = WindowPlacement::connectedScreens();
+    m_largestScale = WindowPlacement::largestScale(screens);
+    setMaximumSize(WindowPlacement::largestSize(screens).expandedTo(minimumSize()));
+}
+
 void ScreenWindow::followSize()
 {
-    const double s = std::max(WindowPlacement::MinimumScale,
-                              std::min(double(width()) / DesignWidth, double(height()) / DesignHeight));
+    const double fit = std::min(double(width()) / DesignWidth, double(height()) / DesignHeight);
+    const double s = std::clamp(fit, WindowPlacement::MinimumScale, m_largestScale);
     const QSize area = WindowPlacement::clientSize(s);
     const QPoint origin(std::max(0, (width() - area.width()) / 2),
                         std::max(0, (height() - area.height()) / 2));
@@ -143,6 +156,8 @@ void ScreenWindow::rememberPlacement()
 
 void ScreenWindow::setVisible(bool visible)
 {
+    if (visible && !isVisible())
+        boundToScreens();
     if (visible && !isVisible() && m_placement) {
         m_adopting = true;
         m_placement->adopt(this);
@@ -167,10 +182,12 @@ void ScreenWindow::moveEvent(QMoveEvent *event)
 
 void ScreenWindow::closeEvent(QCloseEvent *event)
 {
+    qCDebug(lcClose) << "close event on" << objectName() << "spontaneous" << event->spontaneous();
     if (m_navigation.closeRequested(this))
         event->accept();
     else
         event->ignore();
+    qCDebug(lcClose) << "close event on" << objectName() << (event->isAccepted() ? "accepted" : "ignored");
 }
 
 } // namespace quorix

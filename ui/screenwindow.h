@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLoggingCategory>
 #include <QWidget>
 
 class QCloseEvent;
@@ -15,7 +16,9 @@ class WindowPlacement;
 // A screen of the program: a top-level window titled with the program's
 // title, white, showing the 1024 x 768 design area with its outline shape.
 // The design area is scaled by one factor s, the largest that fits the
-// window (at least 0.5), and centred in it; Ctrl++, Ctrl+- and Ctrl+0 zoom.
+// window (at least 0.5, at most what fills the largest screen), and centred
+// in it; Ctrl++, Ctrl+- and Ctrl+0 zoom. The window is no larger than the
+// largest screen.
 // Every window of a run shares the Navigation's placement, if it has one.
 // Closing it through the window manager asks the Navigation first.
 class ScreenWindow : public QWidget {
@@ -56,6 +59,7 @@ protected:
     void moveEvent(QMoveEvent *event) override;
 
 private:
+    void boundToScreens();
     void followSize();
     void keepOnScreen();
     void rememberPlacement();
@@ -64,6 +68,7 @@ private:
     WindowPlacement *m_placement = nullptr;
     bool m_adopting = false;
     double m_scale = 1.0;
+    double m_largestScale = 1.0;
     QPoint m_origin;
     QWidget *m_outline = nullptr;
     QPushButton *m_endPrintScore = nullptr;
@@ -71,5 +76,10 @@ private:
 };
 
 QString programTitle(); // "Quorix self-assessment questions"
+
+// Each step of a window's close, from the window manager's request to the
+// end of the event loop: QT_LOGGING_RULES="quorix.close.debug=true", with
+// QT_MESSAGE_PATTERN="%{time boot} %{message}" for their times.
+Q_DECLARE_LOGGING_CATEGORY(lcClose)
 
 } // namespace quorix

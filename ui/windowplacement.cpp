@@ -2,6 +2,7 @@
 
 #include "ui/twips.h"
 
+#include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
 
@@ -19,6 +20,30 @@ double WindowPlacement::fittingScale(const QRect &available, QSize frame)
     const double fit = std::min(double(available.width() - frame.width()) / DesignWidth,
                                 double(available.height() - frame.height()) / DesignHeight);
     return std::max(MinimumScale, std::floor(fit * Steps + 1e-9) / Steps);
+}
+
+double WindowPlacement::largestScale(const QList<QRect> &screens)
+{
+    double largest = screens.isEmpty() ? 1.0 : MinimumScale;
+    for (const QRect &screen : screens)
+        largest = std::max(largest, fittingScale(screen, QSize(0, 0)));
+    return largest;
+}
+
+QSize WindowPlacement::largestSize(const QList<QRect> &screens)
+{
+    QSize largest = screens.isEmpty() ? QSize(DesignWidth, DesignHeight) : QSize(0, 0);
+    for (const QRect &screen : screens)
+        largest = largest.expandedTo(screen.size());
+    return largest;
+}
+
+QList<QRect> WindowPlacement::connectedScreens()
+{
+    QList<QRect> geometries;
+    for (const QScreen *screen : QGuiApplication::screens())
+        geometries.append(screen->geometry());
+    return geometries;
 }
 
 double WindowPlacement::startScale(const QRect &available, QSize frame)

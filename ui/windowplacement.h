@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
@@ -23,6 +24,13 @@ public:
     // kept to steps of 1/256 so the client area is whole pixels (4k x 3k).
     // Not below MinimumScale.
     static double fittingScale(const QRect &available, QSize frame);
+    // The scale at which the design area fills the largest of screens, and
+    // that screen's size: no window needs to be larger. Not below
+    // MinimumScale; 1 and the design size when there are none.
+    static double largestScale(const QList<QRect> &screens);
+    static QSize largestSize(const QList<QRect> &screens);
+    // The same for the screens connected now.
+    static QList<QRect> connectedScreens();
     // The scale start-up chooses: the fitting scale, at most 1.
     static double startScale(const QRect &available, QSize frame);
     // One zoom step (+1 or -1) from current, within MinimumScale and largest.

@@ -2,7 +2,8 @@
 
 // An exercise screen (Form4 or Form5) on its own exercise, a seeded random
 // source and a fake screen manager, driven by event names: draw, o1..o8,
-// ok, go, back.
+// ok, go, back. Anything after the seed (the PAR screen's data folder) is
+// passed on to the screen.
 
 #include "core/randomsource.h"
 #include "tests/support/fakenavigation.h"
@@ -16,7 +17,9 @@
 namespace quorixtest {
 
 template<typename Exercise, typename Form> struct ExerciseScreen {
-    explicit ExerciseScreen(std::uint64_t seed) : random(seed), form(exercise, random, nav), probe(&form)
+    template<typename... Extra>
+    explicit ExerciseScreen(std::uint64_t seed, const Extra &...extra)
+        : random(seed), form(exercise, random, extra..., nav), probe(&form)
     {
         form.show();
         form.activateWindow();

@@ -2,6 +2,7 @@
 
 // Drives a real question screen on a small bank written by the test.
 
+#include "core/datafolder.h"
 #include "core/randomsource.h"
 #include "questions/form2.h"
 #include "questions/questionsession.h"
@@ -15,6 +16,7 @@
 #include <QRadioButton>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
 
@@ -38,7 +40,7 @@ public:
     quorix::Form2 *open()
     {
         form.reset();
-        form = std::make_unique<quorix::Form2>(session, random, nav);
+        form = std::make_unique<quorix::Form2>(session, random, folder, nav);
         form->show();
         form->activateWindow();
         if (!QTest::qWaitForWindowActive(form.get()))
@@ -117,6 +119,9 @@ public:
     quorix::QuestionSession session{tally, log};
     quorix::RandomSource random;
     FakeNavigation nav;
+    // Pictures come from an empty folder unless a test points this elsewhere.
+    QTemporaryDir emptyFolder;
+    quorix::DataFolder folder{emptyFolder.path()};
     std::unique_ptr<quorix::Form2> form;
 };
 

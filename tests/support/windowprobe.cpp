@@ -1,8 +1,11 @@
-// windowprobe TITLE PROGRAM [ARGS...]: starts PROGRAM, waits until a
-// top-level window titled TITLE is mapped on the X display, asks it to close
-// as a window manager would, and prints "<milliseconds to map> <peak KiB>"
-// once the program has ended. Exits 1 when no such window appears within
-// 30 seconds or the program does not end within 10 seconds of the request.
+// windowprobe [--close-after MS] TITLE PROGRAM [ARGS...]: starts PROGRAM,
+// waits until a top-level window titled TITLE is mapped on the X display,
+// MS milliseconds later (0 by default) asks it to close as a window manager
+// would, and prints "<milliseconds to map> <peak KiB>" once the program has
+// ended. Exits 1 when no such window appears within 30 seconds or the
+// program does not end within 10 seconds of the request; it then asks once
+// more and says whether that second request ended it. Exits 1 as well when
+// another top-level window bears the same title.
 
 #include <X11/Xlib.h>
 
@@ -14,7 +17,9 @@
 #include <chrono>
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <thread>
 
 namespace {
 
@@ -39,6 +44,27 @@ Window findTitled(Display *display, Window window, const char *title)
     if (children)
         XFree(children);
     return found;
+}
+
+// Top-level windows bearing the title: a client that closes "the window
+// titled so" must not be able to pick one that ignores the request.
+int countTitled(Display *display, const char *title)
+{
+    Window root = 0, parent = 0, *children = nullptr;
+    unsigned int count = 0;
+    if (!XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count))
+        return 0;
+    int titled = 0;
+    for (unsigned int i = 0; i < count; ++i) {
+        char *name = nullptr;
+        if (XFetchName(display, children[i], &name) && name) {
+            titled += std::strcmp(name, title) == 0 ? 1 : 0;
+            XFree(name);
+        }
+    }
+    if (children)
+        XFree(children);
+    return titled;
 }
 
 void askToClose(Display *display, Window window)
@@ -72,8 +98,14 @@ bool waitForExit(pid_t child, Clock::time_point deadline, long &peakKiB)
 
 int main(int argc, char **argv)
 {
-    if (argc < 3) {
-        std::fprintf(stderr, "usage: windowprobe TITLE PROGRAM [ARGS...]\n");
+    long closeAfterMs = 0;
+    if (argc > 2 && std::strcmp(argv[1], "--close-after") == 0) {
+        closeAfterMs = std::strtol(argv[2], nullptr, 10);
+        argv += 2;
+        argc -= 2;
+    }
+    if (argc < 3 || closeAfterMs < 0) {
+        std::fprintf(stderr, "usage: windowprobe [--close-after MS] TITLE PROGRAM [ARGS...]\n");
         return 2;
     }
     // A display that has just seen a client go may refuse the next for a moment.
@@ -124,10 +156,32 @@ int main(int argc, char **argv)
         XCloseDisplay(display);
         return 1;
     }
+    const int titled = countTitled(display, argv[1]);
+    std::this_thread::sleep_until(mapped + std::chrono::milliseconds(closeAfterMs));
+    const Clock::time_point asked = Clock::now();
     askToClose(display, window);
     if (!waitForExit(child, Clock::now() + std::chrono::seconds(10), peakKiB)) {
-        kill(child, SIGKILL);
-        std::fprintf(stderr, "windowprobe: %s did not end when asked to close\n", argv[2]);
+        askToClose(display, window);
+        const bool second = waitForExit(child, Clock::now() + std::chrono::seconds(5), peakKiB);
+        if (!second) {
+            kill(child, SIGKILL);
+            waitForExit(child, Clock::now() + std::chrono::seconds(5), peakKiB);
+        }
+        // In seconds of the monotonic clock, as Qt's %{time boot} gives them.
+        const auto since
+            = [](Clock::time_point t) { return std::chrono::duration<double>(t.time_since_epoch()).count(); };
+        std::fprintf(
+            stderr,
+            "windowprobe: %s did not end when asked to close %ld ms after its map (mapped at %.3f s, "
+            "asked at %.3f s); %s\n",
+            argv[2], closeAfterMs, since(mapped), since(asked),
+            second ? "a second request ended it" : "nor when asked again");
+        XCloseDisplay(display);
+        return 1;
+    }
+    if (titled != 1) {
+        std::fprintf(stderr, "windowprobe: %d top-level windows are titled \"%s\", not one\n", titled,
+                     argv[1]);
         XCloseDisplay(display);
         return 1;
     }

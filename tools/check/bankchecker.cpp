@@ -3,13 +3,17 @@
 #include "tools/check/keybalance.h"
 
 #include "app/catalogue.h"
+#include "app/menustate.h"
 #include "app/setfiles.h"
 #include "core/datafile.h"
+#include "core/datafolder.h"
 #include "core/fieldreader.h"
-#include "core/picturename.h"
 #include "core/value.h"
+#include "exercises/parbands.h"
 #include "questions/bankloader.h"
+#include "questions/questiondraw.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -27,11 +31,6 @@ namespace quorix::check {
 
 namespace {
 
-constexpr double terminator = -999;
-constexpr int maxTitles = 20;
-constexpr int menuOptions = 16;
-// Options 1 to 10 stay on the menu with placeholder captions whatever the count.
-constexpr int alwaysShownOptions = 10;
 constexpr int fieldsAfterNumber = 7;
 
 enum Slot {
@@ -204,17 +203,19 @@ bool BankChecker::readFile(const QString &path, FileReport &out, QByteArray &byt
 QString BankChecker::pictureProblem(const QString &folder, const QString &name)
 {
     const QDir dir(folder);
-    const QString path = dir.filePath(name);
-    const auto cached = m_pictures.constFind(path);
+    const QString key = dir.filePath(name);
+    const auto cached = m_pictures.constFind(key);
     if (cached != m_pictures.constEnd())
         return *cached;
 
     QString problem;
-    const QFileInfo info(path);
-    if (!pictureNameStaysInside(name)) {
+    const auto path = DataFolder(folder).picture(name);
+    // The program's own opening first, so that what it meets is named as it is.
+    const DataFileContents file = path ? readDataFile(*path) : DataFileContents();
+    if (!path) {
         problem = QStringLiteral("is not inside the data folder, so the program shows \"Picture not "
                                  "available\" instead: copy or link the picture into the data folder");
-    } else if (!info.exists()) {
+    } else if (file.problem == DataFileProblem::Missing) {
         problem = QStringLiteral("does not exist in %1").arg(QDir::toNativeSeparators(folder));
         const QStringList entries = dir.entryList(QDir::Files);
         const auto sameButCase = std::find_if(entries.begin(), entries.end(), [&](const QString &entry) {
@@ -223,24 +224,34 @@ QString BankChecker::pictureProblem(const QString &folder, const QString &name)
         if (sameButCase != entries.end() && !name.contains(QLatin1Char('/')))
             problem
                 += QStringLiteral(" (there is %1: file names are case-sensitive)").arg(quoted(*sameButCase));
-    } else if (!info.isFile()) {
+    } else if (file.problem == DataFileProblem::NotAFile) {
         problem = QStringLiteral("is not a regular file");
+    } else if (file.problem == DataFileProblem::Unreadable || file.problem == DataFileProblem::LinkLoop) {
+        problem = QStringLiteral("cannot be read: %1").arg(file.reason);
     } else {
-        QImageReader reader(path);
+        // A picture may be larger than a data file may; the program reads it all the same.
+        QBuffer buffer;
+        buffer.setData(file.bytes);
+        QImageReader reader;
+        if (file.ok())
+            reader.setDevice(&buffer);
+        else
+            reader.setFileName(*path);
         const QImage image = reader.read();
         if (image.isNull())
             problem = QStringLiteral("cannot be read as a picture: %1").arg(reader.errorString());
     }
-    m_pictures.insert(path, problem);
+    m_pictures.insert(key, problem);
     return problem;
 }
 
-void BankChecker::checkBank(const QString &path, const QString &shownName, const QString &pictureFolder)
+FileReport &BankChecker::checkBank(const QString &path, const QString &shownName,
+                                   const QString &pictureFolder)
 {
     FileReport &out = m_report.add(shownName);
     QByteArray bytes;
     if (!readFile(path, out, bytes))
-        return;
+        return out;
 
     FieldReader reader = FieldReader::fromBytes(bytes);
     FieldNotes notes(out);
@@ -263,7 +274,7 @@ void BankChecker::checkBank(const QString &path, const QString &shownName, const
             refused = true;
             break;
         }
-        if (*numeric == terminator) {
+        if (*numeric == LoadedBank::Terminator) {
             terminated = true;
             terminatorLine = number.line;
             break;
@@ -425,7 +436,7 @@ void BankChecker::checkBank(const QString &path, const QString &shownName, const
     if (refused) {
         out.summary = QStringLiteral("refused by the program's loader (%1 before the error)")
                           .arg(plural(count, "complete record", "complete records"));
-        return;
+        return out;
     }
 
     if (count < 2) {
@@ -463,7 +474,8 @@ void BankChecker::checkBank(const QString &path, const QString &shownName, const
     out.summary
         = QStringLiteral("%1, %2 (%3), quota %4")
               .arg(plural(count, "question", "questions"), plural(2 * count, "statement", "statements"), keys)
-              .arg(count / 2);
+              .arg(questionQuota(count));
+    return out;
 }
 
 std::vector<int> BankChecker::checkCatalogue(const QString &path, const QString &shownName,
@@ -471,12 +483,12 @@ std::vector<int> BankChecker::checkCatalogue(const QString &path, const QString 
 {
     FileReport &out = m_report.add(shownName);
     const QDir banks(bankFolder);
-    auto bankExists = [&](int option) { return isPresent(banks.filePath(bankFileName(option))); };
+    auto bankExists = [&](int option) { return isPresent(banks.filePath(DataFolder::bankName(option))); };
     // A refused catalogue stops the program, but its banks are still worth
     // checking.
     auto existingBanks = [&] {
         std::vector<int> options;
-        for (int k = 1; k <= menuOptions; ++k) {
+        for (int k = 1; k <= DataFolder::OptionCount; ++k) {
             if (bankExists(k))
                 options.push_back(k);
         }
@@ -514,19 +526,20 @@ std::vector<int> BankChecker::checkCatalogue(const QString &path, const QString 
         return refuse(
             countLine,
             QStringLiteral("the count of titles is %1, which is not a whole number").arg(excerpt(countText)));
-    if (*number > maxTitles) {
+    if (*number > Catalogue::MaxTitles) {
         return refuse(countLine,
                       QStringLiteral("the count of titles is %1, but a catalogue holds at most %2")
                           .arg(excerpt(countText))
-                          .arg(maxTitles));
+                          .arg(Catalogue::MaxTitles));
     }
 
     const int count = *number < 0 ? 0 : int(*number);
     if (count == 0) {
         out.warning(countLine,
                     QStringLiteral("the count of titles is %1, so the menu shows only its placeholder "
-                                   "options \"option1\" to \"option10\"")
-                        .arg(excerpt(countText)));
+                                   "options \"%2\" to \"%3\"")
+                        .arg(excerpt(countText), MenuState::placeholderCaption(1),
+                             MenuState::placeholderCaption(MenuState::AlwaysShownOptions)));
     }
 
     std::vector<int> titleLines(std::size_t(count + 1), countLine);
@@ -561,12 +574,12 @@ std::vector<int> BankChecker::checkCatalogue(const QString &path, const QString 
                         .arg(more == 0 ? QStringLiteral(" is")
                                        : QStringLiteral(" and the %1 after it are").arg(more)));
     }
-    if (count > menuOptions) {
-        out.warning(titleLines[menuOptions + 1],
+    if (count > DataFolder::OptionCount) {
+        out.warning(titleLines[DataFolder::OptionCount + 1],
                     QStringLiteral("titles %1 to %2 are read, but the menu shows only %3 sets")
-                        .arg(menuOptions + 1)
+                        .arg(DataFolder::OptionCount + 1)
                         .arg(count)
-                        .arg(menuOptions));
+                        .arg(DataFolder::OptionCount));
     }
 
     // The loader decides what is refused; the walk above says where.
@@ -576,18 +589,18 @@ std::vector<int> BankChecker::checkCatalogue(const QString &path, const QString 
 
     const QString folderShown = QDir::toNativeSeparators(bankFolder);
     std::vector<int> options;
-    for (int k = 1; k <= std::min(count, menuOptions); ++k) {
+    for (int k = 1; k <= std::min(count, DataFolder::OptionCount); ++k) {
         if (bankExists(k)) {
             options.push_back(k);
         } else {
             out.error(titleLines[std::size_t(k)],
                       QStringLiteral("option %1 (%2) opens %3, which is not in %4")
                           .arg(k)
-                          .arg(quoted(titles[k]), bankFileName(k), folderShown));
+                          .arg(quoted(titles[k]), DataFolder::bankName(k), folderShown));
         }
     }
     QStringList missingPlaceholders;
-    for (int k = count + 1; k <= alwaysShownOptions; ++k) {
+    for (int k = count + 1; k <= MenuState::AlwaysShownOptions; ++k) {
         if (bankExists(k))
             options.push_back(k);
         else
@@ -616,7 +629,7 @@ bool BankChecker::namedLikeDataFile(const QString &path)
 void BankChecker::checkFile(const QString &path)
 {
     const QString folder = QFileInfo(path).path();
-    if (QFileInfo(path).fileName() == QLatin1String("qbanks.txt"))
+    if (QFileInfo(path).fileName() == DataFolder::catalogueName())
         checkCatalogue(path, path, folder);
     else
         checkBank(path, path, folder);
@@ -627,31 +640,45 @@ void BankChecker::checkFolder(const QString &folder)
     const QDir dir(folder);
     // Named as the teacher would type them: "data/qbank1.txt", or "qbank1.txt" for ".".
     const auto shown = [&](const QString &name) { return QDir::cleanPath(dir.filePath(name)); };
-    const QString catalogueName = shown(QStringLiteral("qbanks.txt"));
+    const QString catalogueName = shown(DataFolder::catalogueName());
     std::vector<int> options;
-    if (isPresent(catalogueName)) {
+    // A folder that cannot be searched hides its catalogue: the opener says so.
+    if (isPresent(catalogueName) || readDataFile(catalogueName).problem != DataFileProblem::Missing) {
         options = checkCatalogue(catalogueName, catalogueName, folder);
     } else {
         m_report.add(catalogueName)
             .error(1,
-                   QStringLiteral("the folder has no catalogue qbanks.txt, so the program does not start"));
-        for (int k = 1; k <= alwaysShownOptions; ++k) {
-            if (isPresent(dir.filePath(bankFileName(k))))
+                   QStringLiteral("the folder has no catalogue %1, so the program does not start")
+                       .arg(DataFolder::catalogueName()));
+        for (int k = 1; k <= MenuState::AlwaysShownOptions; ++k) {
+            if (isPresent(dir.filePath(DataFolder::bankName(k))))
                 options.push_back(k);
         }
     }
 
     QSet<QString> opened;
     for (const int option : options) {
-        const QString name = bankFileName(option);
+        const QString name = DataFolder::bankName(option);
         opened.insert(name);
-        checkBank(dir.filePath(name), shown(name), folder);
+        FileReport &out = checkBank(dir.filePath(name), shown(name), folder);
+        if (firstScreenFor(option) != FirstScreen::Par)
+            continue;
+        // Without its pictures the exercise shows grey boxes where the bands should be.
+        for (const QString &picture : parExercisePictures()) {
+            const QString problem = pictureProblem(folder, picture);
+            if (!problem.isEmpty()) {
+                out.error(1,
+                          QStringLiteral("option %1 opens the PAR exercise, whose picture %2 %3")
+                              .arg(option)
+                              .arg(quoted(picture), problem));
+            }
+        }
     }
 
     // A bank no option opens is easily taken for one that is checked.
     const QStringList banks = dir.entryList({QStringLiteral("qbank*.txt")}, QDir::Files, QDir::Name);
     for (const QString &name : banks) {
-        if (opened.contains(name) || name == QLatin1String("qbanks.txt"))
+        if (opened.contains(name) || name == DataFolder::catalogueName())
             continue;
         QString message = QStringLiteral("no option of the menu opens this file");
         if (name == QLatin1String("qbank14.txt"))

@@ -23,7 +23,8 @@ public:
 
     // A bank; its pictures are looked for in pictureFolder, as the program
     // looks for them in its current folder. shownName names it in the report.
-    void checkBank(const QString &path, const QString &shownName, const QString &pictureFolder);
+    // Returns the bank's report, for what the folder adds to it.
+    FileReport &checkBank(const QString &path, const QString &shownName, const QString &pictureFolder);
     // A catalogue; the banks of its options are looked for in bankFolder.
     // Returns the options a student can choose whose bank files exist there.
     std::vector<int> checkCatalogue(const QString &path, const QString &shownName, const QString &bankFolder);

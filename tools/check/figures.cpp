@@ -2,9 +2,8 @@
 #include "tools/check/bankchecker.h"
 #include "tools/check/cues.h"
 
-#include "app/menustate.h"
-#include "app/setfiles.h"
 #include "core/datafile.h"
+#include "core/datafolder.h"
 #include "questions/bankloader.h"
 
 #include <QDir>
@@ -94,12 +93,12 @@ QStringList bankPaths(const QString &path)
 {
     if (!QFileInfo(path).isDir() || BankChecker::namedLikeDataFile(path))
         return {path};
-    const QDir dir(path);
+    const DataFolder folder(path);
     QStringList out;
-    for (int k = 1; k <= MenuState::OptionCount; ++k) {
-        const QString name = dir.filePath(bankFileName(k));
+    for (int k = 1; k <= DataFolder::OptionCount; ++k) {
+        const QString name = folder.bank(k);
         if (QFileInfo::exists(name))
-            out << QDir::cleanPath(name);
+            out << QDir::cleanPath(QDir(path).filePath(DataFolder::bankName(k)));
     }
     return out;
 }

@@ -26,7 +26,9 @@ or a link loop), holds more than 16 MB or a field over 65536 characters; a
 bank with more than 400 records, a file ending inside a record, a record
 number that is text; a catalogue whose count is not a whole number, is above
 20 or exceeds the titles in the file; a catalogue title whose bank file is
-missing.
+missing; in a folder whose menu opens the PAR exercise (qbank4.txt), a band
+picture PAR1.bmp to PAR7.bmp or the logo zentavo.bmp that is missing or cannot
+be read.
 
 Warnings: what the program reads but shows wrongly. A key that is not exactly
 "T" or "F" (no answer matches it); an empty statement, explanation or title; a
@@ -116,6 +118,12 @@ int main(int argc, char *argv[])
     const QStringList paths = parser.positionalArguments();
     if (paths.isEmpty()) {
         std::fputs("quorix-check: give a data folder or files to check.\nSee quorix-check --help.\n", stderr);
+        return 2;
+    }
+
+    // An empty name would be taken for the current folder's file of no name.
+    if (paths.contains(QString())) {
+        std::fputs("quorix-check: an empty path was given.\n", stderr);
         return 2;
     }
 
