@@ -71,18 +71,18 @@ Form5 *Navigator::form5() const
     return m_form5;
 }
 
-Result<bool> Navigator::start(const StartupOptions &options)
+Result<void> Navigator::start(const StartupOptions &options)
 {
     auto started = startUp(m_random, m_folder, options);
     if (!started)
-        return Result<bool>::failure(started.error());
+        return Result<void>::failure(started.error());
     m_resultsFile = std::move(started->resultsFile);
     m_menu.setCatalogue(started->catalogue);
     m_form1 = std::make_unique<Form1>(m_menu, *this);
     m_form1->labelOptions();
     connect(m_form1.get(), &Form1::bankAccepted, this, &Navigator::onBankAccepted);
     m_form1->show();
-    return true;
+    return {};
 }
 
 void Navigator::present(QWidget *screen)
