@@ -2,12 +2,15 @@
 
 #include "app/menustate.h"
 #include "core/datafolder.h"
+#include "progress/progresskeeper.h"
 #include "questions/bankloader.h"
 #include "ui/fixedpictures.h"
 #include "ui/frames.h"
 #include "ui/picturearea.h"
 #include "ui/twips.h"
 
+#include <QCheckBox>
+#include <QDir>
 #include <QGroupBox>
 #include <QImage>
 #include <QKeyEvent>
@@ -29,8 +32,8 @@ QString namingFile(const QString &error, const QString &fileName)
 
 } // namespace
 
-Form1::Form1(MenuState &menu, Navigation &navigation, QWidget *parent)
-    : ScreenWindow(QStringLiteral("Form1"), navigation, parent), m_menu(menu)
+Form1::Form1(MenuState &menu, ProgressKeeper &progress, Navigation &navigation, QWidget *parent)
+    : ScreenWindow(QStringLiteral("Form1"), navigation, parent), m_menu(menu), m_progress(progress)
 {
     m_frame1 = addFrame(this, QStringLiteral("Frame1"), QStringLiteral("Select a set of questions"), 840, 960,
                         10575, 9255, QColor(255, 255, 192));
@@ -48,6 +51,15 @@ Form1::Form1(MenuState &menu, Navigation &navigation, QWidget *parent)
     m_selectionOK = addButton(m_frame1, QStringLiteral("selectionOK"), QStringLiteral("OK"), 8880, 8400, 1335,
                               495, 8.25);
     connect(m_selectionOK, &QPushButton::clicked, this, &Form1::onSelectionOKClicked);
+
+    m_keepProgress = addCheckBox(this, QStringLiteral("keepProgress"),
+                                 QStringLiteral("Keep my answers on this computer"), 11640, 8040, 3615, 495);
+    m_keepProgress->setChecked(m_progress.keeping());
+    connect(m_keepProgress, &QCheckBox::toggled, this, &Form1::onKeepProgressToggled);
+    m_myProgress = addButton(this, QStringLiteral("myProgress"), QStringLiteral("My progress"), 11640, 8640,
+                             3615, 495);
+    connect(m_myProgress, &QPushButton::clicked, this, &Form1::onMyProgressClicked);
+    refreshProgressButton();
 
     addEndButtons(9480, 10200);
     endPrintScoreButton()->hide();
@@ -93,6 +105,31 @@ void Form1::keyPressEvent(QKeyEvent *event)
         return;
     }
     ScreenWindow::keyPressEvent(event);
+}
+
+void Form1::showEvent(QShowEvent *event)
+{
+    // The first kept answer of a run made the file.
+    refreshProgressButton();
+    ScreenWindow::showEvent(event);
+}
+
+void Form1::refreshProgressButton()
+{
+    m_myProgress->setEnabled(m_progress.hasKeptFile());
+}
+
+void Form1::onKeepProgressToggled(bool checked)
+{
+    if (!m_progress.setKeeping(checked))
+        tell(QStringLiteral("Your choice cannot be remembered: %1 cannot be written. It holds until "
+                            "Quorix ends.")
+                 .arg(QDir::toNativeSeparators(m_progress.settingsFile())));
+}
+
+void Form1::onMyProgressClicked()
+{
+    Q_EMIT progressRequested();
 }
 
 void Form1::onOptionToggled(int k, bool checked)

@@ -6,24 +6,28 @@
 #include <array>
 #include <functional>
 
+class QCheckBox;
 class QGroupBox;
 class QKeyEvent;
 class QRadioButton;
+class QShowEvent;
 
 namespace quorix {
 
 class MenuState;
 class PictureArea;
+class ProgressKeeper;
 struct LoadedBank;
 
 // The main menu: the catalogue's sets as options, OK to load the chosen set,
-// and the two ways of ending. Created once; afterwards only hidden and shown.
+// keeping answers across runs and "My progress", and the two ways of
+// ending. Created once; afterwards only hidden and shown.
 class Form1 : public ScreenWindow {
     Q_OBJECT
 public:
     static constexpr int OptionCount = DataFolder::OptionCount;
 
-    Form1(MenuState &menu, Navigation &navigation, QWidget *parent = nullptr);
+    Form1(MenuState &menu, ProgressKeeper &progress, Navigation &navigation, QWidget *parent = nullptr);
 
     // Start-up's part on the menu: the catalogue's titles on the options (at
     // most 16), nothing chosen, OK hidden, the frame shown.
@@ -32,6 +36,10 @@ public:
     QGroupBox *frame1() const { return m_frame1; }
     QRadioButton *option(int k) const { return m_options[k - 1]; }
     QPushButton *selectionOK() const { return m_selectionOK; }
+    QCheckBox *keepProgress() const { return m_keepProgress; }
+    QPushButton *myProgress() const { return m_myProgress; }
+    // "My progress" is offered while there is a progress file.
+    void refreshProgressButton();
     // The option marked now, 0 when none is.
     int chosenOption() const;
 
@@ -44,23 +52,30 @@ Q_SIGNALS:
     // OK loaded the set of this option; its test starts with this bank and
     // its first screen is to be shown.
     void bankAccepted(int option, const LoadedBank &bank);
+    void progressRequested();
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void onOptionToggled(int k, bool checked);
     void onOptionClicked(int k);
     void onSelectionOKClicked();
+    void onKeepProgressToggled(bool checked);
+    void onMyProgressClicked();
 
     void chooseOption(int k);
     void restoreLoadedSet();
     void tell(const QString &text);
 
     MenuState &m_menu;
+    ProgressKeeper &m_progress;
     QGroupBox *m_frame1 = nullptr;
     std::array<QRadioButton *, OptionCount> m_options{};
     QPushButton *m_selectionOK = nullptr;
+    QCheckBox *m_keepProgress = nullptr;
+    QPushButton *m_myProgress = nullptr;
     PictureArea *m_picture1 = nullptr;
     MessageHook m_message;
 };

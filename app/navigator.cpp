@@ -1,10 +1,12 @@
 #include "app/navigator.h"
 
 #include "app/form1.h"
+#include "app/progresssets.h"
 #include "app/setfiles.h"
 #include "app/startup.h"
 #include "exercises/form4.h"
 #include "exercises/form5.h"
+#include "progress/progresswindow.h"
 #include "questions/form2.h"
 #include "scoring/form3.h"
 #include "scoring/report.h"
@@ -37,6 +39,8 @@ Navigator::Navigator(DataFolder folder, QString pdfFile)
             },
             Qt::QueuedConnection);
     };
+    m_message
+        = [](QWidget *parent, const QString &text) { QMessageBox::warning(parent, programTitle(), text); };
 }
 
 Navigator::~Navigator()
@@ -48,6 +52,7 @@ Navigator::~Navigator()
     delete m_form3.data();
     delete m_form4.data();
     delete m_form5.data();
+    delete m_progressWindow.data();
     m_form1.reset();
 }
 
@@ -71,6 +76,11 @@ Form5 *Navigator::form5() const
     return m_form5;
 }
 
+FormProgress *Navigator::progressWindow() const
+{
+    return m_progressWindow;
+}
+
 Result<void> Navigator::start(const StartupOptions &options)
 {
     auto started = startUp(m_random, m_folder, options);
@@ -78,9 +88,13 @@ Result<void> Navigator::start(const StartupOptions &options)
         return Result<void>::failure(started.error());
     m_resultsFile = std::move(started->resultsFile);
     m_menu.setCatalogue(started->catalogue);
-    m_form1 = std::make_unique<Form1>(m_menu, *this);
+    m_settings = std::make_unique<Settings>(options.settingsFile);
+    m_progress = std::make_unique<ProgressKeeper>(*m_settings, options.progressFolder);
+    m_answerLog.setListener([this](const LoggedAnswer &answer) { onAnswerLogged(answer); });
+    m_form1 = std::make_unique<Form1>(m_menu, *m_progress, *this);
     m_form1->labelOptions();
     connect(m_form1.get(), &Form1::bankAccepted, this, &Navigator::onBankAccepted);
+    connect(m_form1.get(), &Form1::progressRequested, this, &Navigator::showProgress);
     m_form1->show();
     return {};
 }
@@ -117,23 +131,70 @@ Screen *Navigator::ensure(QPointer<Screen> &screen, Owners &...owners)
 void Navigator::onBankAccepted(int option, const LoadedBank &bank)
 {
     m_session.startTest(m_menu.selectedTitle(), bank);
+    m_progress->beginRun(m_menu.selectedTitle(), DataFolder::bankName(option));
     // A question screen left loaded from the last set would show that set's
     // heading and feedback; the new set starts on fresh screens.
     unload(m_form3);
     unload(m_form2);
 
+    QWidget *first = nullptr;
     switch (firstScreenFor(option)) {
     case FirstScreen::Bmi:
-        present(ensure(m_form4, m_bmiExercise, m_random));
+        first = ensure(m_form4, m_bmiExercise, m_random);
         break;
     case FirstScreen::Par:
-        present(ensure(m_form5, m_parExercise, m_random, m_folder));
+        first = ensure(m_form5, m_parExercise, m_random, m_folder);
         break;
     case FirstScreen::Questions:
-        present(ensure(m_form2, m_session, m_random, m_folder));
+        first = ensure(m_form2, m_session, m_random, m_folder);
         break;
     }
+    present(first);
     m_form1->hide();
+    tellProgressFault(first);
+}
+
+void Navigator::onAnswerLogged(const LoggedAnswer &answer)
+{
+    // The tally and the log have the answer already; keeping it can only
+    // fail on its own.
+    m_progress->keep(answer);
+    tellProgressFault(m_form2);
+}
+
+void Navigator::tellProgressFault(QWidget *over)
+{
+    const QString text = m_progress->takeMessage();
+    if (text.isEmpty() || !m_message)
+        return;
+    // After the screen has shown what the click did.
+    QPointer<QWidget> parent(over);
+    QMetaObject::invokeMethod(
+        this, [this, parent, text] { m_message(parent, text); }, Qt::QueuedConnection);
+}
+
+void Navigator::showProgress()
+{
+    if (m_progressWindow) {
+        present(m_progressWindow);
+        return;
+    }
+    if (m_progress->closedForRun()) {
+        m_message(m_form1.get(), m_progress->closedReason());
+        return;
+    }
+    std::vector<SetStatements> sets = progressSets(m_menu, m_folder);
+    const std::optional<ProgressReport> report = m_progress->report(sets, QLocale());
+    if (!report) {
+        tellProgressFault(m_form1.get());
+        return;
+    }
+    m_progressWindow = new FormProgress(*m_progress, std::move(sets), *report, *this, m_form1.get());
+    m_progressWindow->setAttribute(Qt::WA_DeleteOnClose);
+    connect(m_progressWindow, &FormProgress::forgotten, m_form1.get(), &Form1::refreshProgressButton);
+    present(m_progressWindow);
+    // A damaged file started afresh: told over the window.
+    tellProgressFault(m_progressWindow);
 }
 
 void Navigator::backToMainMenu(QWidget *from)

@@ -5,8 +5,10 @@
 #include "core/datafolder.h"
 #include "core/randomsource.h"
 #include "core/result.h"
+#include "core/settings.h"
 #include "exercises/bmiexercise.h"
 #include "exercises/parexercise.h"
+#include "progress/progresskeeper.h"
 #include "questions/questionsession.h"
 #include "scoring/answerlog.h"
 #include "scoring/tally.h"
@@ -31,6 +33,7 @@ class Form2;
 class Form3;
 class Form4;
 class Form5;
+class FormProgress;
 struct StartupOptions;
 
 // The screen manager: owns the state of every subsystem and the five screens,
@@ -43,6 +46,7 @@ public:
     enum class CloseAnswer { PrintAndEnd, EndWithoutPrinting, Cancel };
     using CloseQuestion = std::function<CloseAnswer(QWidget *parent)>;
     using ReportRunner = std::function<PrintOutcome(QWidget *from)>;
+    using MessageHook = std::function<void(QWidget *parent, const QString &text)>;
 
     // pdfFile: where the report goes instead of the printer, when not empty.
     explicit Navigator(DataFolder folder, QString pdfFile = {});
@@ -58,6 +62,9 @@ public:
     QuestionSession &session() { return m_session; }
     ScoreTally &tally() { return m_tally; }
     const AnswerLog &answerLog() const { return m_answerLog; }
+    // Null before start().
+    ProgressKeeper *progress() const { return m_progress.get(); }
+    FormProgress *progressWindow() const;
     const ResultsFile &resultsFile() const { return m_resultsFile; }
     Form1 *form1() const { return m_form1.get(); }
     // The loaded screens; null while unloaded.
@@ -84,9 +91,15 @@ public:
     void setCloseQuestion(CloseQuestion question) { m_closeQuestion = std::move(question); }
     void setReportRunner(ReportRunner runner) { m_reportRunner = std::move(runner); }
     void setQuitHandler(std::function<void()> quit) { m_quit = std::move(quit); }
+    // What the progress file's faults are told through; the default shows
+    // a warning box.
+    void setMessageHook(MessageHook hook) { m_message = std::move(hook); }
 
 private:
     void onBankAccepted(int option, const LoadedBank &bank);
+    void onAnswerLogged(const LoggedAnswer &answer);
+    void showProgress();
+    void tellProgressFault(QWidget *over);
     PrintOutcome runReport(QWidget *from);
     void end();
 
@@ -103,6 +116,8 @@ private:
     QuestionSession m_session{m_tally, m_answerLog};
     BmiExercise m_bmiExercise;
     ParExercise m_parExercise;
+    std::unique_ptr<Settings> m_settings;
+    std::unique_ptr<ProgressKeeper> m_progress;
     QString m_pdfFile;
     // Declared before the screens, which use it until they are gone.
     WindowPlacement m_placement;
@@ -111,6 +126,7 @@ private:
     QPointer<Form3> m_form3;
     QPointer<Form4> m_form4;
     QPointer<Form5> m_form5;
+    QPointer<FormProgress> m_progressWindow;
     // Unloaded screens wait for deleteLater; whatever is left at the end is
     // deleted with the navigator.
     std::vector<QPointer<QWidget>> m_unloaded;
@@ -119,6 +135,7 @@ private:
     CloseQuestion m_closeQuestion;
     ReportRunner m_reportRunner;
     std::function<void()> m_quit;
+    MessageHook m_message;
 };
 
 } // namespace quorix

@@ -1,8 +1,11 @@
 #include "app/startup.h"
 
+#include "core/settings.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
+#include <QStandardPaths>
 
 #include <chrono>
 
@@ -13,6 +16,8 @@ StartupOptions StartupOptions::fromSystem()
     StartupOptions options;
     options.environment = QProcess::systemEnvironment();
     options.homeFolder = QDir::homePath();
+    options.settingsFile = Settings::defaultFileName();
+    options.progressFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     return options;
 }
 

@@ -18,8 +18,12 @@ struct StartupOptions {
     std::optional<std::uint64_t> seed; // from the clock when not given
     QStringList environment; // "NAME=value" entries
     QString homeFolder; // where the results file falls back to
+    // Where the choices are remembered and answers are kept; empty: nowhere.
+    QString settingsFile;
+    QString progressFolder;
 
-    // The running process's environment and home folder, seeded from the clock.
+    // The running process's environment and home folder, the user's
+    // settings file and data folder, seeded from the clock.
     static StartupOptions fromSystem();
 };
 

@@ -17,6 +17,8 @@ LoggedAnswer loggedAnswer(const CurrentQuestion &question, Answer answer, const 
     entry.key = marking.truthWord;
     entry.explanation = question.explanation;
     entry.confidence = marking.confidence;
+    entry.record = question.row;
+    entry.version = question.version;
     switch (marking.verdict) {
     case Verdict::DontKnow:
         entry.answer = QStringLiteral("Don't know");

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <cstddef>
+#include <functional>
 #include <vector>
 
 namespace quorix {
@@ -19,17 +20,30 @@ struct LoggedAnswer {
     QString explanation;
     Outcome outcome = Outcome::DontKnow;
     int marks = 0;
+    int record = 0; // the statement's record in its bank, in file order from 1
+    int version = 0; // 1 or 2: which of the record's two statements
 };
 
 // Every statement marked in this run, in marking order. Like the tally it
 // lives only in memory and only marking adds to it.
 class AnswerLog {
 public:
-    void add(LoggedAnswer answer) { m_entries.push_back(std::move(answer)); }
+    // Told of each answer once it is in the log: what keeps answers across
+    // runs listens here.
+    using Listener = std::function<void(const LoggedAnswer &)>;
+
+    void add(LoggedAnswer answer)
+    {
+        m_entries.push_back(std::move(answer));
+        if (m_listener)
+            m_listener(m_entries.back());
+    }
     const std::vector<LoggedAnswer> &entries() const { return m_entries; }
+    void setListener(Listener listener) { m_listener = std::move(listener); }
 
 private:
     std::vector<LoggedAnswer> m_entries;
+    Listener m_listener;
 };
 
 // Indices into the log for the review: wrong at very sure, wrong at fairly

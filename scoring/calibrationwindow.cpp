@@ -2,6 +2,7 @@
 
 #include "scoring/answerlog.h"
 #include "scoring/calibration.h"
+#include "scoring/calibrationchart.h"
 #include "scoring/scorechart.h"
 #include "scoring/tally.h"
 #include "ui/fonts.h"
@@ -15,43 +16,6 @@
 #include <QShortcut>
 
 namespace quorix {
-
-namespace {
-
-// The chart in its own pixels: a row per level, the percentage axis from
-// AxisX (0 %) to AxisX + AxisLength (100 %).
-constexpr int AxisX = 112;
-constexpr int AxisLength = 360;
-constexpr int RowTops[3] = {8, 56, 104};
-constexpr int RowHeight = 40;
-constexpr int AxisBottom = 148;
-
-const QColor RangeShade(200, 240, 200);
-const QColor BarColor(90, 130, 235);
-
-double xAt(double p)
-{
-    return AxisX + AxisLength * p;
-}
-
-double xAt(Fraction f)
-{
-    return xAt(double(f.numerator) / double(f.denominator));
-}
-
-// Selectable text and a Tab stop: keyboard and screen reader users reach
-// every line of the window.
-QLabel *addTextLabel(QWidget *parent, const QString &name, const QString &text, int left, int top, int width,
-                     int height, double pointSize = 9.75, bool bold = true)
-{
-    QLabel *label = addLabel(parent, name, left, top, width, height, pointSize, bold);
-    label->setText(text);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    label->setFocusPolicy(Qt::StrongFocus);
-    return label;
-}
-
-} // namespace
 
 FormCalibration::FormCalibration(const ScoreTally &tally, const AnswerLog &log, Navigation &nav,
                                  QWidget *parent)
@@ -67,7 +31,7 @@ FormCalibration::FormCalibration(const ScoreTally &tally, const AnswerLog &log, 
     m_chart->setAccessibleName(QStringLiteral("Calibration chart"));
     m_chart->setFocusPolicy(Qt::TabFocus);
     placeAt(m_chart, 240, 540, 7440, 2520);
-    drawChart(tally);
+    drawCalibrationChart(m_chart, tally);
 
     m_levelLines = addTextLabel(this, QStringLiteral("levelLines"), calibrationDescription(tally), 7800, 540,
                                 7320, 960);
@@ -75,8 +39,7 @@ FormCalibration::FormCalibration(const ScoreTally &tally, const AnswerLog &log, 
         = addTextLabel(this, QStringLiteral("marksLost"), marksLostLine(tally), 7800, 1560, 7320, 480);
     m_dontKnow = addTextLabel(this, QStringLiteral("dontKnow"), dontKnowSentence(), 7800, 2040, 7320, 540);
     addLabel(this, QStringLiteral("chartKey"), 7800, 2640, 7320, 450, 8.25, false)
-        ->setText(QStringLiteral("Shaded: the range of percentage correct for which a level scores best. "
-                                 "Bar: your percentage correct. Black line: where it probably lies (95 %)."));
+        ->setText(calibrationChartKey());
 
     addLabel(this, QStringLiteral("reviewCaption"), 240, 3330, 14880, 300)
         ->setText(QStringLiteral("This run's answers: wrong at \"very sure\", wrong at \"fairly sure\", "
@@ -101,44 +64,6 @@ FormCalibration::FormCalibration(const ScoreTally &tally, const AnswerLog &log, 
     connect(m_reviewList, &QListWidget::currentRowChanged, this,
             &FormCalibration::onReviewListCurrentRowChanged);
     fillReview(log);
-}
-
-void FormCalibration::drawChart(const ScoreTally &tally)
-{
-    m_chart->setAccessibleDescription(calibrationDescription(tally));
-    m_chart->drawLine(QPointF(AxisX, 4), QPointF(AxisX, AxisBottom), Qt::black);
-    m_chart->drawLine(QPointF(AxisX, AxisBottom), QPointF(xAt(1.0), AxisBottom), Qt::black);
-    for (int tenth : {0, 5, 10}) {
-        const double x = xAt(tenth / 10.0);
-        m_chart->drawLine(QPointF(x, AxisBottom), QPointF(x, AxisBottom + 4), Qt::black);
-        QLabel *tick = addLabel(m_chart, QStringLiteral("tick%1").arg(tenth * 10),
-                                int(x - 24) * TwipsPerPixel, (AxisBottom + 4) * TwipsPerPixel,
-                                48 * TwipsPerPixel, 240, 8.25, false, Qt::black, QColor());
-        tick->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        tick->setText(QStringLiteral("%1%").arg(tenth * 10));
-    }
-
-    const auto levels = levelAnswers(tally);
-    for (int level = 1; level <= 3; ++level) {
-        const LevelAnswers a = levels[std::size_t(level - 1)];
-        const int top = RowTops[level - 1];
-        addLabel(m_chart, QStringLiteral("level%1").arg(level), 60, (top + 10) * TwipsPerPixel,
-                 (AxisX - 8) * TwipsPerPixel, 300, 9.75, true, Qt::black, QColor())
-            ->setText(levelName(level));
-        const BestRange range = bestRange(level);
-        m_chart->fillRect(QPointF(xAt(range.low), top), QPointF(xAt(range.high), top + RowHeight),
-                          RangeShade);
-        if (a.answers == 0)
-            continue;
-        const double p = double(a.right) / double(a.answers);
-        m_chart->fillRect(QPointF(AxisX, top + 12), QPointF(xAt(p), top + 28), BarColor);
-        m_chart->outlineRect(QPointF(AxisX, top + 12), QPointF(xAt(p), top + 28), Qt::black);
-        const Interval interval = wilsonInterval(a);
-        const double mid = top + 20;
-        m_chart->drawLine(QPointF(xAt(interval.low), mid), QPointF(xAt(interval.high), mid), Qt::black);
-        for (double x : {xAt(interval.low), xAt(interval.high)})
-            m_chart->drawLine(QPointF(x, mid - 6), QPointF(x, mid + 6), Qt::black);
-    }
 }
 
 void FormCalibration::fillReview(const AnswerLog &log)

@@ -27,7 +27,6 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void drawChart(const ScoreTally &tally);
     void fillReview(const AnswerLog &log);
     void onReviewListCurrentRowChanged(int row);
 

@@ -8,22 +8,31 @@
 #include "core/datafolder.h"
 #include "exercises/form4.h"
 #include "exercises/form5.h"
+#include "progress/progresswindow.h"
 #include "questions/form2.h"
+#include "scoring/calibration.h"
 #include "scoring/form3.h"
 #include "tests/support/banks.h"
 #include "tests/support/catalogues.h"
+#include "tests/support/dialoganswerer.h"
 #include "ui/fonts.h"
 #include "ui/frames.h"
 
+#include <QAccessible>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -83,12 +92,14 @@ private Q_SLOTS:
     void printOnTheMenuClosesTheResultsFileFirst_data();
     void printOnTheMenuClosesTheResultsFileFirst();
     void closeQuestionBox();
+    void keptAnswersAndTheProgressWindow();
 
 private:
     void write(const QString &name, const QByteArray &bytes);
     bool startWith(const QByteArray &catalogue);
     void choose(int k);
     void confirm();
+    void mark(bool right, int confidence);
     static void flushDeletes();
 
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -148,12 +159,15 @@ bool MenuTest::startWith(const QByteArray &catalogue)
     options.seed = 20240611;
     options.environment = {QStringLiteral("temp=") + m_dir->path()};
     options.homeFolder = m_dir->filePath(QStringLiteral("home"));
+    options.settingsFile = m_dir->filePath(QStringLiteral("config/quorix.conf"));
+    options.progressFolder = m_dir->filePath(QStringLiteral("share/quorix"));
     auto started = m_nav->start(options);
     if (!started) {
         qWarning("%s", qPrintable(started.error()));
         return false;
     }
     m_nav->form1()->setMessageHook([this](QWidget *, const QString &text) { m_messages << text; });
+    m_nav->setMessageHook([this](QWidget *, const QString &text) { m_messages << text; });
     return true;
 }
 
@@ -169,6 +183,28 @@ void MenuTest::confirm()
     QPushButton *ok = m_nav->form1()->selectionOK();
     QVERIFY(ok->isVisibleTo(m_nav->form1()));
     QTest::mouseClick(ok, Qt::LeftButton);
+}
+
+// One statement drawn and marked on the question screen; confidence 0 is
+// "Don't know".
+void MenuTest::mark(bool right, int confidence)
+{
+    Form2 *questions = m_nav->form2();
+    QVERIFY(questions && questions->isVisible());
+    const auto click = [questions](const char *name) {
+        auto *w = questions->findChild<QAbstractButton *>(QLatin1String(name));
+        QVERIFY2(w && w->isVisible(), name);
+        QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(12, w->height() / 2));
+    };
+    click("Command2");
+    const bool keyTrue = m_nav->session().current().key == QLatin1String("T");
+    if (confidence == 0) {
+        click("Option3");
+    } else {
+        click(keyTrue == right ? "Option1" : "Option2");
+        click(confidence == 1 ? "Option7" : confidence == 2 ? "Option8" : "Option9");
+    }
+    click("OKanswer");
 }
 
 void MenuTest::flushDeletes()
@@ -773,3 +809,122 @@ void MenuTest::closeQuestionBox()
 
 QTEST_MAIN(MenuTest)
 #include "test_menu.moc"
+
+// The box keeps answers from the next OK on; three runs later "My progress"
+// shows them, with the calibration of every kept answer; forgetting deletes
+// the file. Nothing is written before the box is ticked.
+void MenuTest::keptAnswersAndTheProgressWindow()
+{
+    QVERIFY(startWith(catalogueOf(3, 3)));
+    for (int set : {1, 2, 3})
+        write(QStringLiteral("qbank%1.txt").arg(set), bankOf(set, 4));
+    Form1 *menu = m_nav->form1();
+    QCheckBox *keep = menu->keepProgress();
+    QCOMPARE(keep->objectName(), QStringLiteral("keepProgress"));
+    QCOMPARE(keep->text(), QStringLiteral("Keep my answers on this computer"));
+    QCOMPARE(keep->geometry(), QRect(776, 536, 241, 33));
+    QCOMPARE(menu->myProgress()->geometry(), QRect(776, 576, 241, 33));
+    QVERIFY(!keep->isChecked());
+    QVERIFY(!menu->myProgress()->isEnabled());
+
+    // A set opened before the box is ticked leaves nothing behind.
+    choose(1);
+    confirm();
+    m_nav->backToMainMenu(m_nav->form2());
+    QVERIFY(!QFileInfo::exists(m_dir->filePath(QStringLiteral("config"))));
+    QVERIFY(!QFileInfo::exists(m_dir->filePath(QStringLiteral("share"))));
+
+    QTest::mouseClick(keep, Qt::LeftButton, {}, QPoint(8, keep->height() / 2));
+    QVERIFY(keep->isChecked());
+    QVERIFY(QFileInfo::exists(m_dir->filePath(QStringLiteral("config/quorix.conf"))));
+    const struct {
+        int set;
+        std::vector<std::pair<bool, int>> marks;
+    } runs[] = {
+        {1, {{true, 3}, {false, 0}}},
+        {2, {{true, 1}, {false, 2}}},
+        {1, {{false, 3}}},
+    };
+    for (const auto &run : runs) {
+        choose(run.set);
+        confirm();
+        for (const auto &[right, confidence] : run.marks)
+            mark(right, confidence);
+        m_nav->backToMainMenu(m_nav->form2());
+        flushDeletes();
+    }
+    QVERIFY(menu->myProgress()->isEnabled());
+    QVERIFY(m_messages.isEmpty());
+
+    // Every answer of this run was kept: the store must say what its log
+    // and tally say.
+    const auto &entries = m_nav->answerLog().entries();
+    QStringList rows;
+    for (int set : {1, 2, 3}) {
+        QSet<QString> seen;
+        int answers = 0, right = 0;
+        for (const LoggedAnswer &e : entries) {
+            if (!e.statement.section(QLatin1Char(' '), 1).startsWith(QStringLiteral("%1.").arg(set)))
+                continue;
+            seen.insert(e.statement);
+            answers += 1;
+            right += e.outcome == Outcome::Right;
+        }
+        rows << (seen.isEmpty() ? catalogueTitle(set) + QStringLiteral(": not tried yet")
+                                : QStringLiteral("%1: %2 of 8 statements seen, %3% correct")
+                                      .arg(catalogueTitle(set))
+                                      .arg(seen.size())
+                                      .arg((200 * right + answers) / (2 * answers)));
+    }
+    QTest::mouseClick(menu->myProgress(), Qt::LeftButton);
+    QPointer<FormProgress> window = m_nav->progressWindow();
+    QVERIFY(window && window->isVisible());
+    QCOMPARE(window->windowTitle(), QStringLiteral("Quorix self-assessment questions"));
+    QCOMPARE(window->size(), menu->size());
+    const auto label
+        = [&](const char *name) { return window->findChild<QLabel *>(QLatin1String(name))->text(); };
+    QCOMPARE(label("summary"),
+             QStringLiteral("Kept on this computer: 5 answers in 3 runs since ")
+                 + QLocale().toString(QDate::currentDate(), QLocale::LongFormat));
+    QAccessibleInterface *list
+        = QAccessible::queryAccessibleInterface(window->findChild<QListWidget *>(QStringLiteral("setList")));
+    QStringList shown;
+    for (int i = 0; i < list->childCount(); ++i)
+        shown << list->child(i)->text(QAccessible::Name);
+    QCOMPARE(shown, rows);
+    auto *chart = window->findChild<QWidget *>(QStringLiteral("calibrationChart"));
+    QCOMPARE(chart->accessibleDescription(), calibrationDescription(m_nav->tally()));
+    QVERIFY(chart->accessibleDescription().startsWith(QStringLiteral("unsure: 1 answer, 100% correct")));
+    if (!qEnvironmentVariableIsEmpty("QUORIX_PROGRESS_SHOT"))
+        window->grab().save(qEnvironmentVariable("QUORIX_PROGRESS_SHOT"));
+
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QTest::keyClick(window->findChild<QListWidget *>(QStringLiteral("setList")), Qt::Key_Escape);
+    QTRY_VERIFY(window.isNull());
+
+    // Forgetting asks, deletes the file with its -wal and -shm, and says so.
+    QTest::mouseClick(menu->myProgress(), Qt::LeftButton);
+    window = m_nav->progressWindow();
+    QVERIFY(window);
+    QStringList said;
+    quorixtest::DialogAnswerer answerer({
+        [](QWidget *box) {
+            for (QAbstractButton *b : box->findChildren<QAbstractButton *>())
+                if (b->text() == QLatin1String("Forget my progress"))
+                    b->click();
+        },
+        [&said](QWidget *box) {
+            said << static_cast<QMessageBox *>(box)->text();
+            static_cast<QMessageBox *>(box)->accept();
+        },
+    });
+    QTest::mouseClick(window->findChild<QPushButton *>(QStringLiteral("forgetProgress")), Qt::LeftButton);
+    QCOMPARE(answerer.answered(), 2);
+    const QString file = m_dir->filePath(QStringLiteral("share/quorix/progress.sqlite"));
+    QCOMPARE(said, QStringList{QStringLiteral("Your progress is forgotten: %1 was deleted.").arg(file)});
+    for (const char *suffix : {"", "-wal", "-shm"})
+        QVERIFY2(!QFileInfo::exists(file + QLatin1String(suffix)), suffix);
+    QCOMPARE(label("summary"), QStringLiteral("Nothing kept yet"));
+    QVERIFY(!menu->myProgress()->isEnabled());
+    window->close();
+}

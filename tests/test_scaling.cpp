@@ -1,9 +1,11 @@
 #include "app/form1.h"
 #include "app/menustate.h"
+#include "core/settings.h"
 #include "exercises/bmiexercise.h"
 #include "exercises/form4.h"
 #include "exercises/form5.h"
 #include "exercises/parexercise.h"
+#include "progress/progresskeeper.h"
 #include "scoring/answerlog.h"
 #include "scoring/form3.h"
 #include "tests/support/dialoganswerer.h"
@@ -39,7 +41,8 @@ const std::map<QString, std::vector<Twips>> placesOf = {
     {"Form1",
      {{"Frame1", 840, 960, 10575, 9255},
       {"Option1", 360, 720, 8000, 450},
-      {"Picture1", 11640, 0, 3690, 2925}}},
+      {"Picture1", 11640, 0, 3690, 2925},
+      {"keepProgress", 11640, 8040, 3615, 495}}},
     {"Form2",
      {{"Command2", 11640, 7320, 3615, 495},
       {"Picture7", 960, 240, 5295, 855},
@@ -60,6 +63,8 @@ struct Screens {
     QTemporaryDir emptyFolder;
     DataFolder folder{emptyFolder.path()};
     MenuState menu{folder};
+    Settings settings{QString()};
+    ProgressKeeper progress{settings, QString()};
     ScoreTally tally = tallyOf(5, {2, 0, 1, 0, 1, 0});
     AnswerLog log;
     BmiExercise bmi;
@@ -79,7 +84,7 @@ struct Screens {
             return form;
         }
         if (name == "Form1") {
-            auto form = std::make_unique<Form1>(menu, nav);
+            auto form = std::make_unique<Form1>(menu, progress, nav);
             for (int k = 1; k <= 10; ++k)
                 setCaption(form->option(k), "Diet and health: cardiovascular disease, diabetes and cancer");
             form->frame1()->show();

@@ -4,6 +4,7 @@
 #include "ui/optionbutton.h"
 #include "ui/twips.h"
 
+#include <QCheckBox>
 #include <QFrame>
 #include <QGroupBox>
 #include <QPalette>
@@ -70,6 +71,17 @@ QRadioButton *addOptionButton(QWidget *parent, const QString &name, const QStrin
     }
     placeAt(option, left, top, width, height);
     return option;
+}
+
+QCheckBox *addCheckBox(QWidget *parent, const QString &name, const QString &caption, int left, int top,
+                       int width, int height)
+{
+    auto *box = new QCheckBox(parent);
+    box->setObjectName(name);
+    setCaption(box, caption);
+    box->setFont(screenFont());
+    placeAt(box, left, top, width, height);
+    return box;
 }
 
 void setCaption(QAbstractButton *button, const QString &caption)

@@ -6,6 +6,7 @@
 #include <initializer_list>
 
 class QAbstractButton;
+class QCheckBox;
 class QFrame;
 class QGroupBox;
 class QRadioButton;
@@ -30,6 +31,11 @@ QFrame *addPlainFrame(QWidget *parent, const QString &name, int left, int top, i
 QRadioButton *addOptionButton(QWidget *parent, const QString &name, const QString &caption, int left, int top,
                               int width, int height, const QColor &background = QColor(),
                               const QColor &textColor = Qt::black, double pointSize = 9.75);
+
+// A check box at its twips place inside parent, its caption in bold 9.75
+// point, on the parent's background.
+QCheckBox *addCheckBox(QWidget *parent, const QString &name, const QString &caption, int left, int top,
+                       int width, int height);
 
 // Sets a button's caption so that it shows exactly as given, and reads it back.
 void setCaption(QAbstractButton *button, const QString &caption);

@@ -22,6 +22,16 @@ QLabel *addLabel(QWidget *parent, const QString &name, int left, int top, int wi
     return label;
 }
 
+QLabel *addTextLabel(QWidget *parent, const QString &name, const QString &text, int left, int top, int width,
+                     int height, double pointSize, bool bold)
+{
+    QLabel *label = addLabel(parent, name, left, top, width, height, pointSize, bold);
+    label->setText(text);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    label->setFocusPolicy(Qt::StrongFocus);
+    return label;
+}
+
 void setLabelColors(QLabel *label, const QColor &textColor, const QColor &background)
 {
     QPalette palette = label->palette();

@@ -16,6 +16,11 @@ QLabel *addLabel(QWidget *parent, const QString &name, int left, int top, int wi
                  double pointSize = 9.75, bool bold = true, const QColor &textColor = Qt::black,
                  const QColor &background = Qt::white);
 
+// A label holding text to be read: selectable, and a Tab stop, so that
+// keyboard and screen reader users reach every line of a window.
+QLabel *addTextLabel(QWidget *parent, const QString &name, const QString &text, int left, int top, int width,
+                     int height, double pointSize = 9.75, bool bold = true);
+
 // Sets the text colour and the background (invalid: transparent) of a label.
 void setLabelColors(QLabel *label, const QColor &textColor, const QColor &background);
 

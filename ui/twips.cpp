@@ -2,6 +2,7 @@
 
 #include "ui/screenwindow.h"
 
+#include <QCheckBox>
 #include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
@@ -130,6 +131,10 @@ int captionWidth(const QWidget *w)
     if (const auto *option = qobject_cast<const QRadioButton *>(w)) {
         return style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, w)
             + style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, w) + textWidth(option->text());
+    }
+    if (const auto *box = qobject_cast<const QCheckBox *>(w)) {
+        return style->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, w)
+            + style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, w) + textWidth(box->text());
     }
     if (const auto *button = qobject_cast<const QPushButton *>(w))
         return textWidth(button->text()) + 2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, w);

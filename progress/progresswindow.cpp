@@ -1,0 +1,127 @@
+#include "progress/progresswindow.h"
+
+#include "progress/progresskeeper.h"
+#include "scoring/calibration.h"
+#include "scoring/calibrationchart.h"
+#include "scoring/scorechart.h"
+#include "ui/fonts.h"
+#include "ui/labels.h"
+#include "ui/twips.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QShortcut>
+
+namespace quorix {
+
+FormProgress::FormProgress(ProgressKeeper &keeper, std::vector<SetStatements> sets,
+                           const ProgressReport &report, Navigation &nav, QWidget *parent)
+    : ScreenWindow(QStringLiteral("FormProgress"), nav, parent), m_keeper(keeper), m_sets(std::move(sets))
+{
+    // No set may be started behind it while it is open.
+    setWindowModality(Qt::ApplicationModal);
+
+    addLabel(this, QStringLiteral("heading"), 240, 120, 9000, 360, 12)
+        ->setText(QStringLiteral("My progress"));
+    m_summary = addTextLabel(this, QStringLiteral("summary"), QString(), 240, 600, 14880, 360);
+
+    addLabel(this, QStringLiteral("setsCaption"), 240, 1080, 14880, 300)
+        ->setText(QStringLiteral("Each set, in the order of the menu"));
+    m_setList = new QListWidget(this);
+    m_setList->setObjectName(QStringLiteral("setList"));
+    m_setList->setAccessibleName(QStringLiteral("Each set"));
+    m_setList->setFont(screenFont(9.75, false));
+    m_setList->setTextElideMode(Qt::ElideMiddle);
+    m_setList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_setList->setUniformItemSizes(true);
+    placeAt(m_setList, 240, 1410, 14880, 4500);
+
+    addLabel(this, QStringLiteral("calibrationCaption"), 240, 6060, 14880, 300)
+        ->setText(QStringLiteral("How well calibrated am I? Every kept answer"));
+    m_levelLines = addTextLabel(this, QStringLiteral("levelLines"), QString(), 7800, 6420, 7320, 960);
+    addLabel(this, QStringLiteral("chartKey"), 7800, 7500, 7320, 450, 8.25, false)
+        ->setText(calibrationChartKey());
+
+    m_forget = addButton(this, QStringLiteral("forgetProgress"), QStringLiteral("Forget my progress\u2026"),
+                         240, 10920, 3615, 495);
+    m_close
+        = addButton(this, QStringLiteral("closeButton"), QStringLiteral("Close"), 13080, 10920, 2040, 495);
+    connect(m_forget, &QPushButton::clicked, this, &FormProgress::onForgetProgressClicked);
+    connect(m_close, &QPushButton::clicked, this, &QWidget::close);
+    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
+
+    showReport(report);
+}
+
+void FormProgress::showReport(const ProgressReport &report)
+{
+    m_summary->setText(report.summary);
+    m_setList->clear();
+    // Rows take the list's width whatever their hint; a narrow hint makes a
+    // long row elide instead of scrolling sideways.
+    const QSize rowSize(1, m_setList->fontMetrics().height() + 4);
+    for (const QString &row : report.setRows) {
+        auto *item = new QListWidgetItem(row, m_setList);
+        item->setToolTip(row);
+        item->setSizeHint(rowSize);
+    }
+    if (m_setList->count() > 0)
+        m_setList->setCurrentRow(0);
+
+    // The chart's labels are its children: a new chart starts clean.
+    QWidget *before = m_levelLines;
+    if (m_chart) {
+        before = m_chart->nextInFocusChain();
+        delete m_chart;
+    }
+    m_chart = new ScoreChart(this, QStringLiteral("calibrationChart"));
+    m_chart->setAccessibleName(QStringLiteral("Calibration chart over every kept answer"));
+    m_chart->setFocusPolicy(Qt::TabFocus);
+    placeAt(m_chart, 240, 6420, 7440, 2520);
+    drawCalibrationChart(m_chart, report.calibration);
+    setTabOrder(m_setList, m_chart);
+    setTabOrder(m_chart, before);
+    m_chart->show();
+    m_levelLines->setText(calibrationDescription(report.calibration));
+    m_forget->setEnabled(m_keeper.hasKeptFile());
+}
+
+void FormProgress::onForgetProgressClicked()
+{
+    QMessageBox ask(QMessageBox::Question, programTitle(),
+                    QStringLiteral("Forget everything kept of your answers on this computer? This deletes %1 "
+                                   "and cannot be undone.")
+                        .arg(m_keeper.filePath()),
+                    QMessageBox::NoButton, this);
+    ask.setObjectName(QStringLiteral("forgetQuestion"));
+    QPushButton *forget = ask.addButton(QStringLiteral("Forget my progress"), QMessageBox::DestructiveRole);
+    QPushButton *keep = ask.addButton(QStringLiteral("Keep it"), QMessageBox::RejectRole);
+    ask.setDefaultButton(keep);
+    ask.setEscapeButton(keep);
+    ask.exec();
+    if (ask.clickedButton() != forget)
+        return;
+
+    bool deleted = false;
+    const QString said = m_keeper.forget(&deleted);
+    if (!deleted) {
+        QMessageBox::warning(this, programTitle(), said);
+        return;
+    }
+    showReport(progressReport({}, m_sets, QLocale()));
+    QMessageBox::information(this, programTitle(), said);
+    Q_EMIT forgotten();
+}
+
+void FormProgress::closeEvent(QCloseEvent *event)
+{
+    // Back to the menu: never the end-of-program question.
+    event->accept();
+}
+
+} // namespace quorix
