@@ -2,6 +2,7 @@
 #include "app/navigator.h"
 #include "app/startup.h"
 #include "app/startuprefusal.h"
+#include "core/safewriter.h"
 #include "ui/fonts.h"
 #include "ui/screenwindow.h"
 
@@ -76,6 +77,7 @@ quorix::Result<quorix::DataFolder> chooseDataFolder(const QCommandLineParser &pa
 
 int main(int argc, char *argv[])
 {
+    quorix::ignoreBrokenPipeSignal();
     if (!hasDisplay(argc, argv) && !asksOnlyForHelpOrVersion(argc, argv)) {
         std::fprintf(stderr,
                      "quorix: there is no display to show the program on (neither DISPLAY nor "

@@ -18,16 +18,16 @@ QString MenuState::title(int option) const
     return toText(m_catalogue.titles[std::size_t(option)]);
 }
 
-Result<bool> MenuState::chooseOption(int option)
+Result<void> MenuState::chooseOption(int option)
 {
     closeBankFile();
     m_selectedTitle = title(option);
     auto file = BankFile::open(m_folder.bank(option));
     if (!file)
-        return Result<bool>::failure(file.error());
+        return Result<void>::failure(file.error());
     m_bankFile = std::move(file.value());
     m_openOption = option;
-    return true;
+    return {};
 }
 
 Result<LoadedBank> MenuState::acceptChosenSet()

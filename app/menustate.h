@@ -35,7 +35,7 @@ public:
 
     // Choosing option k: its title becomes the selected one and its bank
     // file is opened, closing any other. The error names the file.
-    Result<bool> chooseOption(int option);
+    Result<void> chooseOption(int option);
     // The option whose bank file is open, 0 when none is.
     int openOption() const { return m_bankFile ? m_openOption : 0; }
 

@@ -10,6 +10,7 @@
 #include "questions/form2.h"
 #include "scoring/form3.h"
 #include "scoring/report.h"
+#include "scoring/reportpdf.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -80,11 +81,11 @@ FormProgress *Navigator::progressWindow() const
     return m_progressWindow;
 }
 
-Result<bool> Navigator::start(const StartupOptions &options)
+Result<void> Navigator::start(const StartupOptions &options)
 {
     auto started = startUp(m_random, m_folder, options);
     if (!started)
-        return Result<bool>::failure(started.error());
+        return Result<void>::failure(started.error());
     m_resultsFile = std::move(started->resultsFile);
     m_menu.setCatalogue(started->catalogue);
     m_settings = std::make_unique<Settings>(options.settingsFile);
@@ -95,7 +96,7 @@ Result<bool> Navigator::start(const StartupOptions &options)
     connect(m_form1.get(), &Form1::bankAccepted, this, &Navigator::onBankAccepted);
     connect(m_form1.get(), &Form1::progressRequested, this, &Navigator::showProgress);
     m_form1->show();
-    return true;
+    return {};
 }
 
 void Navigator::present(QWidget *screen)
@@ -255,7 +256,7 @@ PrintOutcome Navigator::runReport(QWidget *from)
     const PrintScript script
         = reportScript(m_tally, name, QTime::currentTime().toString(QStringLiteral("HH:mm")),
                        QLocale().toString(QDate::currentDate(), QLocale::LongFormat));
-    return printReport(from, script, m_pdfFile);
+    return printReport(from, reportPdfBytes(script), m_pdfFile);
 }
 
 void Navigator::endWithoutPrinting()

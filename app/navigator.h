@@ -54,7 +54,7 @@ public:
 
     // Start-up, then the menu labelled and shown. The error is for the
     // message box that ends the program before the menu.
-    Result<bool> start(const StartupOptions &options);
+    Result<void> start(const StartupOptions &options);
     const DataFolder &dataFolder() const { return m_folder; }
 
     // The owners, for tests that look at or set up a run.

@@ -33,4 +33,26 @@ private:
     QString m_error;
 };
 
+// Nothing, or an error text: for operations that only succeed or fail.
+// A default-constructed Result<void> is a success.
+template<> class Result<void> {
+public:
+    Result() = default;
+    static Result failure(QString error)
+    {
+        Result r;
+        r.m_failed = true;
+        r.m_error = std::move(error);
+        return r;
+    }
+
+    bool ok() const { return !m_failed; }
+    explicit operator bool() const { return ok(); }
+    const QString &error() const { return m_error; }
+
+private:
+    bool m_failed = false;
+    QString m_error;
+};
+
 } // namespace quorix

@@ -1,5 +1,7 @@
 #include "app/catalogue.h"
 
+#include "tests/support/catalogues.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -7,16 +9,10 @@
 #include <gtest/gtest.h>
 
 using namespace quorix;
+using quorixtest::catalogueOf;
+using quorixtest::catalogueTitles;
 
 namespace {
-
-QByteArray titles(int count, int present, const QByteArray &separator = "\n")
-{
-    QByteArray out = QByteArray::number(count);
-    for (int k = 1; k <= present; ++k)
-        out += separator + "Set " + QByteArray::number(k);
-    return out + "\n";
-}
 
 class CatalogueFile : public testing::Test {
 protected:
@@ -38,7 +34,7 @@ struct AcceptRow {
     const char *name;
     QByteArray bytes;
     int count;
-    std::vector<const char *> titles; // slots 1.. as read
+    QStringList titles; // slots 1.. as read
 };
 
 class CatalogueAccepted : public CatalogueFile, public testing::WithParamInterface<AcceptRow> { };
@@ -50,7 +46,7 @@ TEST_P(CatalogueAccepted, ReadsTheseTitles)
     EXPECT_EQ(catalogue->count, GetParam().count);
     const auto &expected = GetParam().titles;
     for (std::size_t k = 1; k <= 20; ++k) {
-        const QString want = k <= expected.size() ? QString::fromUtf8(expected[k - 1]) : QString();
+        const QString want = k <= std::size_t(expected.size()) ? expected[int(k) - 1] : QString();
         EXPECT_EQ(toText(catalogue->titles[k]), want) << "slot " << k;
     }
     EXPECT_TRUE(isEmpty(catalogue->titles[0]));
@@ -59,21 +55,11 @@ TEST_P(CatalogueAccepted, ReadsTheseTitles)
 const AcceptRow acceptRows[] = {
     {"zero_titles", "0\nSet 1\n", 0, {}},
     {"negative_count_means_none", "-3\nSet 1\n", -3, {}},
-    {"seven", titles(7, 7), 7, {"Set 1", "Set 2", "Set 3", "Set 4", "Set 5", "Set 6", "Set 7"}},
-    {"sixteen",
-     titles(16, 16),
-     16,
-     {"Set 1", "Set 2", "Set 3", "Set 4", "Set 5", "Set 6", "Set 7", "Set 8", "Set 9", "Set 10", "Set 11",
-      "Set 12", "Set 13", "Set 14", "Set 15", "Set 16"}},
-    {"eighteen_keeps_17_and_18",
-     titles(18, 18),
-     18,
-     {"Set 1", "Set 2", "Set 3", "Set 4", "Set 5", "Set 6", "Set 7", "Set 8", "Set 9", "Set 10", "Set 11",
-      "Set 12", "Set 13", "Set 14", "Set 15", "Set 16", "Set 17", "Set 18"}},
-    {"twenty", titles(20, 20), 20, {"Set 1",  "Set 2",  "Set 3",  "Set 4",  "Set 5",  "Set 6",  "Set 7",
-                                    "Set 8",  "Set 9",  "Set 10", "Set 11", "Set 12", "Set 13", "Set 14",
-                                    "Set 15", "Set 16", "Set 17", "Set 18", "Set 19", "Set 20"}},
-    {"one_line", titles(3, 3, ","), 3, {"Set 1", "Set 2", "Set 3"}},
+    {"seven", catalogueOf(7, 7), 7, catalogueTitles(7)},
+    {"sixteen", catalogueOf(16, 16), 16, catalogueTitles(16)},
+    {"eighteen_keeps_17_and_18", catalogueOf(18, 18), 18, catalogueTitles(18)},
+    {"twenty", catalogueOf(20, 20), 20, catalogueTitles(20)},
+    {"one_line", catalogueOf(3, 3, ","), 3, catalogueTitles(3)},
     {"quoted_comma_is_one_title", "2\n\"Fats, oils\"\nProteins\n", 2, {"Fats, oils", "Proteins"}},
     // Unquoted, the comma splits the title: later titles move down and the
     // last one is never read.
@@ -114,17 +100,17 @@ TEST_P(CatalogueRefused, NamesFileFolderAndWhatIsWrong)
 }
 
 const RefuseRow refuseRows[] = {
-    {"twelve_with_eleven", titles(12, 11),
+    {"twelve_with_eleven", catalogueOf(12, 11),
      ": the count on line 1 is 12, but the file ends after 11 titles, at line 12."},
     {"one_with_none", "1\n", ": the count on line 1 is 1, but the file ends after 0 titles, at line 1."},
     {"two_with_one", "2\nA", ": the count on line 1 is 2, but the file ends after 1 title, at line 2."},
-    {"twenty_one", titles(21, 21),
+    {"twenty_one", catalogueOf(21, 21),
      ": the count on line 1 is 21, but a catalogue holds at most 20 titles: reading stops at the 21st title, "
      "on line 22."},
-    {"twenty_five_with_twenty", titles(25, 20),
+    {"twenty_five_with_twenty", catalogueOf(25, 20),
      ": the count on line 1 is 25, but a catalogue holds at most 20 titles: reading stops at the 21st "
      "title."},
-    {"huge_count", titles(1, 0).replace("1", "1e12"),
+    {"huge_count", catalogueOf(1, 0).replace("1", "1e12"),
      ": the count on line 1 is 1e12, but the file ends after 0 titles, at line 1."},
     {"count_not_a_number", "twelve\nA\n", ": the count on line 1 is \"twelve\", which is not a number."},
     {"count_not_whole", "2.5\nA\nB\nC\n", ": the count on line 1 is 2.5, which is not a whole number."},

@@ -12,6 +12,8 @@
 #include "questions/form2.h"
 #include "scoring/calibration.h"
 #include "scoring/form3.h"
+#include "tests/support/banks.h"
+#include "tests/support/catalogues.h"
 #include "tests/support/dialoganswerer.h"
 #include "ui/fonts.h"
 #include "ui/frames.h"
@@ -38,32 +40,16 @@
 #include <memory>
 
 using namespace quorix;
+using quorixtest::catalogueOf;
+using quorixtest::catalogueTitle;
 
 namespace {
 
-QByteArray catalogueOf(int count, int titles)
-{
-    QByteArray bytes = QByteArray::number(count) + "\r\n";
-    for (int k = 1; k <= titles; ++k)
-        bytes += "\"Set " + QByteArray::number(k) + ", the title\"\r\n";
-    return bytes;
-}
-
-QString titleOf(int k)
-{
-    return QStringLiteral("Set %1, the title").arg(k);
-}
-
-// count records whose statements name the set, then the terminator.
+// count records whose statements name the set ("S1 9.4" is record 4 of set 9),
+// then the terminator.
 QByteArray bankOf(int set, int count)
 {
-    QByteArray bytes;
-    for (int n = 1; n <= count; ++n) {
-        const QByteArray id = QByteArray::number(set) + "." + QByteArray::number(n);
-        bytes += QByteArray::number(n) + ",blank.bmp,\"Statement " + id + " a\",T,\"Why " + id
-            + " a\",\"Statement " + id + " b\",F,\"Why " + id + " b\"\r\n";
-    }
-    return bytes + "-999\r\n";
+    return quorixtest::bankFileOf(count, "-999\r\n", QByteArray::number(set) + ".");
 }
 
 QString placeholder(int k)
@@ -97,6 +83,7 @@ private Q_SLOTS:
     void refusedBankLeavesTheLoadedSet();
     void okUnloadsTheOldQuestionScreens();
     void movesBetweenScreens();
+    void backFromAnExerciseKeepsItForNextTime_data();
     void backFromAnExerciseKeepsItForNextTime();
     void endWithoutPrintingEndsAtOnce();
     void closingAsksOnlyOnceSomethingIsMarked_data();
@@ -248,7 +235,7 @@ void MenuTest::menuStatesAfterStartUp()
     for (int k = 1; k <= Form1::OptionCount; ++k) {
         QRadioButton *option = menu->option(k);
         QCOMPARE(option->objectName(), QStringLiteral("Option%1").arg(k));
-        QCOMPARE(captionOf(option), k <= labelled ? titleOf(k) : placeholder(k));
+        QCOMPARE(captionOf(option), k <= labelled ? catalogueTitle(k) : placeholder(k));
         QCOMPARE(option->isVisibleTo(menu), k <= 10 || k <= labelled);
         QVERIFY2(!option->isChecked(), qPrintable(option->objectName()));
         const QColor text = option->palette().color(option->foregroundRole());
@@ -258,7 +245,7 @@ void MenuTest::menuStatesAfterStartUp()
         QCOMPARE(painted.pixelColor(option->width() - 3, option->height() / 2), QColor(224, 224, 224));
     }
     for (int k = 17; k <= count; ++k)
-        QCOMPARE(m_nav->menu().title(k), titleOf(k));
+        QCOMPARE(m_nav->menu().title(k), catalogueTitle(k));
     QCOMPARE(menu->chosenOption(), 0);
     QVERIFY(menu->frame1()->isVisibleTo(menu));
     QVERIFY(!menu->selectionOK()->isVisibleTo(menu));
@@ -328,14 +315,14 @@ void MenuTest::routingAfterOK()
     choose(option);
     QVERIFY(m_nav->menu().openOption() != 0);
     QCOMPARE(DataFolder::bankName(m_nav->menu().openOption()), file);
-    QCOMPARE(m_nav->menu().selectedTitle(), titleOf(option));
+    QCOMPARE(m_nav->menu().selectedTitle(), catalogueTitle(option));
     QVERIFY(menu->selectionOK()->isVisibleTo(menu));
     QVERIFY(!menu->endPrintScoreButton()->isVisibleTo(menu));
 
     confirm();
     QVERIFY2(m_messages.isEmpty(), qPrintable(m_messages.join(QLatin1Char('\n'))));
     QCOMPARE(m_nav->session().questionCount(), 6);
-    QCOMPARE(m_nav->session().record(6).statement1, QStringLiteral("Statement %1.6 a").arg(option));
+    QCOMPARE(m_nav->session().record(6).statement1, QStringLiteral("S1 %1.6").arg(option));
     QCOMPARE(m_nav->menu().loadedOption(), option);
     QCOMPARE(m_nav->session().markedInTest(), 0);
     QCOMPARE(m_nav->menu().openOption(), 0);
@@ -365,8 +352,8 @@ void MenuTest::laterChoiceIsTheOneLoaded()
     QCOMPARE(DataFolder::bankName(m_nav->menu().openOption()), QStringLiteral("qbank9.txt"));
     confirm();
     QCOMPARE(m_nav->session().questionCount(), 7);
-    QCOMPARE(m_nav->session().record(1).statement1, QStringLiteral("Statement 9.1 a"));
-    QCOMPARE(m_nav->menu().selectedTitle(), titleOf(9));
+    QCOMPARE(m_nav->session().record(1).statement1, QStringLiteral("S1 9.1"));
+    QCOMPARE(m_nav->menu().selectedTitle(), catalogueTitle(9));
     QVERIFY(m_nav->form2() && m_nav->form2()->isVisible());
 }
 
@@ -478,7 +465,7 @@ void MenuTest::missingBankKeepsTheMenuUsable()
     QVERIFY(!menu->selectionOK()->isVisibleTo(menu));
     QVERIFY(!menu->option(3)->isChecked());
     QCOMPARE(menu->chosenOption(), setLoadedBefore ? 2 : 0);
-    QCOMPARE(m_nav->menu().selectedTitle(), setLoadedBefore ? titleOf(2) : QString());
+    QCOMPARE(m_nav->menu().selectedTitle(), setLoadedBefore ? catalogueTitle(2) : QString());
     QCOMPARE(m_nav->tally().asked, 5);
     QCOMPARE(m_nav->tally().correct, 3);
     QCOMPARE(m_ended, 0);
@@ -538,10 +525,10 @@ void MenuTest::refusedBankLeavesTheLoadedSet()
     QCOMPARE(m_nav->menu().openOption(), 0);
     QVERIFY(!menu->selectionOK()->isVisibleTo(menu));
     QCOMPARE(menu->chosenOption(), 2);
-    QCOMPARE(m_nav->menu().selectedTitle(), titleOf(2));
+    QCOMPARE(m_nav->menu().selectedTitle(), catalogueTitle(2));
     QCOMPARE(m_nav->menu().loadedOption(), 2);
     QCOMPARE(session.questionCount(), 4);
-    QCOMPARE(session.record(1).statement1, QStringLiteral("Statement 2.1 a"));
+    QCOMPARE(session.record(1).statement1, QStringLiteral("S1 2.1"));
     for (int row : shownRows)
         QVERIFY(session.isShown(row));
     QCOMPARE(session.markedInTest(), 2);
@@ -608,29 +595,40 @@ void MenuTest::movesBetweenScreens()
 
 // "Back to main menu" on an exercise screen shows the menu in its Back
 // state and hides the screen, which the next set that starts with it reuses.
+void MenuTest::backFromAnExerciseKeepsItForNextTime_data()
+{
+    QTest::addColumn<int>("option");
+    QTest::newRow("the PAR screen") << 4;
+    QTest::newRow("the BMI screen") << 5;
+}
+
 void MenuTest::backFromAnExerciseKeepsItForNextTime()
 {
+    QFETCH(int, option);
     QVERIFY(startWith(catalogueOf(16, 16)));
-    write(QStringLiteral("qbank4.txt"), bankOf(4, 4));
-    choose(4);
+    write(QStringLiteral("qbank%1.txt").arg(option), bankOf(option, 4));
+    const auto exercise = [&]() -> QWidget * {
+        return option == 4 ? static_cast<QWidget *>(m_nav->form5()) : m_nav->form4();
+    };
+    choose(option);
     confirm();
-    QPointer<Form5> par = m_nav->form5();
-    QVERIFY(par && par->isVisible());
-    QTest::mouseClick(par->findChild<QPushButton *>(QStringLiteral("Command5")), Qt::LeftButton);
+    QPointer<QWidget> screen = exercise();
+    QVERIFY(screen && screen->isVisible());
+    QTest::mouseClick(screen->findChild<QPushButton *>(QStringLiteral("Command5")), Qt::LeftButton);
     flushDeletes();
-    QVERIFY(par && !par->isVisible());
+    QVERIFY(screen && !screen->isVisible());
     Form1 *menu = m_nav->form1();
     QVERIFY(menu->isVisible());
-    QVERIFY(menu->option(4)->isChecked());
+    QVERIFY(menu->option(option)->isChecked());
     QVERIFY(!menu->selectionOK()->isVisibleTo(menu));
     QVERIFY(menu->endPrintScoreButton()->isVisibleTo(menu));
     QCOMPARE(m_nav->menu().openOption(), 0);
 
     choose(1);
-    choose(4);
+    choose(option);
     confirm();
-    QCOMPARE(m_nav->form5(), par.data());
-    QVERIFY(par->isVisible());
+    QCOMPARE(exercise(), screen.data());
+    QVERIFY(screen->isVisible());
 }
 
 void MenuTest::endWithoutPrintingEndsAtOnce()
@@ -866,15 +864,15 @@ void MenuTest::keptAnswersAndTheProgressWindow()
         QSet<QString> seen;
         int answers = 0, right = 0;
         for (const LoggedAnswer &e : entries) {
-            if (!e.statement.startsWith(QStringLiteral("Statement %1.").arg(set)))
+            if (!e.statement.section(QLatin1Char(' '), 1).startsWith(QStringLiteral("%1.").arg(set)))
                 continue;
             seen.insert(e.statement);
             answers += 1;
             right += e.outcome == Outcome::Right;
         }
-        rows << (seen.isEmpty() ? titleOf(set) + QStringLiteral(": not tried yet")
+        rows << (seen.isEmpty() ? catalogueTitle(set) + QStringLiteral(": not tried yet")
                                 : QStringLiteral("%1: %2 of 8 statements seen, %3% correct")
-                                      .arg(titleOf(set))
+                                      .arg(catalogueTitle(set))
                                       .arg(seen.size())
                                       .arg((200 * right + answers) / (2 * answers)));
     }

@@ -9,6 +9,7 @@
 #include "questions/form2.h"
 #include "scoring/form3.h"
 #include "scoring/report.h"
+#include "scoring/reportpdf.h"
 #include "tests/support/dialoganswerer.h"
 #include "tests/support/required.h"
 #include "tests/support/tallies.h"
@@ -238,10 +239,13 @@ private Q_SLOTS:
 
         const QString own = m_home.filePath(QStringLiteral("own.pdf"));
         QVERIFY(
-            writeReportPdfFile(reportScript(m_nav->tally(), studentName,
+            SafeWriter()
+                .writeFile(own,
+                           reportPdfBytes(
+                               reportScript(m_nav->tally(), studentName,
                                             QTime::currentTime().toString(QStringLiteral("HH:mm")),
-                                            QLocale().toString(QDate::currentDate(), QLocale::LongFormat)),
-                               own)
+                                            QLocale().toString(QDate::currentDate(), QLocale::LongFormat)))
+                               .value())
                 .ok());
         const Ink printedInk = inkOf(printed, m_home.filePath(QStringLiteral("printed")));
         const Ink ownInk = inkOf(own, m_home.filePath(QStringLiteral("own")));

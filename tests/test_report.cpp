@@ -1,6 +1,7 @@
 #include "scoring/report.h"
 
 #include "core/value.h"
+#include "scoring/reportpage.h"
 #include "tests/support/printitems.h"
 #include "tests/support/tallies.h"
 
@@ -13,6 +14,7 @@
 #include <vector>
 
 using namespace quorix;
+using quorixtest::tallyOf;
 
 namespace {
 
@@ -189,48 +191,43 @@ TEST_P(ReportLine, ReadsExactly)
     EXPECT_EQ(lines[c.line - 1], c.text);
 }
 
-ScoreTally tally(int asked, int correct, int wrong, std::array<int, 6> confidences = {})
-{
-    return quorixtest::tallyOf(asked, correct, wrong, confidences);
-}
-
 INSTANTIATE_TEST_SUITE_P(
     Cases, ReportLine,
     ::testing::Values(
-        LineCase{"one_asked_is_singular", tally(1, 1, 0, {1, 0, 0, 0, 0, 0}), "Ann", 56, 15,
+        LineCase{"one_asked_is_singular", tallyOf(1, 1, 0, {1, 0, 0, 0, 0, 0}), "Ann", 56, 15,
                  at10(" 1  question asked")},
-        LineCase{"one_asked_none_dont_know_is_plural", tally(1, 1, 0, {1, 0, 0, 0, 0, 0}), "Ann", 56, 17,
+        LineCase{"one_asked_none_dont_know_is_plural", tallyOf(1, 1, 0, {1, 0, 0, 0, 0, 0}), "Ann", 56, 17,
                  at10(" 0  questions 'don't know'")},
-        LineCase{"one_dont_know_is_singular", tally(1, 0, 0), "Ann", 41, 17,
+        LineCase{"one_dont_know_is_singular", tallyOf(1, 0, 0), "Ann", 41, 17,
                  at10(" 1  question 'don't know'")},
-        LineCase{"one_dont_know_leaves_out_the_scores", tally(1, 0, 0), "Ann", 41, 23, ""},
-        LineCase{"all_dont_know_is_plural", tally(3, 0, 0), "Ann", 41, 17,
+        LineCase{"one_dont_know_leaves_out_the_scores", tallyOf(1, 0, 0), "Ann", 41, 23, ""},
+        LineCase{"all_dont_know_is_plural", tallyOf(3, 0, 0), "Ann", 41, 17,
                  at10(" 3  questions 'don't know'")},
-        LineCase{"all_dont_know_total_follows_the_confidence_lines", tally(3, 0, 0), "Ann", 41, 37,
+        LineCase{"all_dont_know_total_follows_the_confidence_lines", tallyOf(3, 0, 0), "Ann", 41, 37,
                  std::string(49, ' ') + " total =  0 "},
-        LineCase{"cancelled_name", tally(0, 0, 0), "", 41, 8,
+        LineCase{"cancelled_name", tallyOf(0, 0, 0), "", 41, 8,
                  at10("Score for  at 14:05 on Tuesday, 3 June 2025")},
-        LineCase{"name_printed_as_typed", tally(0, 0, 0), "  Zoë O'Neill, 2b ", 41, 8,
+        LineCase{"name_printed_as_typed", tallyOf(0, 0, 0), "  Zoë O'Neill, 2b ", 41, 8,
                  at10("Score for   Zoë O'Neill, 2b  at 14:05 on Tuesday, 3 June 2025")},
-        LineCase{"negative_line_score_has_no_leading_space", tally(6, 0, 6, {0, 0, 0, 0, 6, 0}), "Ann", 56,
+        LineCase{"negative_line_score_has_no_leading_space", tallyOf(6, 0, 6, {0, 0, 0, 0, 6, 0}), "Ann", 56,
                  40, at10and50(" 6 wrong and fairly sure (score -2)", "score = -12 ")},
-        LineCase{"negative_total_has_no_leading_space", tally(6, 0, 6, {0, 0, 0, 0, 6, 0}), "Ann", 56, 44,
+        LineCase{"negative_total_has_no_leading_space", tallyOf(6, 0, 6, {0, 0, 0, 0, 6, 0}), "Ann", 56, 44,
                  std::string(49, ' ') + " total = -12 "},
-        LineCase{"zero_times_minus_two_is_not_minus_zero", tally(1, 1, 0, {1, 0, 0, 0, 0, 0}), "Ann", 56, 40,
-                 at10and50(" 0 wrong and fairly sure (score -2)", "score =  0 ")},
-        LineCase{"wrong_and_unsure_always_scores_zero", tally(5, 0, 5, {0, 0, 0, 5, 0, 0}), "Ann", 56, 38,
+        LineCase{"zero_times_minus_two_is_not_minus_zero", tallyOf(1, 1, 0, {1, 0, 0, 0, 0, 0}), "Ann", 56,
+                 40, at10and50(" 0 wrong and fairly sure (score -2)", "score =  0 ")},
+        LineCase{"wrong_and_unsure_always_scores_zero", tallyOf(5, 0, 5, {0, 0, 0, 5, 0, 0}), "Ann", 56, 38,
                  at10and50(" 5  wrong and unsure (score 0)", "score =  0 ")},
-        LineCase{"23_of_125_is_18_39", tally(125, 23, 0), "Ann", 56, 23, at10("Percent correct =  18.39 ")},
-        LineCase{"2_of_3_is_66_66", tally(3, 2, 0), "Ann", 56, 23, at10("Percent correct =  66.66 ")},
-        LineCase{"1_right_2_wrong_of_3_is_minus_33_34", tally(3, 1, 2), "Ann", 56, 25,
+        LineCase{"23_of_125_is_18_39", tallyOf(125, 23, 0), "Ann", 56, 23, at10("Percent correct =  18.39 ")},
+        LineCase{"2_of_3_is_66_66", tallyOf(3, 2, 0), "Ann", 56, 23, at10("Percent correct =  66.66 ")},
+        LineCase{"1_right_2_wrong_of_3_is_minus_33_34", tallyOf(3, 1, 2), "Ann", 56, 25,
                  at10("Raw score  (+1 if correct, -1 if wrong) = -33.34 %")},
-        LineCase{"t23_of_10_is_114_99_in_the_report", tally(10, 8, 0, {0, 1, 7, 0, 0, 0}), "Ann", 56, 50,
+        LineCase{"t23_of_10_is_114_99_in_the_report", tallyOf(10, 8, 0, {0, 1, 7, 0, 0, 0}), "Ann", 56, 50,
                  at10("Confidence-weighted score =  114.99 %")},
-        LineCase{"one_wrong_very_sure_is_minus_300", tally(1, 0, 1, {0, 0, 0, 0, 0, 1}), "Ann", 56, 50,
+        LineCase{"one_wrong_very_sure_is_minus_300", tallyOf(1, 0, 1, {0, 0, 0, 0, 0, 1}), "Ann", 56, 50,
                  at10("Confidence-weighted score = -300 %")},
         // " correct and fairly sure (score +2)" after a four-digit count ends past
         // column 50, so "score = " starts the next line there.
-        LineCase{"past_column_50_continues_on_the_next_line", tally(2000, 1000, 0, {0, 1000, 0, 0, 0, 0}),
+        LineCase{"past_column_50_continues_on_the_next_line", tallyOf(2000, 1000, 0, {0, 1000, 0, 0, 0, 0}),
                  "Ann", 57, 35, std::string(49, ' ') + "score =  2000 "}),
     [](const ::testing::TestParamInfo<LineCase> &info) { return std::string(info.param.name); });
 
@@ -238,7 +235,7 @@ TEST(ReportScript, NumbersAreNumberItemsAndColumnsAreSteps)
 {
     // The printer places these by its own font: the report must not bake
     // blanks into texts or numbers into strings.
-    ScoreTally t = tally(4, 3, 1, {2, 0, 1, 0, 1, 0});
+    ScoreTally t = tallyOf(4, 3, 1, {2, 0, 1, 0, 1, 0});
     const PrintScript script = reportScript(t, QStringLiteral("Ann"), QStringLiteral("09:30"),
                                             QStringLiteral("Monday, 2 June 2025"));
     int numbers = 0, columns10 = 0, columns50 = 0;
@@ -259,5 +256,29 @@ TEST(ReportScript, NumbersAreNumberItemsAndColumnsAreSteps)
     EXPECT_EQ(columns10, 16);
     EXPECT_EQ(columns50, 7);
 }
+
+struct PageCase {
+    const char *name;
+    int lines;
+    double pageHeight;
+    std::vector<LinePlace> places;
+};
+
+class ReportPages : public ::testing::TestWithParam<PageCase> { };
+
+TEST_P(ReportPages, LinesGoDownThePageAndOnlyAFullPageStartsAnother)
+{
+    const PageCase &c = GetParam();
+    // Lines 10 apart, the first baseline 8 below the top.
+    EXPECT_EQ(placeReportLines(c.lines, 10, 8, c.pageHeight), c.places);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Pages, ReportPages,
+    ::testing::Values(PageCase{"no_lines", 0, 100, {}},
+                      PageCase{"lines_that_fit_stay_on_one_page", 3, 30, {{0, 8}, {0, 18}, {0, 28}}},
+                      PageCase{"a_full_page_starts_the_next", 4, 39.9, {{0, 8}, {0, 18}, {0, 28}, {1, 8}}},
+                      PageCase{"a_page_lower_than_a_line_still_takes_one", 2, 5, {{0, 8}, {1, 8}}}),
+    [](const ::testing::TestParamInfo<PageCase> &info) { return std::string(info.param.name); });
 
 } // namespace

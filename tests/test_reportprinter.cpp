@@ -2,7 +2,9 @@
 
 #include "core/value.h"
 #include "scoring/report.h"
+#include "scoring/reportpdf.h"
 #include "tests/support/dialoganswerer.h"
+#include "tests/support/failingdevice.h"
 #include "tests/support/required.h"
 #include "tests/support/tallies.h"
 #include "ui/textoutputbox.h"
@@ -23,22 +25,18 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 #include <algorithm>
-#include <cerrno>
 #include <cmath>
 #include <functional>
 #include <vector>
 
 #include <fcntl.h>
-#include <sys/mount.h>
 #include <sys/stat.h>
-#include <sys/sysmacros.h>
 #include <unistd.h>
 
 Q_DECLARE_METATYPE(quorix::ScoreTally)
@@ -47,6 +45,7 @@ Q_DECLARE_METATYPE(std::vector<quorix::AfterFailure>)
 
 using namespace quorix;
 using quorixtest::DialogAnswerer;
+using quorixtest::failingWriter;
 using quorixtest::tallyOf;
 
 namespace {
@@ -55,6 +54,16 @@ PrintScript sampleReport(const ScoreTally &t = tallyOf(12, {2, 1, 3, 1, 1, 1}))
 {
     return reportScript(t, QStringLiteral("Ann Smith"), QStringLiteral("14:05"),
                         QStringLiteral("Tuesday, 3 June 2025"));
+}
+
+Result<QByteArray> samplePdf(const ScoreTally &t = tallyOf(12, {2, 1, 3, 1, 1, 1}))
+{
+    return reportPdfBytes(sampleReport(t));
+}
+
+Result<void> writePdf(const PrintScript &report, const QString &path)
+{
+    return SafeWriter().writeFile(path, reportPdfBytes(report).value());
 }
 
 // The lines as words: what survives any spacing a PDF text extractor chooses.
@@ -99,6 +108,7 @@ struct FakePrinting {
     QString submitError = QStringLiteral("there is no default printer");
     std::vector<AfterFailure> choices;
     std::vector<QString> chosenFiles;
+    SafeWriter files;
 
     QStringList savedMessages;
     QStringList failureMessages;
@@ -137,6 +147,7 @@ struct FakePrinting {
         };
         p.fallbackFolder = [this] { return folder; };
         p.now = [] { return QDateTime(QDate(2025, 6, 3), QTime(14, 5, 59)); };
+        p.files = files;
         return p;
     }
 };
@@ -145,23 +156,6 @@ bool isPdf(const QString &path)
 {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) && f.read(5) == "%PDF-";
-}
-
-// Mounts a 64 kB tmpfs at path (root only) holding an earlier report and
-// filled up, so that every further write fails. False when it cannot.
-bool mountFullDisk(const QString &path)
-{
-    QDir().mkpath(path);
-    if (::geteuid() != 0
-        || ::mount("tmpfs", QFile::encodeName(path).constData(), "tmpfs", 0, "size=64k") != 0)
-        return false;
-    QFile earlier(QDir(path).filePath(QStringLiteral("results.pdf")));
-    earlier.open(QIODevice::WriteOnly);
-    earlier.write("an earlier report");
-    QFile filler(QDir(path).filePath(QStringLiteral("filler")));
-    filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
-    while (filler.write(QByteArray(4096, 'x')) > 0) { }
-    return true;
 }
 
 // What stands at path, links not followed: to show that nothing was replaced.
@@ -268,7 +262,7 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const QString pdf = dir.filePath(QStringLiteral("report.pdf"));
         const PrintScript script = sampleReport(t);
-        const Result<bool> written = writeReportPdfFile(script, pdf);
+        const Result<void> written = writePdf(script, pdf);
         QVERIFY2(written.ok(), qPrintable(written.error()));
 
         bool found = false;
@@ -294,7 +288,7 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         const QString pdf = dir.filePath(QStringLiteral("report.pdf"));
-        QVERIFY(writeReportPdfFile(sampleReport(), pdf).ok());
+        QVERIFY(writePdf(sampleReport(), pdf).ok());
         bool found = false;
         const QString boxes = runTool(QStringLiteral("pdftotext"),
                                       {QStringLiteral("-bbox"), pdf, QStringLiteral("-")}, &found);
@@ -337,7 +331,7 @@ private Q_SLOTS:
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(viaPrinter);
         QVERIFY(paintReport(printer, sampleReport()));
-        QVERIFY(writeReportPdfFile(sampleReport(), viaWriter).ok());
+        QVERIFY(writePdf(sampleReport(), viaWriter).ok());
         bool found = false;
         const QString a = runTool(QStringLiteral("pdftotext"),
                                   {QStringLiteral("-layout"), viaPrinter, QStringLiteral("-")}, &found);
@@ -357,7 +351,7 @@ private Q_SLOTS:
             QVERIFY(old.open(QIODevice::WriteOnly));
             old.write("an older file that is much longer than nothing at all");
         }
-        QVERIFY(writeReportPdfFile(sampleReport(), path).ok());
+        QVERIFY(writePdf(sampleReport(), path).ok());
         QVERIFY(isPdf(path));
     }
 
@@ -368,8 +362,7 @@ private Q_SLOTS:
         QVERIFY(plain.open(QIODevice::WriteOnly));
         plain.close();
         // Below a regular file: no folder there, even for root.
-        const Result<bool> r
-            = writeReportPdfFile(sampleReport(), dir.filePath(QStringLiteral("plain/results.pdf")));
+        const Result<void> r = writePdf(sampleReport(), dir.filePath(QStringLiteral("plain/results.pdf")));
         QVERIFY(!r.ok());
         QVERIFY(!r.error().isEmpty());
     }
@@ -377,70 +370,69 @@ private Q_SLOTS:
     void unusualTargetsAreNeverReplaced_data()
     {
         QTest::addColumn<QString>("target"); // what stands at the name
-        QTest::addColumn<QString>("route"); // how the name was given, or what else fails
+        QTest::addColumn<QString>("route"); // how the name was given, or what else is tried
+        QTest::addColumn<QString>("failing"); // which files stop taking bytes after "limit"
+        QTest::addColumn<int>("limit");
         QTest::addColumn<QString>("reason"); // part of the message
         QTest::addColumn<PrintOutcome>("outcome");
         const QString full = QStringLiteral("No space left on device");
         using P = PrintOutcome;
-        QTest::newRow("a device that is always full") << "full device"
-                                                      << "option" << full << P::Saved;
-        QTest::newRow("a device that takes everything") << "null device"
-                                                        << "option"
-                                                        << "" << P::Printed;
-        QTest::newRow("a link to a full device") << "link"
-                                                 << "option"
-                                                 << "it is a symbolic link" << P::Saved;
+        QTest::newRow("a device that takes nothing") << "read pipe"
+                                                     << "option"
+                                                     << "target" << 0 << full << P::Saved;
+        QTest::newRow("a device that fails part-way") << "read pipe"
+                                                      << "option"
+                                                      << "target" << 4096 << full << P::Saved;
+        QTest::newRow("a link") << "link"
+                                << "option"
+                                << "" << 0 << "it is a symbolic link" << P::Saved;
         QTest::newRow("a folder") << "folder"
                                   << "option"
-                                  << "it is a folder" << P::Saved;
+                                  << "" << 0 << "it is a folder" << P::Saved;
         QTest::newRow("a pipe that is read") << "read pipe"
                                              << "option"
-                                             << "" << P::Printed;
+                                             << "" << 0 << "" << P::Printed;
         QTest::newRow("a pipe nobody reads") << "pipe"
                                              << "option"
-                                             << "nothing is reading from it" << P::Saved;
-        QTest::newRow("a new file on a full disk") << "new on disk"
-                                                   << "option" << full << P::Saved;
-        QTest::newRow("an earlier report on a full disk") << "earlier on disk"
-                                                          << "option" << full << P::Saved;
-        QTest::newRow("a full device chosen in the save dialog") << "full device"
-                                                                 << "dialog" << full << P::GoBack;
-        QTest::newRow("the documents folder on a full disk") << "nothing"
-                                                             << "documents" << full << P::GoBack;
-        QTest::newRow("the printer's temporary folder on a full disk")
+                                             << "" << 0 << "nothing is reading from it" << P::Saved;
+        QTest::newRow("a new file that fails part-way") << "nothing"
+                                                        << "option"
+                                                        << "target" << 4096 << full << P::Saved;
+        QTest::newRow("an earlier report that fails part-way") << "earlier"
+                                                               << "option"
+                                                               << "target" << 4096 << full << P::Saved;
+        QTest::newRow("a failing device chosen in the save dialog") << "read pipe"
+                                                                    << "dialog"
+                                                                    << "target" << 0 << full << P::GoBack;
+        QTest::newRow("the documents folder failing part-way") << "nothing"
+                                                               << "documents"
+                                                               << "documents" << 4096 << full << P::GoBack;
+        QTest::newRow("the printer's temporary file failing")
             << "nothing"
             << "printer"
-            << "could not be prepared for printing (" + full << P::Saved;
+            << "temporary" << 0 << "could not be prepared for printing (" + full << P::Saved;
     }
 
     void unusualTargetsAreNeverReplaced()
     {
         QFETCH(QString, target);
         QFETCH(QString, route);
+        QFETCH(QString, failing);
+        QFETCH(int, limit);
         QFETCH(QString, reason);
         QFETCH(PrintOutcome, outcome);
         QTemporaryDir dir;
-        const QString disk = dir.filePath(QStringLiteral("disk"));
-        const bool onDisk
-            = target.endsWith(QLatin1String("disk")) || route == "documents" || route == "printer";
-        if ((onDisk || target.contains(QLatin1String("device")) || target == "link") && ::geteuid() != 0)
-            QSKIP("device nodes and mounts need root");
-        if (onDisk && !mountFullDisk(disk))
-            QSKIP("a tmpfs cannot be mounted here");
-        const auto unmount = qScopeGuard([&] { ::umount2(QFile::encodeName(disk).constData(), MNT_DETACH); });
-
-        QString path = dir.filePath(QStringLiteral("results.pdf"));
-        const QString device = dir.filePath(QStringLiteral("device"));
+        const QString path = dir.filePath(QStringLiteral("results.pdf"));
+        const QString other = dir.filePath(QStringLiteral("other"));
         const QByteArray name = QFile::encodeName(path);
         QFile reader;
-        if (target == "full device" || target == "link")
-            QCOMPARE(::mknod(QFile::encodeName(target == "link" ? device : path).constData(), S_IFCHR | 0666,
-                             makedev(1, 7)),
-                     0);
+        if (target == "link" || target == "earlier") {
+            QFile earlier(target == "link" ? other : path);
+            QVERIFY(earlier.open(QIODevice::WriteOnly));
+            earlier.write("an earlier report");
+        }
         if (target == "link")
-            QVERIFY(QFile::link(device, path));
-        if (target == "null device")
-            QCOMPARE(::mknod(name.constData(), S_IFCHR | 0666, makedev(1, 3)), 0);
+            QVERIFY(QFile::link(other, path));
         if (target == "folder")
             QVERIFY(QDir().mkdir(path));
         if (target.endsWith(QLatin1String("pipe")))
@@ -448,35 +440,38 @@ private Q_SLOTS:
         if (target == "read pipe")
             QVERIFY(reader.open(::open(name.constData(), O_RDONLY | O_NONBLOCK), QIODevice::ReadOnly,
                                 QFileDevice::AutoCloseHandle));
-        if (onDisk)
-            path = QDir(disk).filePath(target == "new on disk" ? "new.pdf" : "results.pdf");
         FakePrinting fake;
-        fake.folder = route == "documents" ? disk : dir.filePath(QStringLiteral("documents"));
+        fake.folder = dir.filePath(QStringLiteral("documents"));
         QDir().mkpath(fake.folder);
         if (route == "dialog") {
             fake.folder = dir.filePath(QStringLiteral("no-such-folder"));
             fake.choices = {AfterFailure::ChooseFile, AfterFailure::GoBack};
             fake.chosenFiles = {path};
         }
-        const QString before = whatIsAt(path) + whatIsAt(device);
-        const QStringList beside = QDir(QFileInfo(path).path()).entryList(QDir::AllEntries | QDir::System);
-        const QByteArray oldTemp = qgetenv("TMPDIR");
+        const QString documents = fake.folder;
+        const QString temporary = QDir::tempPath() + QStringLiteral("/quorix-report-");
+        fake.files = failingWriter(
+            [&](const QString &file) {
+                return (failing == "target" && file == path)
+                    || (failing == "documents" && file.startsWith(documents))
+                    || (failing == "temporary" && file.startsWith(temporary));
+            },
+            limit);
         fake.submitSucceeds = route == "printer";
-        if (route == "printer")
-            qputenv("TMPDIR", QFile::encodeName(disk));
+        const QString before = whatIsAt(path) + whatIsAt(other);
+        const QStringList beside = QDir(dir.path()).entryList(QDir::AllEntries | QDir::System);
         QElapsedTimer clock;
         clock.start();
         const PrintOutcome got
-            = printReport(nullptr, sampleReport(), route == "option" ? path : QString(), fake.printing());
-        qputenv("TMPDIR", oldTemp);
+            = printReport(nullptr, samplePdf(), route == "option" ? path : QString(), fake.printing());
         QVERIFY2(clock.elapsed() < 10000, "nothing waits");
         QCOMPARE(got, outcome);
         if (route == "printer")
             QCOMPARE(fake.submits, 0);
 
         // Nothing replaced, nothing left beside it.
-        QCOMPARE(whatIsAt(path) + whatIsAt(device), before);
-        QCOMPARE(QDir(QFileInfo(path).path()).entryList(QDir::AllEntries | QDir::System), beside);
+        QCOMPARE(whatIsAt(path) + whatIsAt(other), before);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::System), beside);
         const QString message = (fake.savedMessages + fake.failureMessages).join(QLatin1Char('|'));
         QVERIFY2(message.contains(reason), qPrintable(message));
         QCOMPARE(message.isEmpty(), outcome == PrintOutcome::Printed);
@@ -487,9 +482,15 @@ private Q_SLOTS:
                                        .arg(path)),
                 qPrintable(message));
         if (target == "read pipe")
-            QCOMPARE(reader.read(5), QByteArray("%PDF-"));
-        QCOMPARE(isPdf(QDir(fake.folder).filePath(QStringLiteral("quorix-results-2025-06-03-1405.pdf"))),
-                 outcome == PrintOutcome::Saved);
+            QCOMPARE(reader.read(5),
+                     outcome == PrintOutcome::Printed || limit > 0 ? QByteArray("%PDF-") : QByteArray());
+        const QStringList saved = QDir(documents).entryList(QDir::Files);
+        QCOMPARE(saved,
+                 outcome == PrintOutcome::Saved && route != "dialog"
+                     ? QStringList{QStringLiteral("quorix-results-2025-06-03-1405.pdf")}
+                     : QStringList());
+        if (!saved.isEmpty())
+            QVERIFY(isPdf(QDir(documents).filePath(saved.front())));
     }
 
     void savedReportsNeverReplaceEachOther()
@@ -502,10 +503,10 @@ private Q_SLOTS:
             QVERIFY(f.open(QIODevice::WriteOnly));
             f.write("the first student's report");
         }
-        const Result<QString> second = saveReportInFolder(sampleReport(), dir.path(), when);
+        const Result<QString> second = saveReportInFolder(samplePdf().value(), dir.path(), when);
         QVERIFY2(second.ok(), qPrintable(second.error()));
         QCOMPARE(second.value(), dir.filePath(QStringLiteral("quorix-results-2025-06-03-1405-2.pdf")));
-        const Result<QString> third = saveReportInFolder(sampleReport(), dir.path(), when);
+        const Result<QString> third = saveReportInFolder(samplePdf().value(), dir.path(), when);
         QCOMPARE(third.value(), dir.filePath(QStringLiteral("quorix-results-2025-06-03-1405-3.pdf")));
         QVERIFY(isPdf(second.value()) && isPdf(third.value()));
         QFile f(first);
@@ -516,8 +517,8 @@ private Q_SLOTS:
     void savedReportFailsWhenTheFolderIsNotThere()
     {
         QTemporaryDir dir;
-        const Result<QString> r = saveReportInFolder(sampleReport(), dir.filePath(QStringLiteral("missing")),
-                                                     QDateTime::currentDateTime());
+        const Result<QString> r = saveReportInFolder(
+            samplePdf().value(), dir.filePath(QStringLiteral("missing")), QDateTime::currentDateTime());
         QVERIFY(!r.ok());
         QVERIFY(!r.error().isEmpty());
     }
@@ -528,7 +529,7 @@ private Q_SLOTS:
         FakePrinting fake;
         fake.folder = dir.path();
         fake.submitSucceeds = true;
-        QCOMPARE(printReport(nullptr, sampleReport(), QString(), fake.printing()), PrintOutcome::Printed);
+        QCOMPARE(printReport(nullptr, samplePdf(), QString(), fake.printing()), PrintOutcome::Printed);
         QCOMPARE(fake.submits, 1);
         QCOMPARE(fake.submittedHead, QByteArray("%PDF-"));
         QVERIFY(fake.savedMessages.isEmpty() && fake.failureMessages.isEmpty());
@@ -541,7 +542,7 @@ private Q_SLOTS:
         FakePrinting fake;
         fake.folder = dir.filePath(QStringLiteral("documents"));
         const QString path = dir.filePath(QStringLiteral("out.pdf"));
-        QCOMPARE(printReport(nullptr, sampleReport(), path, fake.printing()), PrintOutcome::Printed);
+        QCOMPARE(printReport(nullptr, samplePdf(), path, fake.printing()), PrintOutcome::Printed);
         QCOMPARE(fake.submits, 0);
         QVERIFY(isPdf(path));
         QVERIFY(fake.savedMessages.isEmpty());
@@ -570,7 +571,7 @@ private Q_SLOTS:
         fake.folder = dir.path();
         fake.submitError = submitError;
         const QString pdfFile = toPdfFile ? dir.filePath(QStringLiteral("none/x.pdf")) : QString();
-        QCOMPARE(printReport(nullptr, sampleReport(), pdfFile, fake.printing()), PrintOutcome::Saved);
+        QCOMPARE(printReport(nullptr, samplePdf(), pdfFile, fake.printing()), PrintOutcome::Saved);
         const QString saved = dir.filePath(QStringLiteral("quorix-results-2025-06-03-1405.pdf"));
         QVERIFY(isPdf(saved));
         QCOMPARE(fake.savedMessages.size(), 1);
@@ -618,7 +619,7 @@ private Q_SLOTS:
                                            : f == QLatin1String("bad") ? bad
                                                                        : QString());
 
-        QCOMPARE(printReport(nullptr, sampleReport(), QString(), fake.printing()), outcome);
+        QCOMPARE(printReport(nullptr, samplePdf(), QString(), fake.printing()), outcome);
         QCOMPARE(fake.failureMessages.size(), questions);
         const QString first = fake.failureMessages.front();
         QVERIFY2(first.startsWith(
@@ -689,7 +690,7 @@ private Q_SLOTS:
             text = box->text();
             QTest::keyClick(box, Qt::Key_Return);
         }});
-        QCOMPARE(printReport(nullptr, sampleReport(), QString(), printing), PrintOutcome::Saved);
+        QCOMPARE(printReport(nullptr, samplePdf(), QString(), printing), PrintOutcome::Saved);
         const QStringList saved = QDir(dir.path()).entryList({QStringLiteral("quorix-results-*.pdf")});
         QCOMPARE(saved.size(), 1);
         QVERIFY2(text.contains(dir.filePath(saved.front())), qPrintable(text));
@@ -709,7 +710,7 @@ private Q_SLOTS:
                 buttons << b->text();
             QTest::keyClick(w, Qt::Key_Escape);
         }});
-        QCOMPARE(printReport(nullptr, sampleReport(), QString(), printing), PrintOutcome::GoBack);
+        QCOMPARE(printReport(nullptr, samplePdf(), QString(), printing), PrintOutcome::GoBack);
         buttons.sort();
         QCOMPARE(buttons, (QStringList{"End without results", "Go back", "Save as..."}));
     }

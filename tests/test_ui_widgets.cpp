@@ -1,3 +1,4 @@
+#include "tests/support/fakenavigation.h"
 #include "ui/facebox.h"
 #include "ui/fonts.h"
 #include "ui/frames.h"
@@ -26,32 +27,9 @@
 #include <optional>
 
 using namespace quorix;
+using quorixtest::FakeNavigation;
 
 namespace {
-
-class FakeNavigation : public Navigation {
-public:
-    void backToMainMenu(QWidget *) override { calls << "back"; }
-    void showScoreToDate() override { calls << "score"; }
-    void moreQuestions() override { calls << "more"; }
-    void goToQuestions(QWidget *) override { calls << "questions"; }
-    void printScoreAndEnd(QWidget *from) override
-    {
-        calls << "print";
-        lastFrom = from;
-    }
-    void endWithoutPrinting() override { calls << "end"; }
-    bool closeRequested(QWidget *from) override
-    {
-        calls << "close";
-        lastFrom = from;
-        return allowClose;
-    }
-
-    QStringList calls;
-    QWidget *lastFrom = nullptr;
-    bool allowClose = false;
-};
 
 bool isDark(const QColor &c)
 {

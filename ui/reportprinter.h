@@ -1,17 +1,14 @@
 #pragma once
 
-#include "core/printscript.h"
 #include "core/result.h"
-#include "ui/textoutputbox.h"
+#include "core/safewriter.h"
 
+#include <QByteArray>
 #include <QDateTime>
-#include <QFont>
 #include <QString>
 
 #include <functional>
 
-class QIODevice;
-class QPagedPaintDevice;
 class QWidget;
 
 namespace quorix {
@@ -26,11 +23,6 @@ enum class PrintOutcome {
     GoBack, // nothing could be printed or saved; the student goes back
     EndWithoutResults // the student chose to end without the results
 };
-
-// Prints the report (Arial 10 pt, A4) to the default printer, or to pdfFile
-// when it is not empty; falls back to a PDF in the user's documents folder
-// and then to a save dialog, so the results are never lost silently.
-PrintOutcome printReport(QWidget *parent, const PrintScript &report, const QString &pdfFile);
 
 // What the student is offered when the results could neither be printed nor
 // saved in the documents folder.
@@ -49,40 +41,23 @@ struct ReportPrinting {
     // Where a report that could not be printed is saved.
     std::function<QString()> fallbackFolder;
     std::function<QDateTime()> now;
+    // Every file the report goes into.
+    SafeWriter files;
 
     static ReportPrinting system();
 };
 
-PrintOutcome printReport(QWidget *parent, const PrintScript &report, const QString &pdfFile,
-                         const ReportPrinting &printing);
-
-// The printer's font: Arial 10 pt (Liberation Sans here).
-QFont reportFont();
-
-// The report placed by the text-output rules in the printer font's metrics on
-// device, in device units from the top-left corner of the printable area.
-TextLayout layoutReport(const PrintScript &report, QPaintDevice *device);
-
-// Paints the report on an A4 page (more pages only if the lines run past the
-// page). False when the device cannot be painted on.
-bool paintReport(QPagedPaintDevice &device, const PrintScript &report);
-
-// Writes the report as a PDF to out (opened for writing); the error names
-// what failed.
-Result<bool> writeReportPdf(const PrintScript &report, QIODevice &out);
-
-// Writes the report to path: a new file is created, an existing regular file
-// is replaced only once the new one is complete, and a device or pipe is
-// written into, never replaced. A symbolic link or a folder is refused. Every
-// write is checked, so a full disk or device is an error.
-Result<bool> writeReportPdfFile(const PrintScript &report, const QString &path);
+// Prints the report, given as a PDF document, to the default printer, or
+// writes it to pdfFile when that is not empty; falls back to a PDF in the
+// user's documents folder and then to a save dialog, so the results are never
+// lost silently. A report that could not be made is a failure like any other.
+PrintOutcome printReport(QWidget *parent, const Result<QByteArray> &pdf, const QString &pdfFile,
+                         const ReportPrinting &printing = ReportPrinting::system());
 
 // quorix-results-YYYY-MM-DD-HHMM.pdf in folder, created without replacing
 // anything ("-2", "-3", ... when taken): the path written, or why not.
-Result<QString> saveReportInFolder(const PrintScript &report, const QString &folder, const QDateTime &when);
-
-// The libcups submission to the default destination.
-Result<int> submitToDefaultPrinter(const QString &pdfPath, const QString &title);
+Result<QString> saveReportInFolder(const QByteArray &pdf, const QString &folder, const QDateTime &when,
+                                   const SafeWriter &files = SafeWriter());
 
 // The user's documents folder when it exists, else the home folder.
 QString defaultFallbackFolder();

@@ -40,12 +40,12 @@ inline QByteArray bankRecordLine(const QByteArray &number, const QByteArray &tag
     return number + ",blank.bmp,S1 " + tag + ",T,E1 " + tag + ",S2 " + tag + ",F,E2 " + tag + "\n";
 }
 
-// records records numbered from 1 with tags q1, q2, ..., then end.
-inline QByteArray bankFileOf(int records, const QByteArray &end = "-999\n")
+// records records numbered from 1 with tags prefix1, prefix2, ..., then end.
+inline QByteArray bankFileOf(int records, const QByteArray &end = "-999\n", const QByteArray &prefix = "q")
 {
     QByteArray out;
     for (int i = 1; i <= records; ++i)
-        out += bankRecordLine(QByteArray::number(i), "q" + QByteArray::number(i));
+        out += bankRecordLine(QByteArray::number(i), prefix + QByteArray::number(i));
     return out + end;
 }
 

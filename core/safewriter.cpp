@@ -1,0 +1,170 @@
+#include "core/safewriter.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace quorix {
+
+namespace {
+
+QString errnoText(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+Result<void> failure(const QString &why)
+{
+    return Result<void>::failure(why);
+}
+
+} // namespace
+
+Result<void> writeAll(QIODevice &out, const QByteArray &bytes)
+{
+    if (out.write(bytes) != bytes.size())
+        return failure(out.errorString().isEmpty() ? QStringLiteral("the write was cut short")
+                                                   : out.errorString());
+    if (auto *file = qobject_cast<QFileDevice *>(&out); file && !file->flush())
+        return failure(file->errorString());
+    return {};
+}
+
+void ignoreBrokenPipeSignal()
+{
+    std::signal(SIGPIPE, SIG_IGN);
+}
+
+SafeWriter::SafeWriter()
+    : m_write([](QIODevice &out, const QString &, const QByteArray &bytes) { return writeAll(out, bytes); })
+{
+}
+
+SafeWriter::SafeWriter(WriteBytes write) : m_write(std::move(write)) { }
+
+Result<void> SafeWriter::writeAndSync(QFileDevice &file, const QByteArray &bytes) const
+{
+    return writeAndSync(file, file.fileName(), bytes);
+}
+
+Result<void> SafeWriter::writeAndSync(QFileDevice &file, const QString &path, const QByteArray &bytes) const
+{
+    if (const Result<void> written = m_write(file, path, bytes); !written)
+        return written;
+    // A full disk may only say so when the data is flushed or synced.
+    if (!file.flush())
+        return failure(file.errorString());
+    // Devices and pipes cannot be synced, and need not be.
+    if (::fsync(file.handle()) != 0 && errno != EINVAL && errno != EROFS && errno != ENOTSUP)
+        return failure(errnoText(errno));
+    return {};
+}
+
+Result<void> SafeWriter::writeFile(const QString &path, const QByteArray &bytes) const
+{
+    struct stat st { };
+    if (::lstat(QFile::encodeName(path).constData(), &st) != 0) {
+        if (errno == ENOENT)
+            return writeNewFile(path, bytes);
+        return failure(errnoText(errno));
+    }
+    if (S_ISREG(st.st_mode))
+        return replaceRegularFile(path, bytes);
+    // Followed, a link planted under a name known in advance (a fixed output
+    // name in a shared folder) could send the output over another of the
+    // user's files; replaced, the link would be lost. The user is asked for
+    // the real name instead.
+    if (S_ISLNK(st.st_mode))
+        return failure(
+            QStringLiteral("it is a symbolic link; give the name of the file it points to instead"));
+    if (S_ISDIR(st.st_mode))
+        return failure(QStringLiteral("it is a folder"));
+    return writeIntoSpecialFile(path, bytes);
+}
+
+Result<void> SafeWriter::writeNewFile(const QString &path, const QByteArray &bytes) const
+{
+    QFile file(path);
+    // NewOnly creates the file exclusively and never through a symbolic link.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        return failure(file.errorString());
+    const Result<void> written = writeAndSync(file, bytes);
+    file.close();
+    if (!written)
+        file.remove();
+    return written;
+}
+
+Result<QString> SafeWriter::writeNewFileIn(const QString &folder, const std::function<QString(int)> &nameFor,
+                                           const QByteArray &bytes) const
+{
+    const QDir dir(folder);
+    for (int attempt = 1; attempt <= 1000; ++attempt) {
+        const QString path = dir.filePath(nameFor(attempt));
+        const Result<void> written = writeNewFile(path, bytes);
+        if (written)
+            return path;
+        const QFileInfo info(path);
+        if (!info.exists() && !info.isSymLink())
+            return Result<QString>::failure(written.error());
+    }
+    return Result<QString>::failure(QStringLiteral("too many files of that name are there already"));
+}
+
+Result<void> SafeWriter::replaceRegularFile(const QString &path, const QByteArray &bytes) const
+{
+    QSaveFile file(path);
+    // A file the user may write in a folder they may not still gets written.
+    file.setDirectWriteFallback(true);
+    if (!file.open(QIODevice::WriteOnly))
+        return failure(file.errorString());
+    // Checked here: commit() itself takes a buffer that failed to flush for
+    // success, and would put an empty file in place of the old one.
+    const Result<void> written = writeAndSync(file, bytes);
+    if (!written) {
+        file.cancelWriting();
+        return written;
+    }
+    if (!file.commit())
+        return failure(file.errorString());
+    return {};
+}
+
+// A device or a pipe is written into as it is: replacing it by a file would
+// destroy it, and a full device must fail loudly.
+Result<void> SafeWriter::writeIntoSpecialFile(const QString &path, const QByteArray &bytes) const
+{
+    const QByteArray encoded = QFile::encodeName(path);
+    // Non-blocking, so a pipe that nobody reads fails instead of waiting for ever.
+    const int fd = ::open(encoded.constData(), O_WRONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0) {
+        const int error = errno;
+        if (error == ENXIO)
+            return failure(QStringLiteral("nothing is reading from it"));
+        return failure(errnoText(error));
+    }
+    struct stat st { };
+    if (::fstat(fd, &st) != 0 || S_ISREG(st.st_mode) || S_ISDIR(st.st_mode)) {
+        ::close(fd);
+        return failure(QStringLiteral("it changed while it was being written"));
+    }
+    // Once open, a reader is there: let writes wait for it rather than fail.
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    QFile file;
+    if (!file.open(fd, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return failure(file.errorString());
+    }
+    return writeAndSync(file, path, bytes);
+}
+
+} // namespace quorix
