@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quorix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Reading a 400-record bank: the field reader, the same bytes split only at
 // commas and line ends (the floor any reader sits on), and the whole bank
 // parse with decoding. Then files at the 16 MB limit, from the disk: read,

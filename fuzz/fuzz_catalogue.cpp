@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quorix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The catalogue reader on arbitrary bytes in qbanks.txt: it accepts a count
 // with its titles or refuses with a message short enough to show.
 

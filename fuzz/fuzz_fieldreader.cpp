@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quorix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The field reader with its decoding, on arbitrary bytes: every field is
 // read, lines never go back, and valid UTF-8 is kept as it came.
 

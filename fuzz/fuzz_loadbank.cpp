@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quorix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Load bank on arbitrary bytes in a bank file, opened as the menu opens it:
 // an accepted bank starts a test of at most 400 questions; a refused one
 // leaves the set loaded before it as it was and says why in a short message.

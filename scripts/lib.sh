@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Quorix developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Shared by scripts/run and scripts/test; sourced, not run.
 
 QUORIX_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"

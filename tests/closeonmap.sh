@@ -1,4 +1,8 @@
 #!/bin/bash
+
+# SPDX-FileCopyrightText: 2026 The Quorix developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # closeonmap.sh [--starts N] QUORIX WINDOWPROBE DATA: starts the program N
 # times (60 by default) on a virtual display of its own, with a D-Bus
 # session, the accessibility bus and accessibility on, and no window manager.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quorix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Saves pictures of the question screen in each of its states, for looking
 // at the layout: shots_form2 OUTPUT_DIR [BANK_FILE]. Run it under a real
 // display (xvfb-run) so that fonts and frames are drawn as a student sees them.

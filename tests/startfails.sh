@@ -1,4 +1,8 @@
 #!/bin/bash
+
+# SPDX-FileCopyrightText: 2026 The Quorix developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # startfails.sh PATTERN COMMAND...: passes when COMMAND exits with status 1,
 # having written a line matching PATTERN (grep -E) to standard error, and
 # left no core dump (an abort would give 134).

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quorix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The BMI screen on fixed seeds: its wiring, texts and visibility. The
 // arithmetic and the class rules are tested at their owner (test_exercises).
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quorix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The PAR screen on fixed seeds: its wiring, texts, pictures and visibility.
 // The arithmetic and the band rules are tested at their owner
 // (test_exercises).

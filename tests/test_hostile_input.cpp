@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quorix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What a careless teacher or a hostile user may leave where the catalogue or
 // a bank belongs, through the real catalogue reader and bank loader. Each row
 // runs in a child process, so a reader that blocks or eats memory is killed

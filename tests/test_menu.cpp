@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quorix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main menu, start-up's labelling and the moves between screens, driven
 // through the real Navigator on catalogues and banks written into a fresh
 // folder. Message boxes and the end of the program go through its hooks.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quorix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // "Print my score and END" end to end: the real navigator and screens on a
 // catalogue written into a fresh folder, a name typed into the real prompt,
 // and either the real default CUPS queue (scripts/setup-printer adds one that

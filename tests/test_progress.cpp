@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quorix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What is kept across runs: the settings that turn it on, the store on
 // temporary files (migration, modes, a run without answers), the window's
 // figures as pure functions, the faults of the file as one table, and an

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quorix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The floor of start-up: a Qt Widgets program with one empty 1024 x 768
 // window titled as the program's are.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quorix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The floor of start-up for a program with text: the empty window with 24
 // captioned push buttons in bold Liberation Sans 9.75 pt, laid out in a grid
 // as any program with text lays out its controls. Laying them out measures

@@ -1,4 +1,8 @@
 #!/usr/bin/python3
+
+# SPDX-FileCopyrightText: 2026 The Quorix developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Drives the real quorix through the accessibility bus, as a screen reader
 would, or through the keyboard alone (xdotool).
 

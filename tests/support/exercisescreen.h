@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quorix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // An exercise screen (Form4 or Form5) on its own exercise, a seeded random

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quorix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // A screen manager for screen tests: records what the screen asks of it, in

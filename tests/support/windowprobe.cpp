@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quorix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // windowprobe [--close-after MS] TITLE PROGRAM [ARGS...]: starts PROGRAM,
 // waits until a top-level window titled TITLE is mapped on the X display,
 // MS milliseconds later (0 by default) asks it to close as a window manager

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quorix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // The bank checker: reads catalogues and banks with the program's own field
