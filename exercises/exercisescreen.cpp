@@ -11,7 +11,9 @@
 
 #include <QImage>
 
+#include <QKeyEvent>
 #include <QPushButton>
+#include <QRadioButton>
 
 namespace quorix {
 
@@ -34,6 +36,20 @@ ExerciseColumn addExerciseColumn(ScreenWindow *screen, const QString &drawCaptio
     chainTabOrder({firstOption, classify, b.selectperson, b.command1, b.command5,
                    screen->endPrintScoreButton(), screen->endNoPrintButton()});
     return b;
+}
+
+bool pressExerciseKey(ScreenWindow *screen, QKeyEvent *event, std::span<QRadioButton *const> options,
+                      QPushButton *classify, QPushButton *selectperson)
+{
+    const auto controlFor = [&](int key) -> QAbstractButton * {
+        const int option = key - Qt::Key_1;
+        if (option >= 0 && option < int(options.size()))
+            return options[std::size_t(option)];
+        if (key == Qt::Key_Return || key == Qt::Key_Enter)
+            return classify->isVisibleTo(screen) ? classify : selectperson;
+        return nullptr;
+    };
+    return pressControlForKey(screen, event, controlFor);
 }
 
 } // namespace quorix

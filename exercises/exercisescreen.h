@@ -8,7 +8,11 @@
 
 #include <QString>
 
+#include <span>
+
+class QKeyEvent;
 class QPushButton;
+class QRadioButton;
 class QWidget;
 
 namespace quorix {
@@ -29,5 +33,10 @@ struct ExerciseColumn {
 // and Tab runs from the first option through OK and down the column.
 ExerciseColumn addExerciseColumn(ScreenWindow *screen, const QString &drawCaption, QWidget *firstOption,
                                  QPushButton *classify);
+
+// An exercise screen's keys: 1 to n choose option n, Return presses OK while
+// it shows, else the draw button. False for keys the screen leaves to Qt.
+bool pressExerciseKey(ScreenWindow *screen, QKeyEvent *event, std::span<QRadioButton *const> options,
+                      QPushButton *classify, QPushButton *selectperson);
 
 } // namespace quorix

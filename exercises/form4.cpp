@@ -176,14 +176,7 @@ void Form4::prepareForNextShowing()
 
 void Form4::keyPressEvent(QKeyEvent *event)
 {
-    const auto controlFor = [this](int key) -> QAbstractButton * {
-        if (key >= Qt::Key_1 && key <= Qt::Key_8)
-            return m_options[std::size_t(key - Qt::Key_1)];
-        if (key == Qt::Key_Return || key == Qt::Key_Enter)
-            return m_classify->isVisibleTo(this) ? m_classify : m_selectperson;
-        return nullptr;
-    };
-    if (!pressControlForKey(this, event, controlFor))
+    if (!pressExerciseKey(this, event, m_options, m_classify, m_selectperson))
         ScreenWindow::keyPressEvent(event);
 }
 

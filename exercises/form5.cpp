@@ -233,14 +233,7 @@ void Form5::showIntroduction()
 
 void Form5::keyPressEvent(QKeyEvent *event)
 {
-    const auto controlFor = [this](int key) -> QAbstractButton * {
-        if (key >= Qt::Key_1 && key <= Qt::Key_7)
-            return m_options[std::size_t(key - Qt::Key_1)];
-        if (key == Qt::Key_Return || key == Qt::Key_Enter)
-            return m_classify->isVisibleTo(this) ? m_classify : m_selectperson;
-        return nullptr;
-    };
-    if (!pressControlForKey(this, event, controlFor))
+    if (!pressExerciseKey(this, event, m_options, m_classify, m_selectperson))
         ScreenWindow::keyPressEvent(event);
 }
 
