@@ -1,6 +1,7 @@
 #include "progress/progresswindow.h"
 
 #include "progress/progresskeeper.h"
+#include "progress/trendchart.h"
 #include "scoring/calibration.h"
 #include "scoring/calibrationchart.h"
 #include "scoring/scorechart.h"
@@ -38,13 +39,27 @@ FormProgress::FormProgress(ProgressKeeper &keeper, std::vector<SetStatements> se
     m_setList->setTextElideMode(Qt::ElideMiddle);
     m_setList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_setList->setUniformItemSizes(true);
-    placeAt(m_setList, 240, 1410, 14880, 4500);
+    placeAt(m_setList, 240, 1410, 14880, 2100);
 
-    addLabel(this, QStringLiteral("calibrationCaption"), 240, 6060, 14880, 300)
+    addLabel(this, QStringLiteral("calibrationCaption"), 240, 3660, 14880, 300)
         ->setText(QStringLiteral("How well calibrated am I? Every kept answer"));
-    m_levelLines = addTextLabel(this, QStringLiteral("levelLines"), QString(), 7800, 6420, 7320, 960);
-    addLabel(this, QStringLiteral("chartKey"), 7800, 7500, 7320, 450, 8.25, false)
+    m_levelLines = addTextLabel(this, QStringLiteral("levelLines"), QString(), 7800, 4020, 7320, 960);
+    addLabel(this, QStringLiteral("chartKey"), 7800, 5100, 7320, 450, 8.25, false)
         ->setText(calibrationChartKey());
+
+    addLabel(this, QStringLiteral("trendCaption"), 240, 6660, 7440, 300)
+        ->setText(QStringLiteral("The last %1 runs").arg(TrendRuns));
+    addLabel(this, QStringLiteral("trendKey"), 240, 10410, 7440, 450, 8.25, false)->setText(trendChartKey());
+    addLabel(this, QStringLiteral("revisitCaption"), 7800, 6660, 7320, 300)
+        ->setText(QStringLiteral("Statements to revisit"));
+    m_revisitList = new QListWidget(this);
+    m_revisitList->setObjectName(QStringLiteral("revisitList"));
+    m_revisitList->setAccessibleName(QStringLiteral("Statements to revisit"));
+    m_revisitList->setFont(screenFont(9.75, false));
+    m_revisitList->setTextElideMode(Qt::ElideRight);
+    m_revisitList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_revisitList->setUniformItemSizes(true);
+    placeAt(m_revisitList, 7800, 6990, 7320, 3840);
 
     m_forget = addButton(this, QStringLiteral("forgetProgress"), QStringLiteral("Forget my progress\u2026"),
                          240, 10920, 3615, 495);
@@ -82,12 +97,36 @@ void FormProgress::showReport(const ProgressReport &report)
     m_chart = new ScoreChart(this, QStringLiteral("calibrationChart"));
     m_chart->setAccessibleName(QStringLiteral("Calibration chart over every kept answer"));
     m_chart->setFocusPolicy(Qt::TabFocus);
-    placeAt(m_chart, 240, 6420, 7440, 2520);
+    placeAt(m_chart, 240, 4020, 7440, 2520);
     drawCalibrationChart(m_chart, report.calibration);
     setTabOrder(m_setList, m_chart);
     setTabOrder(m_chart, before);
     m_chart->show();
     m_levelLines->setText(calibrationDescription(report.calibration));
+
+    before = m_revisitList;
+    if (m_trendChart) {
+        before = m_trendChart->nextInFocusChain();
+        delete m_trendChart;
+    }
+    m_trendChart = new ScoreChart(this, QStringLiteral("trendChart"));
+    m_trendChart->setAccessibleName(QStringLiteral("Marks per answer in the last %1 runs").arg(TrendRuns));
+    m_trendChart->setFocusPolicy(Qt::TabFocus);
+    placeAt(m_trendChart, 240, 6990, 7440, 3360);
+    drawTrendChart(m_trendChart, report.trend);
+    setTabOrder(m_levelLines, m_trendChart);
+    setTabOrder(m_trendChart, before);
+    m_trendChart->show();
+
+    m_revisitList->clear();
+    for (const RevisitRow &row : report.revisit) {
+        auto *item = new QListWidgetItem(row.text, m_revisitList);
+        item->setToolTip(row.explanation);
+        item->setData(Qt::AccessibleDescriptionRole, row.explanation);
+        item->setSizeHint(rowSize);
+    }
+    if (m_revisitList->count() > 0)
+        m_revisitList->setCurrentRow(0);
     m_forget->setEnabled(m_keeper.hasKeptFile());
 }
 
