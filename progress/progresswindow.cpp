@@ -10,12 +10,15 @@
 #include "ui/twips.h"
 
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileDialog>
 #include <QLabel>
 #include <QListWidget>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QShortcut>
+#include <QStandardPaths>
 
 namespace quorix {
 
@@ -63,6 +66,9 @@ FormProgress::FormProgress(ProgressKeeper &keeper, std::vector<SetStatements> se
 
     m_forget = addButton(this, QStringLiteral("forgetProgress"), QStringLiteral("Forget my progress\u2026"),
                          240, 10920, 3615, 495);
+    m_export = addButton(this, QStringLiteral("exportProgress"), QStringLiteral("Export\u2026"), 4080, 10920,
+                         2040, 495);
+    connect(m_export, &QPushButton::clicked, this, &FormProgress::onExportClicked);
     m_close
         = addButton(this, QStringLiteral("closeButton"), QStringLiteral("Close"), 13080, 10920, 2040, 495);
     connect(m_forget, &QPushButton::clicked, this, &FormProgress::onForgetProgressClicked);
@@ -128,6 +134,24 @@ void FormProgress::showReport(const ProgressReport &report)
     if (m_revisitList->count() > 0)
         m_revisitList->setCurrentRow(0);
     m_forget->setEnabled(m_keeper.hasKeptFile());
+    m_export->setEnabled(m_keeper.hasKeptFile());
+}
+
+void FormProgress::onExportClicked()
+{
+    const QString path = QFileDialog::getSaveFileName(
+        this, QStringLiteral("Export my answers"),
+        QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+            .filePath(QStringLiteral("quorix-answers.csv")),
+        QStringLiteral("CSV files (*.csv);;All files (*)"));
+    if (path.isEmpty())
+        return;
+    bool exported = false;
+    const QString said = m_keeper.exportCsv(path, &exported);
+    if (exported)
+        QMessageBox::information(this, programTitle(), said);
+    else
+        QMessageBox::warning(this, programTitle(), said);
 }
 
 void FormProgress::onForgetProgressClicked()

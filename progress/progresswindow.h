@@ -19,7 +19,8 @@ class ScoreChart;
 // the calibration chart over every kept answer, the trend of the last runs
 // and the statements whose latest answer was a confident mistake. Built from the figures of
 // the moment it opens; "Forget my progress…" deletes everything kept, after
-// asking, and the window then shows that nothing is kept.
+// asking, and the window then shows that nothing is kept; "Export…" writes
+// every kept answer to a CSV file the student chooses.
 class FormProgress : public ScreenWindow {
     Q_OBJECT
 public:
@@ -35,6 +36,7 @@ protected:
 private:
     void showReport(const ProgressReport &report);
     void onForgetProgressClicked();
+    void onExportClicked();
 
     ProgressKeeper &m_keeper;
     std::vector<SetStatements> m_sets;
@@ -45,6 +47,7 @@ private:
     ScoreChart *m_trendChart = nullptr;
     QListWidget *m_revisitList = nullptr;
     QPushButton *m_forget = nullptr;
+    QPushButton *m_export = nullptr;
     QPushButton *m_close = nullptr;
 };
 

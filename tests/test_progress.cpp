@@ -242,13 +242,7 @@ TEST(ProgressFigures, TrendAndRevisit)
         std::map<int, RunTally> runs;
         std::vector<KeptAnswer> answers;
         for (const Kept &k : row.kept) {
-            LoggedAnswer a;
-            a.statement = QString::fromStdString(k.statement);
-            a.answer = k.outcome == DontKnow ? QStringLiteral("Don't know") : QStringLiteral("TRUE");
-            a.confidence = k.confidence;
-            a.key = k.outcome == Wrong ? QStringLiteral("false") : QStringLiteral("true");
-            a.outcome = k.outcome;
-            a.marks = k.outcome == DontKnow ? 0 : answerMarks(k.confidence, k.outcome == Right);
+            LoggedAnswer a = answer(QString::fromStdString(k.statement), k.outcome, k.confidence);
             a.explanation = a.statement + QStringLiteral(" explained");
             answers.push_back({a, at(k.minute)});
             RunTally &run = runs[k.run];
@@ -379,6 +373,105 @@ TEST(ProgressStore, KeepsRunsStatementsAndAnswers)
     EXPECT_EQ(figures.calibration.correctVerySure, 1);
     EXPECT_EQ(figures.calibration.wrongVerySure, 1);
     EXPECT_EQ(figures.calibration.answered, 2);
+    // The trend's runs, and the one statement whose latest answer was a
+    // confident mistake.
+    ASSERT_EQ(figures.runs.size(), 2u);
+    EXPECT_EQ(figures.runs[0].tally.asked + figures.runs[1].tally.asked, 3);
+    EXPECT_EQ(figures.runs[0].marks + figures.runs[1].marks, 3 - 6);
+    ASSERT_EQ(figures.latest.size(), 1u);
+    EXPECT_EQ(figures.latest[0].answer.statement, QStringLiteral("B"));
+    EXPECT_EQ(figures.latest[0].answer.confidence, 3);
+    EXPECT_EQ(figures.latest[0].answer.explanation, QStringLiteral("Because."));
+}
+
+// ---- Export
+
+// A CSV reader after RFC 4180: quoted fields may hold commas, doubled
+// quotes and line breaks; records end with CR LF.
+std::vector<QStringList> readCsv(const QByteArray &bytes)
+{
+    std::vector<QStringList> records;
+    QStringList record;
+    QByteArray field;
+    bool quoted = false;
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const char c = bytes[i];
+        if (quoted) {
+            if (c != '"')
+                field += c;
+            else if (i + 1 < bytes.size() && bytes[i + 1] == '"')
+                field += bytes[++i];
+            else
+                quoted = false;
+        } else if (c == '"') {
+            quoted = true;
+        } else if (c == ',') {
+            record << QString::fromUtf8(field);
+            field.clear();
+        } else if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') {
+            record << QString::fromUtf8(field);
+            field.clear();
+            records.push_back(record);
+            record.clear();
+            ++i;
+        } else {
+            field += c;
+        }
+    }
+    EXPECT_TRUE(field.isEmpty() && record.isEmpty() && !quoted) << "the last record is not ended by CR LF";
+    return records;
+}
+
+TEST(ProgressExport, ReadsBackWithQuotesAndLineBreaks)
+{
+    QTemporaryDir dir;
+    Settings settings({});
+    settings.setKeepProgress(true);
+    ProgressKeeper keeper(settings, dir.filePath(QStringLiteral("data")));
+    const QString title = QStringLiteral("Vitamins, \"fat-soluble\"");
+    const QString tricky
+        = QStringLiteral("Retinol \"is\", in short,\nvitamin A\r\nand \u03b2-carotene its source");
+    keeper.beginRun(title, QStringLiteral("qbank1.txt"));
+    keeper.keep(answer(tricky, Outcome::Wrong, 3));
+    keeper.beginRun(QStringLiteral("Plain"), QStringLiteral("qbank2.txt"));
+    keeper.keep(answer(QStringLiteral("Plain"), Outcome::DontKnow));
+    keeper.keep(answer(QStringLiteral("Plain 2"), Outcome::Right, 1));
+
+    const QString path = dir.filePath(QStringLiteral("answers.csv"));
+    bool exported = false;
+    EXPECT_EQ(keeper.exportCsv(path, &exported),
+              QStringLiteral("Your answers were exported to %1.").arg(path));
+    EXPECT_TRUE(exported);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const std::vector<QStringList> records = readCsv(file.readAll());
+    ASSERT_EQ(records.size(), 4u);
+    EXPECT_EQ(
+        records[0],
+        QStringList({"run", "time", "set", "statement", "answer", "confidence", "key", "verdict", "marks"}));
+    const QStringList expected[] = {
+        {"1", "", title, tricky, "TRUE", "very sure", "false", "wrong", "-6"},
+        {"2", "", "Plain", "Plain", "Don't know", "", "true", "Don't know", "0"},
+        {"2", "", "Plain", "Plain 2", "TRUE", "unsure", "true", "right", "1"},
+    };
+    for (std::size_t i = 0; i < 3; ++i) {
+        QStringList got = records[i + 1];
+        ASSERT_EQ(got.size(), 9) << i;
+        const QDateTime time = QDateTime::fromString(got[1], Qt::ISODate);
+        EXPECT_TRUE(time.isValid() && time.timeSpec() == Qt::UTC) << qPrintable(got[1]);
+        EXPECT_LE(std::abs(time.secsTo(QDateTime::currentDateTimeUtc())), 60);
+        got[1].clear();
+        EXPECT_EQ(got, expected[i]) << i;
+    }
+
+    // A file that cannot be written is said so by name, and nothing is left.
+    const QString nowhere = dir.filePath(QStringLiteral("no/such/folder/answers.csv"));
+    const QString said = keeper.exportCsv(nowhere, &exported);
+    EXPECT_FALSE(exported);
+    EXPECT_TRUE(said.startsWith(nowhere + QStringLiteral(" could not be written ("))
+                && said.endsWith(QStringLiteral("). Nothing was exported.")))
+        << qPrintable(said);
+    EXPECT_FALSE(QFileInfo::exists(nowhere));
 }
 
 TEST(ProgressStore, MigratesAnOlderFileAndLeavesANewerOneUntouched)
