@@ -4,6 +4,7 @@
 #include "progress/progresskeeper.h"
 
 #include "core/settings.h"
+#include "progress/progressexport.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -141,6 +142,31 @@ std::optional<ProgressReport> ProgressKeeper::report(const std::vector<SetStatem
         figures = {};
     }
     return progressReport(figures, sets, locale);
+}
+
+QString ProgressKeeper::exportCsv(const QString &path, bool *exported)
+{
+    if (exported)
+        *exported = false;
+    const QString target = QDir::toNativeSeparators(path);
+    if (!ensureOpen())
+        return m_closedReason.isEmpty() ? QStringLiteral("Nothing was exported: keeping is turned off.")
+                                        : m_closedReason;
+    QByteArray csv = csvRecord(csvHeader());
+    const StoreStatus status = m_store.readAnswers([&csv](const ProgressStore::AnswerRow &row) {
+        csv += csvRecord(csvFields(row.run, row.setTitle, row.kept));
+    });
+    if (!status.ok()) {
+        handle(status);
+        return QStringLiteral("Nothing was exported: %1 could not be read (%2).")
+            .arg(QDir::toNativeSeparators(m_store.path()), status.detail);
+    }
+    const QString error = writeWholeFile(path, csv);
+    if (!error.isEmpty())
+        return QStringLiteral("%1 could not be written (%2). Nothing was exported.").arg(target, error);
+    if (exported)
+        *exported = true;
+    return QStringLiteral("Your answers were exported to %1.").arg(target);
 }
 
 QString ProgressKeeper::forget(bool *forgotten)

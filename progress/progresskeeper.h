@@ -44,6 +44,9 @@ public:
     // The window's figures; none when the file could not be read (a message
     // then waits).
     std::optional<ProgressReport> report(const std::vector<SetStatements> &sets, const QLocale &locale);
+    // Writes everything kept to path as CSV; the text says what happened,
+    // either way.
+    QString exportCsv(const QString &path, bool *exported = nullptr);
     // Deletes everything kept. The text says what happened, either way.
     QString forget(bool *forgotten = nullptr);
 

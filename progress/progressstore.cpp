@@ -6,11 +6,13 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -71,6 +73,56 @@ QString verdictName(Outcome outcome)
     }
     return QStringLiteral("dont-know");
 }
+
+Outcome outcomeOf(const QString &verdict)
+{
+    if (verdict == QLatin1String("right"))
+        return Outcome::Right;
+    if (verdict == QLatin1String("wrong"))
+        return Outcome::Wrong;
+    return Outcome::DontKnow;
+}
+
+void addToTally(ScoreTally &t, int level, const QString &verdict, int n)
+{
+    t.asked += n;
+    if (verdict == QLatin1String("dont-know"))
+        return;
+    const bool right = verdict == QLatin1String("right");
+    t.answered += n;
+    (right ? t.correct : t.wrong) += n;
+    int *byLevel[2][3] = {{&t.wrongUnsure, &t.wrongFairlySure, &t.wrongVerySure},
+                          {&t.correctUnsure, &t.correctFairlySure, &t.correctVerySure}};
+    if (level >= 1 && level <= 3)
+        *byLevel[right][level - 1] += n;
+}
+
+QDateTime timeOf(const QVariant &ms)
+{
+    return QDateTime::fromMSecsSinceEpoch(ms.toLongLong(), Qt::UTC);
+}
+
+// text, explanation, answer, confidence, key, verdict, marks, time, record,
+// version from the query's columns starting at `first`.
+KeptAnswer keptAt(const QSqlQuery &query, int first)
+{
+    KeptAnswer kept;
+    LoggedAnswer &a = kept.answer;
+    a.statement = query.value(first).toString();
+    a.explanation = query.value(first + 1).toString();
+    a.answer = query.value(first + 2).toString();
+    a.confidence = query.value(first + 3).toInt();
+    a.key = query.value(first + 4).toString();
+    a.outcome = outcomeOf(query.value(first + 5).toString());
+    a.marks = query.value(first + 6).toInt();
+    kept.time = timeOf(query.value(first + 7));
+    a.record = query.value(first + 8).toInt();
+    a.version = query.value(first + 9).toInt();
+    return kept;
+}
+
+#define KEPT_COLUMNS                                                                                         \
+    "s.text, s.explanation, a.answer, a.confidence, a.key, a.verdict, a.marks, a.time, s.record, s.version"
 
 bool writable(const QString &path)
 {
@@ -406,26 +458,51 @@ StoreStatus ProgressStore::readFigures(KeptFigures &figures)
             if (!query.exec(QStringLiteral("SELECT confidence, verdict, COUNT(*) FROM answer"
                                            " GROUP BY confidence, verdict")))
                 return false;
-            ScoreTally &t = figures.calibration;
+            while (query.next())
+                addToTally(figures.calibration, query.value(0).toInt(), query.value(1).toString(),
+                           query.value(2).toInt());
+            return !query.lastError().isValid();
+        };
+        const auto runs = [&] {
+            if (!query.exec(
+                    QStringLiteral("SELECT r.id, r.started, a.confidence, a.verdict, COUNT(*), "
+                                   "SUM(a.marks) FROM answer a JOIN run r ON r.id = a.run"
+                                   " WHERE a.run IN (SELECT id FROM run ORDER BY started DESC, id DESC"
+                                   " LIMIT %1) GROUP BY a.run, a.confidence, a.verdict")
+                        .arg(TrendRuns)))
+                return false;
+            QHash<qint64, std::size_t> index;
             while (query.next()) {
-                const int level = query.value(0).toInt();
-                const QString verdict = query.value(1).toString();
-                const int n = query.value(2).toInt();
-                t.asked += n;
-                if (verdict == QLatin1String("dont-know"))
-                    continue;
-                const bool right = verdict == QLatin1String("right");
-                t.answered += n;
-                (right ? t.correct : t.wrong) += n;
-                int *byLevel[2][3] = {{&t.wrongUnsure, &t.wrongFairlySure, &t.wrongVerySure},
-                                      {&t.correctUnsure, &t.correctFairlySure, &t.correctVerySure}};
-                if (level >= 1 && level <= 3)
-                    *byLevel[right][level - 1] += n;
+                const qint64 id = query.value(0).toLongLong();
+                auto found = index.constFind(id);
+                if (found == index.cend()) {
+                    found = index.insert(id, figures.runs.size());
+                    figures.runs.push_back({timeOf(query.value(1)), {}, 0});
+                }
+                RunTally &run = figures.runs[*found];
+                addToTally(run.tally, query.value(2).toInt(), query.value(3).toString(),
+                           query.value(4).toInt());
+                run.marks += query.value(5).toInt();
             }
             return !query.lastError().isValid();
         };
-        // One snapshot for all three.
-        if (query.exec(QStringLiteral("BEGIN")) && totals() && statements() && levels()
+        // Each statement's latest answer is its highest id: answers are
+        // only ever added.
+        const auto latest = [&] {
+            if (!query.exec(QStringLiteral("SELECT " KEPT_COLUMNS " FROM (SELECT MAX(id) AS id FROM answer"
+                                           " GROUP BY statement) l JOIN answer a ON a.id = l.id"
+                                           " JOIN statement s ON s.id = a.statement"
+                                           " WHERE a.verdict = 'wrong' AND a.confidence >= 2"
+                                           " ORDER BY a.time DESC, a.id DESC LIMIT %1")
+                                .arg(RevisitRows)))
+                return false;
+            while (query.next())
+                figures.latest.push_back(keptAt(query, 0));
+            std::reverse(figures.latest.begin(), figures.latest.end());
+            return !query.lastError().isValid();
+        };
+        // One snapshot for them all.
+        if (query.exec(QStringLiteral("BEGIN")) && totals() && statements() && levels() && runs() && latest()
             && query.exec(QStringLiteral("COMMIT")))
             return {};
         error = query.lastError();
@@ -433,6 +510,27 @@ StoreStatus ProgressStore::readFigures(KeptFigures &figures)
         query.exec(QStringLiteral("ROLLBACK"));
     }
     figures = {};
+    return sqlFailure(error);
+}
+
+StoreStatus ProgressStore::readAnswers(const std::function<void(const AnswerRow &)> &each)
+{
+    if (!m_open)
+        return {StoreFault::Other, QStringLiteral("it is not open"), {}};
+    QSqlError error;
+    {
+        QSqlQuery query(QSqlDatabase::database(m_connection, false));
+        query.setForwardOnly(true);
+        if (query.exec(QStringLiteral("SELECT a.run, r.title, " KEPT_COLUMNS " FROM answer a"
+                                      " JOIN run r ON r.id = a.run JOIN statement s ON s.id = a.statement"
+                                      " ORDER BY a.id"))) {
+            while (query.next())
+                each({query.value(0).toLongLong(), query.value(1).toString(), keptAt(query, 2)});
+            if (!query.lastError().isValid())
+                return {};
+        }
+        error = query.lastError();
+    }
     return sqlFailure(error);
 }
 

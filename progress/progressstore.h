@@ -10,6 +10,8 @@
 #include <QString>
 #include <QVariant>
 
+#include <functional>
+
 class QSqlError;
 
 namespace quorix {
@@ -40,12 +42,6 @@ struct RunStart {
     QString title;
     QString bankFile;
     QDateTime started;
-};
-
-// One marked statement as it is kept.
-struct KeptAnswer {
-    LoggedAnswer answer;
-    QDateTime time;
 };
 
 // The progress file, progress.sqlite in its folder (the folder at mode 0700,
@@ -87,6 +83,14 @@ public:
     StoreStatus keep(const KeptAnswer &answer);
 
     StoreStatus readFigures(KeptFigures &figures);
+
+    // Every kept answer, oldest first, with its run and set.
+    struct AnswerRow {
+        qint64 run = 0;
+        QString setTitle;
+        KeptAnswer kept;
+    };
+    StoreStatus readAnswers(const std::function<void(const AnswerRow &)> &each);
 
     // Closes the store and deletes the file with its -wal and -shm files.
     StoreStatus forget();

@@ -4,6 +4,7 @@
 #include "progress/progresswindow.h"
 
 #include "progress/progresskeeper.h"
+#include "progress/trendchart.h"
 #include "scoring/calibration.h"
 #include "scoring/calibrationchart.h"
 #include "scoring/scorechart.h"
@@ -12,12 +13,15 @@
 #include "ui/twips.h"
 
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileDialog>
 #include <QLabel>
 #include <QListWidget>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QShortcut>
+#include <QStandardPaths>
 
 namespace quorix {
 
@@ -41,16 +45,33 @@ FormProgress::FormProgress(ProgressKeeper &keeper, std::vector<SetStatements> se
     m_setList->setTextElideMode(Qt::ElideMiddle);
     m_setList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_setList->setUniformItemSizes(true);
-    placeAt(m_setList, 240, 1410, 14880, 4500);
+    placeAt(m_setList, 240, 1410, 14880, 2100);
 
-    addLabel(this, QStringLiteral("calibrationCaption"), 240, 6060, 14880, 300)
+    addLabel(this, QStringLiteral("calibrationCaption"), 240, 3660, 14880, 300)
         ->setText(QStringLiteral("How well calibrated am I? Every kept answer"));
-    m_levelLines = addTextLabel(this, QStringLiteral("levelLines"), QString(), 7800, 6420, 7320, 960);
-    addLabel(this, QStringLiteral("chartKey"), 7800, 7500, 7320, 450, 8.25, false)
+    m_levelLines = addTextLabel(this, QStringLiteral("levelLines"), QString(), 7800, 4020, 7320, 960);
+    addLabel(this, QStringLiteral("chartKey"), 7800, 5100, 7320, 450, 8.25, false)
         ->setText(calibrationChartKey());
+
+    addLabel(this, QStringLiteral("trendCaption"), 240, 6660, 7440, 300)
+        ->setText(QStringLiteral("The last %1 runs").arg(TrendRuns));
+    addLabel(this, QStringLiteral("trendKey"), 240, 10410, 7440, 450, 8.25, false)->setText(trendChartKey());
+    addLabel(this, QStringLiteral("revisitCaption"), 7800, 6660, 7320, 300)
+        ->setText(QStringLiteral("Statements to revisit"));
+    m_revisitList = new QListWidget(this);
+    m_revisitList->setObjectName(QStringLiteral("revisitList"));
+    m_revisitList->setAccessibleName(QStringLiteral("Statements to revisit"));
+    m_revisitList->setFont(screenFont(9.75, false));
+    m_revisitList->setTextElideMode(Qt::ElideRight);
+    m_revisitList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_revisitList->setUniformItemSizes(true);
+    placeAt(m_revisitList, 7800, 6990, 7320, 3840);
 
     m_forget = addButton(this, QStringLiteral("forgetProgress"), QStringLiteral("Forget my progress\u2026"),
                          240, 10920, 3615, 495);
+    m_export = addButton(this, QStringLiteral("exportProgress"), QStringLiteral("Export\u2026"), 4080, 10920,
+                         2040, 495);
+    connect(m_export, &QPushButton::clicked, this, &FormProgress::onExportClicked);
     m_close
         = addButton(this, QStringLiteral("closeButton"), QStringLiteral("Close"), 13080, 10920, 2040, 495);
     connect(m_forget, &QPushButton::clicked, this, &FormProgress::onForgetProgressClicked);
@@ -85,13 +106,55 @@ void FormProgress::showReport(const ProgressReport &report)
     m_chart = new ScoreChart(this, QStringLiteral("calibrationChart"));
     m_chart->setAccessibleName(QStringLiteral("Calibration chart over every kept answer"));
     m_chart->setFocusPolicy(Qt::TabFocus);
-    placeAt(m_chart, 240, 6420, 7440, 2520);
+    placeAt(m_chart, 240, 4020, 7440, 2520);
     drawCalibrationChart(m_chart, report.calibration);
     setTabOrder(m_setList, m_chart);
     setTabOrder(m_chart, before);
     m_chart->show();
     m_levelLines->setText(calibrationDescription(report.calibration));
+
+    before = m_revisitList;
+    if (m_trendChart) {
+        before = m_trendChart->nextInFocusChain();
+        delete m_trendChart;
+    }
+    m_trendChart = new ScoreChart(this, QStringLiteral("trendChart"));
+    m_trendChart->setAccessibleName(QStringLiteral("Marks per answer in the last %1 runs").arg(TrendRuns));
+    m_trendChart->setFocusPolicy(Qt::TabFocus);
+    placeAt(m_trendChart, 240, 6990, 7440, 3360);
+    drawTrendChart(m_trendChart, report.trend);
+    setTabOrder(m_levelLines, m_trendChart);
+    setTabOrder(m_trendChart, before);
+    m_trendChart->show();
+
+    m_revisitList->clear();
+    for (const RevisitRow &row : report.revisit) {
+        auto *item = new QListWidgetItem(row.text, m_revisitList);
+        item->setToolTip(row.explanation);
+        item->setData(Qt::AccessibleDescriptionRole, row.explanation);
+        item->setSizeHint(rowSize);
+    }
+    if (m_revisitList->count() > 0)
+        m_revisitList->setCurrentRow(0);
     m_forget->setEnabled(m_keeper.hasKeptFile());
+    m_export->setEnabled(m_keeper.hasKeptFile());
+}
+
+void FormProgress::onExportClicked()
+{
+    const QString path = QFileDialog::getSaveFileName(
+        this, QStringLiteral("Export my answers"),
+        QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+            .filePath(QStringLiteral("quorix-answers.csv")),
+        QStringLiteral("CSV files (*.csv);;All files (*)"));
+    if (path.isEmpty())
+        return;
+    bool exported = false;
+    const QString said = m_keeper.exportCsv(path, &exported);
+    if (exported)
+        QMessageBox::information(this, programTitle(), said);
+    else
+        QMessageBox::warning(this, programTitle(), said);
 }
 
 void FormProgress::onForgetProgressClicked()

@@ -35,6 +35,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
@@ -898,6 +899,15 @@ void MenuTest::keptAnswersAndTheProgressWindow()
     auto *chart = window->findChild<QWidget *>(QStringLiteral("calibrationChart"));
     QCOMPARE(chart->accessibleDescription(), calibrationDescription(m_nav->tally()));
     QVERIFY(chart->accessibleDescription().startsWith(QStringLiteral("unsure: 1 answer, 100% correct")));
+    const QStringList trend = window->findChild<QWidget *>(QStringLiteral("trendChart"))
+                                  ->accessibleDescription()
+                                  .split(QLatin1Char('\n'));
+    QCOMPARE(trend.size(), 3);
+    for (const QString &line : trend)
+        QVERIFY2(line.contains(
+                     QRegularExpression(QStringLiteral("^.+ \\d\\d:\\d\\d: \\d+ answers?, -?\\d+\\.\\d\\d "
+                                                       "marks per answer, \\d+\\.\\d\\d lost per answer$"))),
+                 qPrintable(line));
     if (!qEnvironmentVariableIsEmpty("QUORIX_PROGRESS_SHOT"))
         window->grab().save(qEnvironmentVariable("QUORIX_PROGRESS_SHOT"));
 

@@ -27,7 +27,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
+#include <map>
+#include <string>
 
 #include <csignal>
 #include <grp.h>
@@ -160,6 +163,144 @@ TEST(ProgressFigures, SetRows)
     }
 }
 
+// Trend and revisit, from answers kept in runs. Each answer is in run
+// `run`, kept `minute` minutes after the first run began; a run begins at
+// its first answer.
+struct Kept {
+    int run;
+    std::string statement;
+    Outcome outcome;
+    int confidence;
+    int minute;
+};
+
+struct TrendRevisitRow {
+    const char *name;
+    std::vector<Kept> kept;
+    std::vector<const char *> trend; // "<k> answers, …" after "<date> <time>: "
+    std::vector<const char *> revisit; // statements, most recent first
+    std::size_t revisitCount = 0; // when the list is too long to spell out
+};
+
+std::vector<Kept> manyRuns(int runs)
+{
+    std::vector<Kept> kept;
+    for (int run = 0; run < runs; ++run)
+        kept.push_back({run, "S", run % 2 ? Outcome::Right : Outcome::Wrong, 3, run * 60});
+    return kept;
+}
+
+std::vector<Kept> manyWrong(int statements)
+{
+    std::vector<Kept> kept;
+    for (int i = 0; i < statements; ++i)
+        kept.push_back({0, "S" + std::to_string(i), Outcome::Wrong, 2, i});
+    return kept;
+}
+
+TEST(ProgressFigures, TrendAndRevisit)
+{
+    using enum Outcome;
+    const TrendRevisitRow rows[] = {
+        {"nothing kept", {}, {}, {}},
+        {"one answer, right at very sure: nothing lost",
+         {{0, "A", Right, 3, 0}},
+         {"1 answer, 3.00 marks per answer, 0.00 lost per answer"},
+         {}},
+        {"wrong at very sure loses to unsure",
+         {{0, "A", Wrong, 3, 0}},
+         {"1 answer, -6.00 marks per answer, 6.00 lost per answer"},
+         {"A"}},
+        {"cut toward zero, not rounded; don't know counts",
+         {{0, "A", Right, 2, 0}, {0, "B", Right, 2, 1}, {0, "C", Wrong, 2, 2}},
+         {"3 answers, 0.66 marks per answer, 0.00 lost per answer"},
+         {"C"}},
+        {"negative figures are cut toward zero too",
+         {{0, "A", Wrong, 2, 0}, {0, "B", Right, 1, 1}, {0, "C", DontKnow, 0, 2}},
+         {"3 answers, -0.33 marks per answer, 1.33 lost per answer"},
+         {"A"}},
+        {"runs oldest first, each on its own",
+         {{1, "A", Right, 1, 90}, {0, "B", Wrong, 1, 0}},
+         {"1 answer, 0.00 marks per answer, 0.00 lost per answer",
+          "1 answer, 1.00 marks per answer, 2.00 lost per answer"},
+         {}},
+        {"the latest answer decides; unsure and don't know are not revisited",
+         {{0, "A", Wrong, 3, 0},
+          {0, "B", Right, 3, 1},
+          {0, "C", Wrong, 1, 2},
+          {0, "D", DontKnow, 0, 3},
+          {1, "A", Right, 1, 60},
+          {1, "B", Wrong, 2, 61},
+          {1, "E", Wrong, 3, 62}},
+         {"4 answers, -0.75 marks per answer, 1.00 lost per answer",
+          "3 answers, -2.33 marks per answer, 3.33 lost per answer"},
+         {"E", "B"}},
+        {"only the last 20 runs", manyRuns(25), {}, {}, 1},
+        {"at most 50 to revisit", manyWrong(60), {}, {}, 50},
+    };
+    const QLocale locale(QLocale::English, QLocale::UnitedKingdom);
+    const QDateTime start(QDate(2026, 3, 5), QTime(9, 0), Qt::UTC);
+    const auto at = [&](int minute) { return start.addSecs(minute * 60); };
+    for (const TrendRevisitRow &row : rows) {
+        std::map<int, RunTally> runs;
+        std::vector<KeptAnswer> answers;
+        for (const Kept &k : row.kept) {
+            LoggedAnswer a = answer(QString::fromStdString(k.statement), k.outcome, k.confidence);
+            a.explanation = a.statement + QStringLiteral(" explained");
+            answers.push_back({a, at(k.minute)});
+            RunTally &run = runs[k.run];
+            if (!run.started.isValid())
+                run.started = at(k.minute);
+            run.marks += a.marks;
+            ScoreTally &t = run.tally;
+            t.asked += 1;
+            if (k.outcome == DontKnow)
+                continue;
+            t.answered += 1;
+            int *counters[] = {&t.wrongUnsure,   &t.wrongFairlySure,   &t.wrongVerySure,
+                               &t.correctUnsure, &t.correctFairlySure, &t.correctVerySure};
+            *counters[(k.outcome == Right ? 3 : 0) + k.confidence - 1] += 1;
+        }
+        std::vector<RunTally> tallies;
+        for (auto it = runs.rbegin(); it != runs.rend(); ++it) // newest first: the order must not matter
+            tallies.push_back(it->second);
+
+        const std::vector<TrendPoint> points = trendPoints(tallies, locale);
+        if (row.kept.size() == 25) {
+            ASSERT_EQ(points.size(), 20u) << row.name;
+            EXPECT_EQ(points.front().started, at(5 * 60)) << row.name;
+            EXPECT_TRUE(std::is_sorted(points.begin(), points.end(), [](const auto &a, const auto &b) {
+                return a.started < b.started;
+            })) << row.name;
+        } else if (row.kept.size() < 60) {
+            QStringList expected;
+            for (std::size_t i = 0; i < row.trend.size(); ++i) {
+                const QDateTime local = tallies[tallies.size() - 1 - i].started.toLocalTime();
+                expected << QStringLiteral("%1 %2: %3")
+                                .arg(locale.toString(local.date(), QLocale::LongFormat),
+                                     local.toString(QStringLiteral("HH:mm")),
+                                     QString::fromUtf8(row.trend[i]));
+            }
+            EXPECT_EQ(trendDescription(points), expected.join(QLatin1Char('\n'))) << row.name;
+        }
+
+        const std::vector<RevisitRow> revisit = revisitRows(answers);
+        if (row.revisitCount) {
+            EXPECT_EQ(revisit.size(), row.revisitCount) << row.name;
+            continue;
+        }
+        ASSERT_EQ(revisit.size(), row.revisit.size()) << row.name;
+        for (std::size_t i = 0; i < revisit.size(); ++i) {
+            const auto kept = std::find_if(answers.rbegin(), answers.rend(), [&](const KeptAnswer &k) {
+                return k.answer.statement == QString::fromUtf8(row.revisit[i]);
+            });
+            EXPECT_EQ(revisit[i].text, reviewRowText(kept->answer)) << row.name;
+            EXPECT_TRUE(revisit[i].text.startsWith(QString::fromUtf8(row.revisit[i]))) << row.name;
+            EXPECT_EQ(revisit[i].explanation, kept->answer.explanation) << row.name;
+        }
+    }
+}
+
 TEST(ProgressFigures, StatementHashIsSha256)
 {
     EXPECT_EQ(statementHash(QStringLiteral("abc")),
@@ -235,6 +376,105 @@ TEST(ProgressStore, KeepsRunsStatementsAndAnswers)
     EXPECT_EQ(figures.calibration.correctVerySure, 1);
     EXPECT_EQ(figures.calibration.wrongVerySure, 1);
     EXPECT_EQ(figures.calibration.answered, 2);
+    // The trend's runs, and the one statement whose latest answer was a
+    // confident mistake.
+    ASSERT_EQ(figures.runs.size(), 2u);
+    EXPECT_EQ(figures.runs[0].tally.asked + figures.runs[1].tally.asked, 3);
+    EXPECT_EQ(figures.runs[0].marks + figures.runs[1].marks, 3 - 6);
+    ASSERT_EQ(figures.latest.size(), 1u);
+    EXPECT_EQ(figures.latest[0].answer.statement, QStringLiteral("B"));
+    EXPECT_EQ(figures.latest[0].answer.confidence, 3);
+    EXPECT_EQ(figures.latest[0].answer.explanation, QStringLiteral("Because."));
+}
+
+// ---- Export
+
+// A CSV reader after RFC 4180: quoted fields may hold commas, doubled
+// quotes and line breaks; records end with CR LF.
+std::vector<QStringList> readCsv(const QByteArray &bytes)
+{
+    std::vector<QStringList> records;
+    QStringList record;
+    QByteArray field;
+    bool quoted = false;
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const char c = bytes[i];
+        if (quoted) {
+            if (c != '"')
+                field += c;
+            else if (i + 1 < bytes.size() && bytes[i + 1] == '"')
+                field += bytes[++i];
+            else
+                quoted = false;
+        } else if (c == '"') {
+            quoted = true;
+        } else if (c == ',') {
+            record << QString::fromUtf8(field);
+            field.clear();
+        } else if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') {
+            record << QString::fromUtf8(field);
+            field.clear();
+            records.push_back(record);
+            record.clear();
+            ++i;
+        } else {
+            field += c;
+        }
+    }
+    EXPECT_TRUE(field.isEmpty() && record.isEmpty() && !quoted) << "the last record is not ended by CR LF";
+    return records;
+}
+
+TEST(ProgressExport, ReadsBackWithQuotesAndLineBreaks)
+{
+    QTemporaryDir dir;
+    Settings settings({});
+    settings.setKeepProgress(true);
+    ProgressKeeper keeper(settings, dir.filePath(QStringLiteral("data")));
+    const QString title = QStringLiteral("Vitamins, \"fat-soluble\"");
+    const QString tricky
+        = QStringLiteral("Retinol \"is\", in short,\nvitamin A\r\nand \u03b2-carotene its source");
+    keeper.beginRun(title, QStringLiteral("qbank1.txt"));
+    keeper.keep(answer(tricky, Outcome::Wrong, 3));
+    keeper.beginRun(QStringLiteral("Plain"), QStringLiteral("qbank2.txt"));
+    keeper.keep(answer(QStringLiteral("Plain"), Outcome::DontKnow));
+    keeper.keep(answer(QStringLiteral("Plain 2"), Outcome::Right, 1));
+
+    const QString path = dir.filePath(QStringLiteral("answers.csv"));
+    bool exported = false;
+    EXPECT_EQ(keeper.exportCsv(path, &exported),
+              QStringLiteral("Your answers were exported to %1.").arg(path));
+    EXPECT_TRUE(exported);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const std::vector<QStringList> records = readCsv(file.readAll());
+    ASSERT_EQ(records.size(), 4u);
+    EXPECT_EQ(
+        records[0],
+        QStringList({"run", "time", "set", "statement", "answer", "confidence", "key", "verdict", "marks"}));
+    const QStringList expected[] = {
+        {"1", "", title, tricky, "TRUE", "very sure", "false", "wrong", "-6"},
+        {"2", "", "Plain", "Plain", "Don't know", "", "true", "Don't know", "0"},
+        {"2", "", "Plain", "Plain 2", "TRUE", "unsure", "true", "right", "1"},
+    };
+    for (std::size_t i = 0; i < 3; ++i) {
+        QStringList got = records[i + 1];
+        ASSERT_EQ(got.size(), 9) << i;
+        const QDateTime time = QDateTime::fromString(got[1], Qt::ISODate);
+        EXPECT_TRUE(time.isValid() && time.timeSpec() == Qt::UTC) << qPrintable(got[1]);
+        EXPECT_LE(std::abs(time.secsTo(QDateTime::currentDateTimeUtc())), 60);
+        got[1].clear();
+        EXPECT_EQ(got, expected[i]) << i;
+    }
+
+    // A file that cannot be written is said so by name, and nothing is left.
+    const QString nowhere = dir.filePath(QStringLiteral("no/such/folder/answers.csv"));
+    const QString said = keeper.exportCsv(nowhere, &exported);
+    EXPECT_FALSE(exported);
+    EXPECT_TRUE(said.startsWith(nowhere + QStringLiteral(" could not be written ("))
+                && said.endsWith(QStringLiteral("). Nothing was exported.")))
+        << qPrintable(said);
+    EXPECT_FALSE(QFileInfo::exists(nowhere));
 }
 
 TEST(ProgressStore, MigratesAnOlderFileAndLeavesANewerOneUntouched)
