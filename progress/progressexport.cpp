@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quorix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "progress/progressexport.h"
 
 #include "progress/progressfigures.h"

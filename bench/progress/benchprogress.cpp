@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quorix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What keeping answers costs: the time an OK spends recording its answer
 // (median and slowest of 1,000), the time the progress window takes to open
 // with 50,000 kept answers, and the file's size per 10,000 answers.
