@@ -151,7 +151,8 @@ using Stop = CatalogueReading::Stop;
 const ReadingRow readingRows[] = {
     {"two_of_three_titles_read", "2\nA\nB\nC,D\n", Stop::Read, 3, 2, 4},
     {"ends_early", "3\nA\n", Stop::EndsEarly, 2, 0, 2},
-    {"count_too_large_is_why_even_when_titles_run_out", catalogueOf(25, 3, "\n"), Stop::CountTooLarge, 4, 0, 4},
+    {"count_too_large_is_why_even_when_titles_run_out", catalogueOf(25, 3, "\n"), Stop::CountTooLarge, 4, 0,
+     4},
     {"count_not_whole", "2.5\nA\nB\n", Stop::CountNotWhole, 1, 0, 3},
     {"count_not_a_number", "x\n", Stop::CountNotNumber, 1, 0, 1},
     {"count_empty", "\"\"\n", Stop::CountEmpty, 1, 0, 1},
