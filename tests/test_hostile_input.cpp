@@ -7,6 +7,8 @@
 // at the time bound instead of hanging the test; the unreadable file is tried
 // as the user nobody when the test runs as root.
 
+#include "tests/support/childprocess.h"
+
 #include "app/catalogue.h"
 #include "core/datafile.h"
 #include "core/datafolder.h"
@@ -89,53 +91,14 @@ QByteArray tryReaders(const DataFolder &folder)
         + (kept ? "kept" : "lost");
 }
 
-bool becomeNobody()
-{
-    const passwd *nobody = ::getpwnam("nobody");
-    return nobody && ::setgroups(0, nullptr) == 0 && ::setgid(nobody->pw_gid) == 0
-        && ::setuid(nobody->pw_uid) == 0;
-}
-
 Outcome runInChild(const QString &folder, bool asNobody)
 {
-    int fds[2];
-    if (::pipe(fds) != 0)
-        return {};
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        ::close(fds[0]);
-        if (asNobody && !becomeNobody())
-            ::_exit(4);
-        const QByteArray out = tryReaders(DataFolder(folder));
-        const bool written = ::write(fds[1], out.constData(), std::size_t(out.size())) == out.size();
-        ::_exit(written ? 0 : 5);
-    }
-    ::close(fds[1]);
-
-    QElapsedTimer timer;
-    timer.start();
-    QByteArray got;
-    bool finished = false;
-    while (!finished && timer.elapsed() < boundMs) {
-        pollfd p{fds[0], POLLIN, 0};
-        if (::poll(&p, 1, int(boundMs - timer.elapsed())) <= 0)
-            continue;
-        char buf[4096];
-        const ssize_t n = ::read(fds[0], buf, sizeof buf);
-        if (n > 0)
-            got.append(buf, n);
-        else if (n == 0 || errno != EINTR)
-            finished = true;
-    }
-    ::close(fds[0]);
-    if (!finished)
-        ::kill(pid, SIGKILL);
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-
+    const quorixtest::ChildResult child = quorixtest::runInChild(
+        asNobody, [&]() -> QByteArray { return tryReaders(DataFolder(folder)); }, boundMs);
+    const QByteArray &got = child.output;
     Outcome outcome;
-    outcome.returned = finished;
-    outcome.becameNobody = !(WIFEXITED(status) && WEXITSTATUS(status) == 4);
+    outcome.returned = child.finished;
+    outcome.becameNobody = child.becameNobody;
     const QList<QByteArray> parts = got.split('\0');
     if (parts.size() == 3) {
         outcome.catalogueError = QString::fromUtf8(parts[0]);

@@ -8,6 +8,8 @@
 // need a file or folder the user cannot use run as the user nobody when the
 // test runs as root.
 
+#include "tests/support/childprocess.h"
+
 #include "core/settings.h"
 #include "progress/progressfigures.h"
 #include "progress/progresskeeper.h"
@@ -508,13 +510,6 @@ TEST(ProgressStore, MigratesAnOlderFileAndLeavesANewerOneUntouched)
 
 // ---- Faults
 
-bool becomeNobody()
-{
-    const passwd *nobody = ::getpwnam("nobody");
-    return nobody && ::setgroups(0, nullptr) == 0 && ::setgid(nobody->pw_gid) == 0
-        && ::setuid(nobody->pw_uid) == 0;
-}
-
 struct Told {
     bool ran = false;
     QString first; // the message after the first answer
@@ -527,36 +522,23 @@ struct Told {
 // what the student is told and what is left in the file.
 Told keepTwo(const QString &folder, int maxPageCount, bool asNobody)
 {
-    int fds[2];
-    if (::pipe(fds) != 0)
-        return {};
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        ::close(fds[0]);
-        if (asNobody && !becomeNobody())
-            ::_exit(4);
-        Settings settings({});
-        settings.setKeepProgress(true);
-        ProgressKeeper keeper(settings, folder, maxPageCount);
-        keeper.beginRun(QStringLiteral("Set"), QStringLiteral("qbank1.txt"));
-        const QString longText(10000, QLatin1Char('x'));
-        keeper.keep(answer(QStringLiteral("First ") + longText, Outcome::Right));
-        const QString first = keeper.takeMessage();
-        keeper.keep(answer(QStringLiteral("Second ") + longText, Outcome::Wrong));
-        const QString second = keeper.takeMessage();
-        const QByteArray out
-            = first.toUtf8() + '\0' + second.toUtf8() + '\0' + (keeper.closedForRun() ? "1" : "0");
-        const bool written = ::write(fds[1], out.constData(), std::size_t(out.size())) == out.size();
-        ::_exit(written ? 0 : 5);
-    }
-    ::close(fds[1]);
-    QByteArray got;
-    char buf[4096];
-    for (ssize_t n; (n = ::read(fds[0], buf, sizeof buf)) > 0;)
-        got.append(buf, n);
-    ::close(fds[0]);
-    int status = 0;
-    ::waitpid(pid, &status, 0);
+    const QByteArray got
+        = quorixtest::runInChild(
+              asNobody,
+              [&]() -> QByteArray {
+                  Settings settings({});
+                  settings.setKeepProgress(true);
+                  ProgressKeeper keeper(settings, folder, maxPageCount);
+                  keeper.beginRun(QStringLiteral("Set"), QStringLiteral("qbank1.txt"));
+                  const QString longText(10000, QLatin1Char('x'));
+                  keeper.keep(answer(QStringLiteral("First ") + longText, Outcome::Right));
+                  const QString first = keeper.takeMessage();
+                  keeper.keep(answer(QStringLiteral("Second ") + longText, Outcome::Wrong));
+                  const QString second = keeper.takeMessage();
+                  return first.toUtf8() + '\0' + second.toUtf8() + '\0' + (keeper.closedForRun() ? "1" : "0");
+              },
+              30000)
+              .output;
     Told told;
     const QList<QByteArray> parts = got.split('\0');
     if (parts.size() != 3)
