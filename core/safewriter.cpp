@@ -30,6 +30,31 @@ Result<void> failure(const QString &why)
     return Result<void>::failure(why);
 }
 
+// Whether the regular file at path starts with head. Opened without following
+// a link and without waiting, in case it was swapped for a pipe since.
+bool startsWith(const QString &path, const QByteArray &head)
+{
+    const int fd
+        = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    QByteArray start(head.size(), '\0');
+    struct stat st { };
+    ssize_t got = 0;
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) {
+        while (got < head.size()) {
+            const ssize_t n = ::read(fd, start.data() + got, size_t(head.size() - got));
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0)
+                break;
+            got += n;
+        }
+    }
+    ::close(fd);
+    return got == head.size() && start == head;
+}
+
 } // namespace
 
 Result<void> writeAll(QIODevice &out, const QByteArray &bytes)
@@ -72,7 +97,19 @@ Result<void> SafeWriter::writeAndSync(QFileDevice &file, const QString &path, co
     return {};
 }
 
-Result<void> SafeWriter::writeFile(const QString &path, const QByteArray &bytes) const
+QFileDevice::Permissions SafeWriter::defaultPermissions()
+{
+    return QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup | QFileDevice::WriteGroup
+        | QFileDevice::ReadOther | QFileDevice::WriteOther;
+}
+
+QFileDevice::Permissions SafeWriter::ownerOnlyPermissions()
+{
+    return QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+}
+
+Result<void> SafeWriter::writeFile(const QString &path, const QByteArray &bytes,
+                                   const QByteArray &replaceOnly) const
 {
     struct stat st { };
     if (::lstat(QFile::encodeName(path).constData(), &st) != 0) {
@@ -80,8 +117,11 @@ Result<void> SafeWriter::writeFile(const QString &path, const QByteArray &bytes)
             return writeNewFile(path, bytes);
         return failure(errnoText(errno));
     }
-    if (S_ISREG(st.st_mode))
+    if (S_ISREG(st.st_mode)) {
+        if (!replaceOnly.isEmpty() && st.st_size > 0 && !startsWith(path, replaceOnly))
+            return failure(QStringLiteral("it already holds something else, which was left as it was"));
         return replaceRegularFile(path, bytes);
+    }
     // Followed, a link planted under a name known in advance (a fixed output
     // name in a shared folder) could send the output over another of the
     // user's files; replaced, the link would be lost. The user is asked for
@@ -94,11 +134,12 @@ Result<void> SafeWriter::writeFile(const QString &path, const QByteArray &bytes)
     return writeIntoSpecialFile(path, bytes);
 }
 
-Result<void> SafeWriter::writeNewFile(const QString &path, const QByteArray &bytes) const
+Result<void> SafeWriter::writeNewFile(const QString &path, const QByteArray &bytes,
+                                      QFileDevice::Permissions permissions) const
 {
     QFile file(path);
     // NewOnly creates the file exclusively and never through a symbolic link.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly, permissions))
         return failure(file.errorString());
     const Result<void> written = writeAndSync(file, bytes);
     file.close();
@@ -108,12 +149,13 @@ Result<void> SafeWriter::writeNewFile(const QString &path, const QByteArray &byt
 }
 
 Result<QString> SafeWriter::writeNewFileIn(const QString &folder, const std::function<QString(int)> &nameFor,
-                                           const QByteArray &bytes) const
+                                           const QByteArray &bytes,
+                                           QFileDevice::Permissions permissions) const
 {
     const QDir dir(folder);
     for (int attempt = 1; attempt <= 1000; ++attempt) {
         const QString path = dir.filePath(nameFor(attempt));
-        const Result<void> written = writeNewFile(path, bytes);
+        const Result<void> written = writeNewFile(path, bytes, permissions);
         if (written)
             return path;
         const QFileInfo info(path);

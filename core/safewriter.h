@@ -6,11 +6,11 @@
 #include "core/result.h"
 
 #include <QByteArray>
+#include <QFileDevice>
 #include <QString>
 
 #include <functional>
 
-class QFileDevice;
 class QIODevice;
 
 namespace quorix {
@@ -38,16 +38,26 @@ public:
     // Writes to path: a new file is created, an existing regular file is
     // replaced only once the new one is complete, and a device or pipe is
     // written into, never replaced. A symbolic link or a folder is refused.
-    Result<void> writeFile(const QString &path, const QByteArray &bytes) const;
+    // Given replaceOnly, an existing regular file that is not empty is
+    // replaced only when it starts with those bytes, and refused otherwise.
+    Result<void> writeFile(const QString &path, const QByteArray &bytes,
+                           const QByteArray &replaceOnly = QByteArray()) const;
 
-    // Creates path, which must not exist yet; nothing is left behind when the
-    // write fails.
-    Result<void> writeNewFile(const QString &path, const QByteArray &bytes) const;
+    // Creates path, which must not exist yet, with permissions (before the
+    // umask); nothing is left behind when the write fails.
+    Result<void> writeNewFile(const QString &path, const QByteArray &bytes,
+                              QFileDevice::Permissions permissions = defaultPermissions()) const;
 
     // Creates the first of nameFor(1), nameFor(2), ... (up to 1000) that is
     // not taken in folder, replacing nothing: the path written, or why not.
     Result<QString> writeNewFileIn(const QString &folder, const std::function<QString(int attempt)> &nameFor,
-                                   const QByteArray &bytes) const;
+                                   const QByteArray &bytes,
+                                   QFileDevice::Permissions permissions = defaultPermissions()) const;
+
+    // Read and write for everyone, as the umask allows.
+    static QFileDevice::Permissions defaultPermissions();
+    // Read and write for the owner alone, for files in a shared folder.
+    static QFileDevice::Permissions ownerOnlyPermissions();
 
     // Writes bytes into an open file and onto the disk.
     Result<void> writeAndSync(QFileDevice &file, const QByteArray &bytes) const;

@@ -401,6 +401,10 @@ private Q_SLOTS:
         QTest::newRow("a new file that fails part-way") << "nothing"
                                                         << "option"
                                                         << "target" << 4096 << full << P::Saved;
+        QTest::newRow("a file that is not a report")
+            << "catalogue"
+            << "option"
+            << "" << 0 << "it already holds something else" << P::Saved;
         QTest::newRow("an earlier report that fails part-way") << "earlier"
                                                                << "option"
                                                                << "target" << 4096 << full << P::Saved;
@@ -429,10 +433,10 @@ private Q_SLOTS:
         const QString other = dir.filePath(QStringLiteral("other"));
         const QByteArray name = QFile::encodeName(path);
         QFile reader;
-        if (target == "link" || target == "earlier") {
+        if (target == "link" || target == "earlier" || target == "catalogue") {
             QFile earlier(target == "link" ? other : path);
             QVERIFY(earlier.open(QIODevice::WriteOnly));
-            earlier.write("an earlier report");
+            earlier.write(target == "catalogue" ? "Sample questions,sample.txt" : "%PDF- an earlier report");
         }
         if (target == "link")
             QVERIFY(QFile::link(other, path));
@@ -524,6 +528,34 @@ private Q_SLOTS:
             samplePdf().value(), dir.filePath(QStringLiteral("missing")), QDateTime::currentDateTime());
         QVERIFY(!r.ok());
         QVERIFY(!r.error().isEmpty());
+    }
+
+    void withoutHomeTheReportIsSavedInTheTemporaryFolder()
+    {
+        QTemporaryDir temporary;
+        const QByteArray home = qgetenv("HOME");
+        const QByteArray tmpdir = qgetenv("TMPDIR");
+        qunsetenv("HOME");
+        qputenv("TMPDIR", QFile::encodeName(temporary.path()));
+        FakePrinting fake;
+        fake.folder = defaultFallbackFolder();
+        const PrintOutcome got = printReport(nullptr, samplePdf(), QString(), fake.printing());
+        qputenv("HOME", home);
+        if (tmpdir.isNull())
+            qunsetenv("TMPDIR");
+        else
+            qputenv("TMPDIR", tmpdir);
+
+        QCOMPARE(fake.folder, temporary.path());
+        QCOMPARE(got, PrintOutcome::Saved);
+        const QString path = temporary.filePath(QStringLiteral("quorix-results-2025-06-03-1405.pdf"));
+        QVERIFY(isPdf(path));
+        struct stat st { };
+        QCOMPARE(::stat(QFile::encodeName(path).constData(), &st), 0);
+        QCOMPARE(st.st_mode & 0777, mode_t(0600));
+        QCOMPARE(fake.savedMessages.size(), 1);
+        QVERIFY2(fake.savedMessages.front().contains(path), qPrintable(fake.savedMessages.front()));
+        QVERIFY(fake.savedMessages.front().contains(QStringLiteral("temporary folder")));
     }
 
     void printedWhenTheJobIsAccepted()

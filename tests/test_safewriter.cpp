@@ -7,6 +7,7 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <unistd.h>
@@ -41,6 +42,35 @@ private Q_SLOTS:
         QCOMPARE(written.ok(), ok);
         QCOMPARE(written.error(), ok ? QString() : QStringLiteral("No space left on device"));
         QCOMPARE(target.data(), QByteArray("0123456789").left(int(limit)));
+    }
+
+    void replaceOnlyKeepsAFileOfAnotherKind_data()
+    {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QByteArray>("replaceOnly");
+        QTest::addColumn<bool>("replaced");
+        QTest::newRow("an earlier report") << QByteArray("%PDF-1.4 old") << QByteArray("%PDF-") << true;
+        QTest::newRow("an empty file") << QByteArray() << QByteArray("%PDF-") << true;
+        QTest::newRow("a catalogue") << QByteArray("Sample,sample.txt") << QByteArray("%PDF-") << false;
+        QTest::newRow("shorter than the head") << QByteArray("%PD") << QByteArray("%PDF-") << false;
+        QTest::newRow("anything, when not asked") << QByteArray("Sample,sample.txt") << QByteArray() << true;
+    }
+
+    void replaceOnlyKeepsAFileOfAnotherKind()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(QByteArray, replaceOnly);
+        QFETCH(bool, replaced);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("out"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(before);
+        file.close();
+        const Result<void> written = SafeWriter().writeFile(path, "%PDF-new", replaceOnly);
+        QCOMPARE(written.ok(), replaced);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), replaced ? QByteArray("%PDF-new") : before);
     }
 
     void aPipeWhoseReaderHasGoneIsAnOrdinaryFailure()

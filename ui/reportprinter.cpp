@@ -97,12 +97,23 @@ QString nativePath(const QString &path)
     return QDir::toNativeSeparators(path);
 }
 
-// The document's bytes, or why it could not be made.
-Result<void> writeFile(const Result<QByteArray> &pdf, const QString &path, const ReportPrinting &printing)
+// Every report starts so; a file given with --print-to-pdf that does not is
+// something else (a typing slip away from a catalogue or a bank) and is kept.
+const QByteArray reportHead = QByteArrayLiteral("%PDF-");
+
+// The document's bytes, or why it could not be made. replaceOnly as for
+// SafeWriter::writeFile.
+Result<void> writeFile(const Result<QByteArray> &pdf, const QString &path, const ReportPrinting &printing,
+                       const QByteArray &replaceOnly = QByteArray())
 {
     if (!pdf)
         return Result<void>::failure(pdf.error());
-    return printing.files.writeFile(path, pdf.value());
+    return printing.files.writeFile(path, pdf.value(), replaceOnly);
+}
+
+bool isTemporaryFolder(const QString &folder)
+{
+    return QDir(folder) == QDir(QDir::tempPath());
 }
 
 Result<int> printToDefaultPrinter(const Result<QByteArray> &pdf, const ReportPrinting &printing)
@@ -133,12 +144,17 @@ PrintOutcome saveInstead(QWidget *parent, const Result<QByteArray> &pdf, const Q
     const Result<QString> saved = pdf ? saveReportInFolder(pdf.value(), folder, when, printing.files)
                                       : Result<QString>::failure(pdf.error());
     if (saved) {
+        const QString temporaryNote = isTemporaryFolder(folder)
+            ? QStringLiteral("\n\nThis is a temporary folder, which may be emptied when the computer "
+                             "restarts: copy the file somewhere safe.")
+            : QString();
         printing.tellSaved(parent,
                            notPrinted
                                + QStringLiteral("\n\nThey have been saved as a PDF file "
                                                 "instead:\n%1\n\nYou can print it or hand "
                                                 "it in from there.")
-                                     .arg(nativePath(saved.value())));
+                                     .arg(nativePath(saved.value()))
+                               + temporaryNote);
         return PrintOutcome::Saved;
     }
 
@@ -192,7 +208,7 @@ PrintOutcome printReport(QWidget *parent, const Result<QByteArray> &pdf, const Q
 {
     QString reason;
     if (!pdfFile.isEmpty()) {
-        const Result<void> written = writeFile(pdf, pdfFile, printing);
+        const Result<void> written = writeFile(pdf, pdfFile, printing, reportHead);
         if (written)
             return PrintOutcome::Printed;
         reason = QStringLiteral("the file %1 could not be written (%2)")
@@ -209,13 +225,18 @@ PrintOutcome printReport(QWidget *parent, const Result<QByteArray> &pdf, const Q
 Result<QString> saveReportInFolder(const QByteArray &pdf, const QString &folder, const QDateTime &when,
                                    const SafeWriter &files)
 {
-    const Result<QString> saved = files.writeNewFileIn(
-        folder, [&when](int attempt) { return fallbackFileName(when, attempt); }, pdf);
-    return saved;
+    // Others may list a shared temporary folder; only the student reads the report.
+    const QFileDevice::Permissions permissions
+        = isTemporaryFolder(folder) ? SafeWriter::ownerOnlyPermissions() : SafeWriter::defaultPermissions();
+    return files.writeNewFileIn(
+        folder, [&when](int attempt) { return fallbackFileName(when, attempt); }, pdf, permissions);
 }
 
 QString defaultFallbackFolder()
 {
+    // Without HOME, Qt takes / for the home folder, which is nobody's.
+    if (qEnvironmentVariableIsEmpty("HOME"))
+        return QDir::tempPath();
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (!documents.isEmpty() && QFileInfo(documents).isDir())
         return documents;

@@ -58,11 +58,13 @@ PrintOutcome printReport(QWidget *parent, const Result<QByteArray> &pdf, const Q
                          const ReportPrinting &printing = ReportPrinting::system());
 
 // quorix-results-YYYY-MM-DD-HHMM.pdf in folder, created without replacing
-// anything ("-2", "-3", ... when taken): the path written, or why not.
+// anything ("-2", "-3", ... when taken): the path written, or why not. In the
+// temporary folder only the owner may read it.
 Result<QString> saveReportInFolder(const QByteArray &pdf, const QString &folder, const QDateTime &when,
                                    const SafeWriter &files = SafeWriter());
 
-// The user's documents folder when it exists, else the home folder.
+// The user's documents folder when it exists, else the home folder; the
+// temporary folder when HOME is unset.
 QString defaultFallbackFolder();
 
 } // namespace quorix
