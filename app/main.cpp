@@ -5,6 +5,7 @@
 #include "app/navigator.h"
 #include "app/startup.h"
 #include "app/startuprefusal.h"
+#include "core/endsignals.h"
 #include "core/safewriter.h"
 #include "ui/fonts.h"
 #include "ui/screenwindow.h"
@@ -156,6 +157,9 @@ int main(int argc, char *argv[])
 
     fontConfig.wait();
     auto navigator = std::make_unique<quorix::Navigator>(folder.value(), pdfFile);
+    quorix::EndSignals endSignals;
+    QObject::connect(&endSignals, &quorix::EndSignals::arrived, navigator.get(),
+                     &quorix::Navigator::endOnSignal);
     auto started = navigator->start(options);
     if (!started)
         return refuse(started.error(), 1);
@@ -170,5 +174,8 @@ int main(int argc, char *argv[])
     qCDebug(quorix::lcClose) << "event loop entered";
     const int status = app.exec();
     qCDebug(quorix::lcClose) << "event loop left with" << status;
+    // A signal that came as the run was ending anyway still says how it ended.
+    if (const int signalNumber = endSignals.received(); signalNumber != 0)
+        return 128 + signalNumber;
     return status;
 }

@@ -21,7 +21,10 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QTime>
+
+#include <cstdio>
 
 namespace quorix {
 
@@ -33,12 +36,12 @@ Navigator::Navigator(DataFolder folder, QString pdfFile)
     // rather than quit(): quit() first asks every window to close again and
     // gives up if one is still visible, so an end that comes while a window
     // is being shown or closed could be lost.
-    m_quit = [] {
+    m_quit = [](int status) {
         QMetaObject::invokeMethod(
             QCoreApplication::instance(),
-            [] {
-                qCDebug(lcClose) << "exit(0)";
-                QCoreApplication::exit(0);
+            [status] {
+                qCDebug(lcClose) << "exit" << status;
+                QCoreApplication::exit(status);
             },
             Qt::QueuedConnection);
     };
@@ -237,14 +240,20 @@ void Navigator::goToQuestions(QWidget *from)
 
 void Navigator::printScoreAndEnd(QWidget *from)
 {
-    if (m_ending)
+    if (m_ending || m_reporting)
         return;
+    m_reporting = true;
     const bool onMenu = from && from == m_form1.get();
     if (onMenu) {
         m_resultsFile.close();
         m_form1->frame1()->hide();
     }
     const PrintOutcome outcome = m_reportRunner ? m_reportRunner(from) : runReport(from);
+    m_reporting = false;
+    if (m_endSignal != 0) {
+        end(128 + m_endSignal);
+        return;
+    }
     if (outcome == PrintOutcome::GoBack) {
         if (onMenu)
             m_form1->frame1()->show();
@@ -256,10 +265,49 @@ void Navigator::printScoreAndEnd(QWidget *from)
 PrintOutcome Navigator::runReport(QWidget *from)
 {
     const QString name = askStudentName(from);
+    // A signal at the prompt has ended the run: nothing is printed.
+    if (m_ending)
+        return PrintOutcome::EndWithoutResults;
     const PrintScript script
         = reportScript(m_tally, name, QTime::currentTime().toString(QStringLiteral("HH:mm")),
                        QLocale().toString(QDate::currentDate(), QLocale::LongFormat));
-    return printReport(from, reportPdfBytes(script), m_pdfFile);
+    m_writingReport = true;
+    const PrintOutcome outcome = printReport(from, reportPdfBytes(script), m_pdfFile, reportPrinting());
+    m_writingReport = false;
+    return outcome;
+}
+
+// The system's printing, but no dialog waits for an answer once a signal has
+// come: what it would say goes to standard error, and a question is answered
+// with the end. While a dialog is open, a signal ends the run at once.
+ReportPrinting Navigator::reportPrinting()
+{
+    ReportPrinting printing = ReportPrinting::system();
+    const auto tellInstead
+        = [](const QString &message) { std::fprintf(stderr, "quorix: %s\n", qPrintable(message)); };
+    printing.tellSaved
+        = [this, tell = printing.tellSaved, tellInstead](QWidget *parent, const QString &message) {
+              if (m_endSignal != 0)
+                  return tellInstead(message);
+              const QScopedValueRollback asking(m_writingReport, false);
+              tell(parent, message);
+          };
+    printing.askAfterFailure
+        = [this, ask = printing.askAfterFailure, tellInstead](QWidget *parent, const QString &message) {
+              if (m_endSignal != 0) {
+                  tellInstead(message);
+                  return AfterFailure::EndWithoutResults;
+              }
+              const QScopedValueRollback asking(m_writingReport, false);
+              return ask(parent, message);
+          };
+    printing.chooseFile = [this, choose = printing.chooseFile](QWidget *parent, const QString &suggested) {
+        if (m_endSignal != 0)
+            return QString();
+        const QScopedValueRollback asking(m_writingReport, false);
+        return choose(parent, suggested);
+    };
+    return printing;
 }
 
 void Navigator::endWithoutPrinting()
@@ -267,7 +315,18 @@ void Navigator::endWithoutPrinting()
     end();
 }
 
-void Navigator::end()
+void Navigator::endOnSignal(int signalNumber)
+{
+    if (m_ending || m_endSignal != 0)
+        return;
+    m_endSignal = signalNumber;
+    // The report's write goes on; printScoreAndEnd ends the run after it.
+    if (m_writingReport)
+        return;
+    end(128 + signalNumber);
+}
+
+void Navigator::end(int status)
 {
     if (m_ending)
         return;
@@ -281,7 +340,7 @@ void Navigator::end()
     if (m_form1)
         m_form1->hide();
     if (m_quit)
-        m_quit();
+        m_quit(status);
     qCDebug(lcClose) << "ending: exit queued";
 }
 
@@ -290,6 +349,9 @@ bool Navigator::closeRequested(QWidget *from)
     // Quitting closes every window; none of those closes may ask.
     if (m_ending)
         return true;
+    // The report is under way, and ends the run itself.
+    if (m_reporting)
+        return false;
     if (from && from == m_form3) {
         moreQuestions();
         return true;

@@ -77,6 +77,11 @@ public:
     Form5 *form5() const;
     bool isEnding() const { return m_ending; }
 
+    // SIGTERM, SIGHUP or SIGINT: ends the run as "END - don't print my
+    // results" does, without asking, with the status 128 plus its number. A
+    // report being written is finished first.
+    void endOnSignal(int signalNumber);
+
     void backToMainMenu(QWidget *from) override;
     void showScoreToDate() override;
     void moreQuestions() override;
@@ -93,7 +98,8 @@ public:
     // Tests replace the dialogs and the end of the program.
     void setCloseQuestion(CloseQuestion question) { m_closeQuestion = std::move(question); }
     void setReportRunner(ReportRunner runner) { m_reportRunner = std::move(runner); }
-    void setQuitHandler(std::function<void()> quit) { m_quit = std::move(quit); }
+    // quit gets the program's exit status.
+    void setQuitHandler(std::function<void(int)> quit) { m_quit = std::move(quit); }
     // What the progress file's faults are told through; the default shows
     // a warning box.
     void setMessageHook(MessageHook hook) { m_message = std::move(hook); }
@@ -104,7 +110,8 @@ private:
     void showProgress();
     void tellProgressFault(QWidget *over);
     PrintOutcome runReport(QWidget *from);
-    void end();
+    ReportPrinting reportPrinting();
+    void end(int status = 0);
 
     template<typename Screen, typename... Owners> Screen *ensure(QPointer<Screen> &screen, Owners &...owners);
     void present(QWidget *screen);
@@ -134,10 +141,16 @@ private:
     // deleted with the navigator.
     std::vector<QPointer<QWidget>> m_unloaded;
     bool m_ending = false;
+    // From the press of "Print my score and END" to the end.
+    bool m_reporting = false;
+    // While the report's bytes are being written; a signal then waits.
+    bool m_writingReport = false;
+    // The signal that is ending the run, 0 when none.
+    int m_endSignal = 0;
 
     CloseQuestion m_closeQuestion;
     ReportRunner m_reportRunner;
-    std::function<void()> m_quit;
+    std::function<void(int)> m_quit;
     MessageHook m_message;
 };
 

@@ -3,13 +3,17 @@
 
 #include "core/safewriter.h"
 
+#include "core/pipedevice.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QSaveFile>
 
 #include <cerrno>
 #include <csignal>
+#include <cstdio>
 #include <cstring>
 
 #include <fcntl.h>
@@ -137,15 +141,54 @@ Result<void> SafeWriter::writeFile(const QString &path, const QByteArray &bytes,
 Result<void> SafeWriter::writeNewFile(const QString &path, const QByteArray &bytes,
                                       QFileDevice::Permissions permissions) const
 {
-    QFile file(path);
-    // NewOnly creates the file exclusively and never through a symbolic link.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly, permissions))
-        return failure(file.errorString());
-    const Result<void> written = writeAndSync(file, bytes);
-    file.close();
+    // Taken already: said before anything is written.
+    struct stat st { };
+    if (::lstat(QFile::encodeName(path).constData(), &st) == 0)
+        return failure(errnoText(EEXIST));
+    const QFileInfo target(path);
+    QFile temporary;
+    for (int attempt = 0;; ++attempt) {
+        temporary.setFileName(
+            target.dir().filePath(QStringLiteral(".%1.%2.part")
+                                      .arg(target.fileName())
+                                      .arg(QRandomGenerator::system()->generate(), 8, 16, QLatin1Char('0'))));
+        // NewOnly creates the file exclusively and never through a symbolic link.
+        if (temporary.open(QIODevice::WriteOnly | QIODevice::NewOnly, permissions))
+            break;
+        if (!temporary.exists() || attempt == 100)
+            return failure(temporary.errorString());
+    }
+    Result<void> written = writeAndSync(temporary, path, bytes);
+    temporary.close();
+    if (written)
+        written = putInPlace(temporary.fileName(), path);
     if (!written)
-        file.remove();
+        temporary.remove();
     return written;
+}
+
+// Gives the complete temporary file the name path, which must still be free.
+Result<void> SafeWriter::putInPlace(const QString &temporary, const QString &path) const
+{
+    const QByteArray from = QFile::encodeName(temporary);
+    const QByteArray to = QFile::encodeName(path);
+    if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) != 0) {
+        // Some file systems cannot rename without replacing; a hard link
+        // never replaces either.
+        if (errno != EINVAL && errno != ENOSYS)
+            return failure(errnoText(errno));
+        if (::link(from.constData(), to.constData()) != 0)
+            return failure(errnoText(errno));
+        ::unlink(from.constData());
+    }
+    // The new name itself must reach the disk, or a crash could lose it.
+    const int folder = ::open(QFile::encodeName(QFileInfo(path).absolutePath()).constData(),
+                              O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folder >= 0) {
+        ::fsync(folder);
+        ::close(folder);
+    }
+    return {};
 }
 
 Result<QString> SafeWriter::writeNewFileIn(const QString &folder, const std::function<QString(int)> &nameFor,
@@ -202,14 +245,10 @@ Result<void> SafeWriter::writeIntoSpecialFile(const QString &path, const QByteAr
         ::close(fd);
         return failure(QStringLiteral("it changed while it was being written"));
     }
-    // Once open, a reader is there: let writes wait for it rather than fail.
-    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
-    QFile file;
-    if (!file.open(fd, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
-        return failure(file.errorString());
-    }
-    return writeAndSync(file, path, bytes);
+    // Left non-blocking: a reader that stops taking bytes must not freeze
+    // the program, and one that takes nothing for the limit fails the write.
+    PipeDevice device(fd, m_stallLimit);
+    return m_write(device, path, bytes);
 }
 
 } // namespace quorix

@@ -9,6 +9,7 @@
 #include <QFileDevice>
 #include <QString>
 
+#include <chrono>
 #include <functional>
 
 class QIODevice;
@@ -37,14 +38,17 @@ public:
 
     // Writes to path: a new file is created, an existing regular file is
     // replaced only once the new one is complete, and a device or pipe is
-    // written into, never replaced. A symbolic link or a folder is refused.
+    // written into, never replaced, failing when it takes nothing for the
+    // stall limit. A symbolic link or a folder is refused.
     // Given replaceOnly, an existing regular file that is not empty is
     // replaced only when it starts with those bytes, and refused otherwise.
     Result<void> writeFile(const QString &path, const QByteArray &bytes,
                            const QByteArray &replaceOnly = QByteArray()) const;
 
     // Creates path, which must not exist yet, with permissions (before the
-    // umask); nothing is left behind when the write fails.
+    // umask). The bytes go into a temporary file beside it, which takes the
+    // name only when complete and only if nothing has taken it meanwhile, so
+    // the name never holds a part of them.
     Result<void> writeNewFile(const QString &path, const QByteArray &bytes,
                               QFileDevice::Permissions permissions = defaultPermissions()) const;
 
@@ -59,15 +63,21 @@ public:
     // Read and write for the owner alone, for files in a shared folder.
     static QFileDevice::Permissions ownerOnlyPermissions();
 
+    // How long a pipe or device may take nothing before its write fails.
+    void setStallLimit(std::chrono::milliseconds limit) { m_stallLimit = limit; }
+    static constexpr std::chrono::milliseconds defaultStallLimit{10000};
+
     // Writes bytes into an open file and onto the disk.
     Result<void> writeAndSync(QFileDevice &file, const QByteArray &bytes) const;
 
 private:
     Result<void> writeAndSync(QFileDevice &file, const QString &path, const QByteArray &bytes) const;
+    Result<void> putInPlace(const QString &temporary, const QString &path) const;
     Result<void> replaceRegularFile(const QString &path, const QByteArray &bytes) const;
     Result<void> writeIntoSpecialFile(const QString &path, const QByteArray &bytes) const;
 
     WriteBytes m_write;
+    std::chrono::milliseconds m_stallLimit = defaultStallLimit;
 };
 
 } // namespace quorix

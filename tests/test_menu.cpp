@@ -152,7 +152,7 @@ bool MenuTest::startWith(const QByteArray &catalogue)
         ++m_questions;
         return m_answer;
     });
-    m_nav->setQuitHandler([this] { ++m_ended; });
+    m_nav->setQuitHandler([this](int) { ++m_ended; });
     m_nav->setReportRunner([this](QWidget *) {
         ++m_reports;
         m_frameShownDuringReport = m_nav->form1()->frame1()->isVisibleTo(m_nav->form1());

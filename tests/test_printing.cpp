@@ -146,6 +146,7 @@ private:
     QTemporaryDir m_home;
     std::unique_ptr<Navigator> m_nav;
     int m_quits = 0;
+    int m_status = -1;
 
     // Start-up, a set chosen and taken to the question screen, whose own
     // "Print my score and END" is then pressed.
@@ -164,7 +165,10 @@ private:
         options.environment = {QStringLiteral("temp=") + m_data.path()};
         options.homeFolder = m_home.path();
         m_nav = std::make_unique<Navigator>(DataFolder(m_data.path()), pdfFile);
-        m_nav->setQuitHandler([this] { ++m_quits; });
+        m_nav->setQuitHandler([this](int status) {
+            ++m_quits;
+            m_status = status;
+        });
         QVERIFY(m_nav->start(options).ok());
 
         auto *option = m_nav->form1()->findChild<QRadioButton *>(QStringLiteral("Option1"));
