@@ -9,6 +9,7 @@
 #include "app/form1.h"
 #include "app/navigator.h"
 #include "app/startup.h"
+#include "core/endsignals.h"
 #include "questions/form2.h"
 #include "scoring/form3.h"
 #include "scoring/report.h"
@@ -22,6 +23,7 @@
 #include <QDate>
 #include <QDeadlineTimer>
 #include <QDebug>
+#include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -44,8 +46,13 @@
 #include <cups/cups.h>
 
 #include <cmath>
+#include <csignal>
 #include <functional>
 #include <memory>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace quorix;
 using quorixtest::DialogAnswerer;
@@ -147,13 +154,17 @@ private:
     std::unique_ptr<Navigator> m_nav;
     int m_quits = 0;
     int m_status = -1;
+    std::unique_ptr<EndSignals> m_endSignals;
+    std::function<void()> m_atQuit;
 
     // Start-up, a set chosen and taken to the question screen, whose own
     // "Print my score and END" is then pressed.
     // Start-up and the set taken to the question screen, then "Print my
     // score and END" pressed on the question screen or on the chart screen
     // opened over it, with tally as the score so far.
-    void pressPrint(const QString &pdfFile = {}, bool fromChart = false, const ScoreTally &tally = {})
+    // Without press, the run is left on the question screen.
+    void pressPrint(const QString &pdfFile = {}, bool fromChart = false, const ScoreTally &tally = {},
+                    bool press = true)
     {
         QVERIFY(writeFile(m_data.filePath(QStringLiteral("qbanks.txt")), "1\r\n\"Printing test set\"\r\n"));
         QVERIFY(writeFile(m_data.filePath(QStringLiteral("qbank1.txt")),
@@ -168,7 +179,14 @@ private:
         m_nav->setQuitHandler([this](int status) {
             ++m_quits;
             m_status = status;
+            if (m_atQuit)
+                m_atQuit();
+            // As QCoreApplication::exit leaves every event loop, a dialog's too.
+            if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
+                dialog->reject();
         });
+        if (m_endSignals)
+            connect(m_endSignals.get(), &EndSignals::arrived, m_nav.get(), &Navigator::endOnSignal);
         QVERIFY(m_nav->start(options).ok());
 
         auto *option = m_nav->form1()->findChild<QRadioButton *>(QStringLiteral("Option1"));
@@ -187,7 +205,8 @@ private:
         }
         auto *print = screen->findChild<QPushButton *>(QStringLiteral("endprintscore"));
         QVERIFY(print && print->isVisible());
-        QTest::mouseClick(print, Qt::LeftButton);
+        if (press)
+            QTest::mouseClick(print, Qt::LeftButton);
     }
 
 private Q_SLOTS:
@@ -201,7 +220,12 @@ private Q_SLOTS:
         QVERIFY(QDir(m_home.path()).mkpath(QStringLiteral("Documents")));
     }
 
-    void cleanup() { m_nav.reset(); }
+    void cleanup()
+    {
+        m_nav.reset();
+        m_endSignals.reset();
+        m_atQuit = nullptr;
+    }
 
     void printsOnTheDefaultQueue()
     {
@@ -292,6 +316,73 @@ private Q_SLOTS:
         }
         QVERIFY2(texts[0].contains(QStringLiteral("Percent correct = 57.14")), qPrintable(texts[0]));
         QCOMPARE(texts[1], texts[0]);
+    }
+
+    // A signal ends the run as "END - don't print my results" does, with the
+    // status 128 plus its number; one that comes while the report is being
+    // written into a slow pipe lets the whole report through first.
+    void aSignalEndsTheRunAsEndDoes_data()
+    {
+        QTest::addColumn<int>("signalNumber");
+        QTest::addColumn<QString>("when");
+        QTest::newRow("SIGINT on the question screen") << SIGINT << "screen";
+        QTest::newRow("SIGTERM at the name prompt") << SIGTERM << "prompt";
+        QTest::newRow("SIGHUP while the report goes into a slow pipe") << SIGHUP << "writing";
+    }
+
+    void aSignalEndsTheRunAsEndDoes()
+    {
+        QFETCH(int, signalNumber);
+        QFETCH(QString, when);
+        QTemporaryDir folder;
+        const QByteArray pipe = QFile::encodeName(folder.filePath(QStringLiteral("report.fifo")));
+        QCOMPARE(::mkfifo(pipe.constData(), 0600), 0);
+        QFile reader;
+        QVERIFY(reader.open(::open(pipe.constData(), O_RDONLY | O_NONBLOCK),
+                            QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle));
+        // The smallest pipe, so that the report has to wait for its reader.
+        QVERIFY(::fcntl(reader.handle(), F_SETPIPE_SZ, 4096) > 0);
+        const auto raise = [signalNumber] { ::kill(::getpid(), signalNumber); };
+        QByteArray received;
+        QTimer slowReader;
+        slowReader.callOnTimeout([&] {
+            const bool first = received.isEmpty();
+            received += reader.read(512);
+            if (first && !received.isEmpty())
+                raise();
+        });
+        m_endSignals = std::make_unique<EndSignals>();
+        qsizetype receivedAtQuit = -1;
+        m_atQuit = [&] { receivedAtQuit = received.size(); };
+        DialogAnswerer answer({[&](QWidget *prompt) {
+            if (when == "prompt")
+                raise();
+            else
+                typeName(prompt);
+        }});
+        if (when == "writing")
+            slowReader.start(10);
+        pressPrint(QFile::decodeName(pipe), false, quorixtest::tallyOf(3, {1, 1, 0, 0, 0, 1}),
+                   when != "screen");
+        if (when == "screen")
+            raise();
+        QTRY_COMPARE(m_quits, 1);
+        QCOMPARE(m_status, 128 + signalNumber);
+        QVERIFY(m_nav->isEnding() && !m_nav->form2()->isVisible());
+        QCOMPARE(answer.unexpected(), QStringList());
+
+        slowReader.stop();
+        received += reader.readAll();
+        if (when == "writing") {
+            QVERIFY2(received.size() > 4096, "the write waited for its reader");
+            // The end came once every byte was in the pipe.
+            QVERIFY2(receivedAtQuit + 4096 >= received.size(),
+                     qPrintable(QStringLiteral("%1 of %2").arg(receivedAtQuit).arg(received.size())));
+            QVERIFY(received.startsWith("%PDF-") && received.trimmed().endsWith("%%EOF"));
+        } else {
+            QCOMPARE(received, QByteArray());
+        }
+        QVERIFY(QDir(m_home.filePath(QStringLiteral("Documents"))).isEmpty());
     }
 
     void savesWhenNoPrinterIsReachable()

@@ -176,6 +176,36 @@ QString whatIsAt(const QString &path)
         .arg(QFileInfo(path).symLinkTarget());
 }
 
+// The longest time a widget went without a paint between start() and the
+// last paint before stop().
+class PaintGaps : public QObject {
+public:
+    explicit PaintGaps(QWidget &widget) { widget.installEventFilter(this); }
+    void start()
+    {
+        if (!m_clock.isValid())
+            m_clock.start();
+    }
+    void stop() { m_clock.invalidate(); }
+    qint64 longestMs() const { return m_longest; }
+    int count() const { return m_count; }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint && m_clock.isValid()) {
+            m_longest = std::max(m_longest, m_clock.restart());
+            ++m_count;
+        }
+        return false;
+    }
+
+private:
+    QElapsedTimer m_clock;
+    qint64 m_longest = 0;
+    int m_count = 0;
+};
+
 } // namespace
 
 class TestReportPrinter : public QObject {
@@ -395,6 +425,13 @@ private Q_SLOTS:
         QTest::newRow("a pipe that is read") << "read pipe"
                                              << "option"
                                              << "" << 0 << "" << P::Printed;
+        QTest::newRow("a pipe read slowly, the window served meanwhile") << "slow pipe"
+                                                                         << "option"
+                                                                         << "" << 0 << "" << P::Printed;
+        QTest::newRow("a pipe whose reader stalls")
+            << "stalled pipe"
+            << "option"
+            << "" << 0 << "nothing was taken from it for 0.3 seconds" << P::Saved;
         QTest::newRow("a pipe nobody reads") << "pipe"
                                              << "option"
                                              << "" << 0 << "nothing is reading from it" << P::Saved;
@@ -444,9 +481,29 @@ private Q_SLOTS:
             QVERIFY(QDir().mkdir(path));
         if (target.endsWith(QLatin1String("pipe")))
             QCOMPARE(::mkfifo(name.constData(), 0600), 0);
-        if (target == "read pipe")
-            QVERIFY(reader.open(::open(name.constData(), O_RDONLY | O_NONBLOCK), QIODevice::ReadOnly,
-                                QFileDevice::AutoCloseHandle));
+        if (target != "pipe" && target.endsWith(QLatin1String("pipe"))) {
+            QVERIFY(reader.open(::open(name.constData(), O_RDONLY | O_NONBLOCK),
+                                QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle));
+            // The smallest pipe, so that the report has to wait for its reader.
+            if (target != "read pipe")
+                QVERIFY(::fcntl(reader.handle(), F_SETPIPE_SZ, 4096) > 0);
+        }
+        // Takes a little every 10 ms, and counts how long the window went
+        // without a paint meanwhile.
+        QByteArray readSlowly;
+        QWidget window;
+        PaintGaps paints(window);
+        QTimer slowReader;
+        if (target == "slow pipe") {
+            window.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&window));
+            slowReader.callOnTimeout([&] {
+                paints.start();
+                readSlowly += reader.read(512);
+                window.update();
+            });
+            slowReader.start(10);
+        }
         FakePrinting fake;
         fake.folder = dir.filePath(QStringLiteral("documents"));
         QDir().mkpath(fake.folder);
@@ -464,13 +521,16 @@ private Q_SLOTS:
                     || (failing == "temporary" && file.startsWith(temporary));
             },
             limit);
+        fake.files.setStallLimit(std::chrono::milliseconds(300));
         fake.submitSucceeds = route == "printer";
         const QString before = whatIsAt(path) + whatIsAt(other);
         const QStringList beside = QDir(dir.path()).entryList(QDir::AllEntries | QDir::System);
+        const Result<QByteArray> report = samplePdf();
         QElapsedTimer clock;
         clock.start();
         const PrintOutcome got
-            = printReport(nullptr, samplePdf(), route == "option" ? path : QString(), fake.printing());
+            = printReport(nullptr, report, route == "option" ? path : QString(), fake.printing());
+        paints.stop();
         QVERIFY2(clock.elapsed() < 10000, "nothing waits");
         QCOMPARE(got, outcome);
         if (route == "printer")
@@ -491,6 +551,15 @@ private Q_SLOTS:
         if (target == "read pipe")
             QCOMPARE(reader.read(5),
                      outcome == PrintOutcome::Printed || limit > 0 ? QByteArray("%PDF-") : QByteArray());
+        if (target == "slow pipe") {
+            slowReader.stop();
+            QVERIFY2(readSlowly.size() > 4096, "the write waited for its reader");
+            QCOMPARE(readSlowly + reader.readAll(), report.value());
+            QVERIFY2(paints.count() > 3 && paints.longestMs() < 100,
+                     qPrintable(QStringLiteral("%1 paints, %2 ms apart at most")
+                                    .arg(paints.count())
+                                    .arg(paints.longestMs())));
+        }
         const QStringList saved = QDir(documents).entryList(QDir::Files);
         QCOMPARE(saved,
                  outcome == PrintOutcome::Saved && route != "dialog"

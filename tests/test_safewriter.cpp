@@ -3,9 +3,11 @@
 
 #include "core/safewriter.h"
 
+#include "tests/support/childprocess.h"
 #include "tests/support/failingdevice.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -71,6 +73,54 @@ private Q_SLOTS:
         QCOMPARE(written.ok(), replaced);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), replaced ? QByteArray("%PDF-new") : before);
+    }
+
+    // What stands at a new file's name is the whole of it or nothing, and
+    // nothing is left beside it, whatever happens during the write.
+    void aNewFileIsWholeOrAbsent_data()
+    {
+        QTest::addColumn<QString>("during"); // what happens half-way through the write
+        QTest::addColumn<QByteArray>("after"); // what the name holds then; empty: nothing
+        QTest::addColumn<QString>("error");
+        QTest::newRow("nothing") << "" << QByteArray("%PDF-whole report") << QString();
+        QTest::newRow("another program takes the name")
+            << "taken" << QByteArray("another program's") << QStringLiteral("File exists");
+        QTest::newRow("the program is killed") << "killed" << QByteArray() << QString();
+    }
+
+    void aNewFileIsWholeOrAbsent()
+    {
+        QFETCH(QString, during);
+        QFETCH(QByteArray, after);
+        QFETCH(QString, error);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("report.pdf"));
+        const SafeWriter writer([&](QIODevice &out, const QString &, const QByteArray &bytes) {
+            const Result<void> half = writeAll(out, bytes.left(5));
+            if (during == "taken") {
+                QFile other(path);
+                if (other.open(QIODevice::WriteOnly))
+                    other.write("another program's");
+            }
+            if (during == "killed")
+                ::sleep(30);
+            return half ? writeAll(out, bytes.mid(5)) : half;
+        });
+        Result<void> written;
+        if (during == "killed") {
+            const quorixtest::ChildResult child = quorixtest::runInChild(
+                false, [&] { return writer.writeNewFile(path, "%PDF-whole report").ok() ? "ok" : "failed"; },
+                300);
+            QVERIFY2(!child.finished, "the child was killed while it wrote");
+        } else {
+            written = writer.writeNewFile(path, "%PDF-whole report");
+        }
+        QCOMPARE(written.error(), error);
+        QFile file(path);
+        QCOMPARE(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray(), after);
+        // A killed writer leaves its temporary behind, never under the name.
+        const QStringList beside = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
+        QCOMPARE(beside.filter(QStringLiteral(".part")).size(), during == "killed" ? 1 : 0);
     }
 
     void aPipeWhoseReaderHasGoneIsAnOrdinaryFailure()
