@@ -54,7 +54,7 @@ struct RunStart {
 // started.
 class ProgressStore {
 public:
-    static constexpr int SchemaVersion = 1;
+    static constexpr int SchemaVersion = 2;
     static constexpr int BusyTimeoutMs = 200;
     static QString fileName() { return QStringLiteral("progress.sqlite"); }
 

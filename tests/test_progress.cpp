@@ -30,9 +30,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <functional>
 #include <map>
 #include <string>
+#include <tuple>
 
 #include <csignal>
 #include <grp.h>
@@ -506,6 +508,68 @@ TEST(ProgressStore, MigratesAnOlderFileAndLeavesANewerOneUntouched)
     EXPECT_FALSE(store.isOpen());
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(f.readAll(), before);
+}
+
+// A file as version 1 left it, before the figures had an index of their
+// own, keeps every answer and gives the figures they add up to. A's three
+// answers fall in three groups of level and verdict, and its last one was
+// kept with the earliest time.
+TEST(ProgressStore, AVersion1FileKeepsEveryAnswerAndItsFigures)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("progress.sqlite"));
+    const QDateTime t0(QDate(2026, 3, 5), QTime(12, 0), Qt::UTC);
+    const std::tuple<const char *, Outcome, int, QDateTime> keptRuns[2][3] = {
+        {{"A", Outcome::Right, 3, t0.addSecs(60)},
+         {"B", Outcome::Wrong, 2, t0.addSecs(120)},
+         {"A", Outcome::Wrong, 1, t0.addSecs(180)}},
+        {{"C", Outcome::DontKnow, 0, t0.addSecs(240)},
+         {"B", Outcome::Right, 2, t0.addSecs(300)},
+         {"A", Outcome::Wrong, 3, t0.addDays(-1)}},
+    };
+    {
+        ProgressStore store(dir.path());
+        ASSERT_TRUE(store.open().ok());
+        for (const auto &run : keptRuns) {
+            store.beginRun({QStringLiteral("Set"), QStringLiteral("qbank1.txt"), t0});
+            for (const auto &[text, outcome, level, time] : run)
+                ASSERT_TRUE(store.keep({answer(QString::fromUtf8(text), outcome, level), time}).ok());
+        }
+    }
+    peek(file, QStringLiteral("DROP INDEX answer_figures"));
+    peek(file, QStringLiteral("CREATE INDEX answer_statement_time ON answer(statement, time)"));
+    peek(file, QStringLiteral("PRAGMA user_version = 1"));
+
+    ProgressStore store(dir.path());
+    ASSERT_TRUE(store.open().ok());
+    EXPECT_EQ(peek(file, QStringLiteral("PRAGMA user_version")).toInt(), ProgressStore::SchemaVersion);
+    EXPECT_EQ(peek(file,
+                   QStringLiteral("SELECT group_concat(name) FROM (SELECT name FROM sqlite_schema"
+                                  " WHERE type = 'index' AND sql IS NOT NULL ORDER BY name)"))
+                  .toString(),
+              QStringLiteral("answer_figures,answer_run"));
+    QStringList statements;
+    ASSERT_TRUE(
+        store.readAnswers([&](const ProgressStore::AnswerRow &a) { statements << a.kept.answer.statement; })
+            .ok());
+    EXPECT_EQ(statements, QStringList({"A", "B", "A", "C", "B", "A"}));
+
+    KeptFigures figures;
+    ASSERT_TRUE(store.readFigures(figures).ok());
+    EXPECT_EQ(figures.totals.answers, 6);
+    EXPECT_EQ(figures.totals.runs, 2);
+    EXPECT_EQ(figures.totals.first, t0.addDays(-1));
+    EXPECT_EQ(figures.statements.size(), 3);
+    for (const auto &[text, answers, right] : {std::tuple("A", 3, 1), {"B", 2, 1}, {"C", 1, 0}}) {
+        const StatementCounts got = figures.statements.value(statementHash(QString::fromUtf8(text)));
+        EXPECT_EQ(std::make_pair(got.answers, got.right), std::make_pair(answers, right)) << text;
+    }
+    const ScoreTally &c = figures.calibration;
+    EXPECT_EQ((std::array{c.asked, c.answered, c.correct, c.wrong}), (std::array{6, 5, 2, 3}));
+    EXPECT_EQ(confidenceCounts(c), (std::array{0, 1, 1, 1, 1, 1}));
+    ASSERT_EQ(figures.latest.size(), 1u);
+    EXPECT_EQ(figures.latest[0].answer.statement, QStringLiteral("A"));
+    EXPECT_EQ(figures.latest[0].time, t0.addDays(-1));
 }
 
 // ---- Faults
