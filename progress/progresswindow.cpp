@@ -38,14 +38,8 @@ FormProgress::FormProgress(ProgressKeeper &keeper, std::vector<SetStatements> se
 
     addLabel(this, QStringLiteral("setsCaption"), 240, 1080, 14880, 300)
         ->setText(QStringLiteral("Each set, in the order of the menu"));
-    m_setList = new QListWidget(this);
-    m_setList->setObjectName(QStringLiteral("setList"));
-    m_setList->setAccessibleName(QStringLiteral("Each set"));
-    m_setList->setFont(screenFont(9.75, false));
-    m_setList->setTextElideMode(Qt::ElideMiddle);
-    m_setList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_setList->setUniformItemSizes(true);
-    placeAt(m_setList, 240, 1410, 14880, 2100);
+    m_setList = addListBox(this, QStringLiteral("setList"), QStringLiteral("Each set"), Qt::ElideMiddle, 240,
+                           1410, 14880, 2100);
 
     addLabel(this, QStringLiteral("calibrationCaption"), 240, 3660, 14880, 300)
         ->setText(QStringLiteral("How well calibrated am I? Every kept answer"));
@@ -58,14 +52,8 @@ FormProgress::FormProgress(ProgressKeeper &keeper, std::vector<SetStatements> se
     addLabel(this, QStringLiteral("trendKey"), 240, 10410, 7440, 450, 8.25, false)->setText(trendChartKey());
     addLabel(this, QStringLiteral("revisitCaption"), 7800, 6660, 7320, 300)
         ->setText(QStringLiteral("Statements to revisit"));
-    m_revisitList = new QListWidget(this);
-    m_revisitList->setObjectName(QStringLiteral("revisitList"));
-    m_revisitList->setAccessibleName(QStringLiteral("Statements to revisit"));
-    m_revisitList->setFont(screenFont(9.75, false));
-    m_revisitList->setTextElideMode(Qt::ElideRight);
-    m_revisitList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_revisitList->setUniformItemSizes(true);
-    placeAt(m_revisitList, 7800, 6990, 7320, 3840);
+    m_revisitList = addListBox(this, QStringLiteral("revisitList"), QStringLiteral("Statements to revisit"),
+                               Qt::ElideRight, 7800, 6990, 7320, 3840);
 
     m_forget = addButton(this, QStringLiteral("forgetProgress"), QStringLiteral("Forget my progress\u2026"),
                          240, 10920, 3615, 495);

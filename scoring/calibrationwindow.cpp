@@ -47,14 +47,8 @@ FormCalibration::FormCalibration(const ScoreTally &tally, const AnswerLog &log, 
     addLabel(this, QStringLiteral("reviewCaption"), 240, 3330, 14880, 300)
         ->setText(QStringLiteral("This run's answers: wrong at \"very sure\", wrong at \"fairly sure\", "
                                  "right at \"unsure\", then the rest"));
-    m_reviewList = new QListWidget(this);
-    m_reviewList->setObjectName(QStringLiteral("reviewList"));
-    m_reviewList->setAccessibleName(QStringLiteral("This run's answers"));
-    m_reviewList->setFont(screenFont(9.75, false));
-    m_reviewList->setTextElideMode(Qt::ElideMiddle);
-    m_reviewList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_reviewList->setUniformItemSizes(true);
-    placeAt(m_reviewList, 240, 3660, 14880, 5850);
+    m_reviewList = addListBox(this, QStringLiteral("reviewList"), QStringLiteral("This run's answers"),
+                              Qt::ElideMiddle, 240, 3660, 14880, 5850);
     m_explanation
         = addTextLabel(this, QStringLiteral("explanation"), QString(), 240, 9600, 12600, 1800, 9.75, false);
     m_explanation->setAccessibleName(QStringLiteral("Explanation"));

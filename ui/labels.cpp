@@ -7,6 +7,7 @@
 #include "ui/twips.h"
 
 #include <QLabel>
+#include <QListWidget>
 #include <QPalette>
 
 namespace quorix {
@@ -33,6 +34,20 @@ QLabel *addTextLabel(QWidget *parent, const QString &name, const QString &text, 
     label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     label->setFocusPolicy(Qt::StrongFocus);
     return label;
+}
+
+QListWidget *addListBox(QWidget *parent, const QString &name, const QString &accessibleName,
+                        Qt::TextElideMode elide, int left, int top, int width, int height)
+{
+    auto *list = new QListWidget(parent);
+    list->setObjectName(name);
+    list->setAccessibleName(accessibleName);
+    list->setFont(screenFont(9.75, false));
+    list->setTextElideMode(elide);
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list->setUniformItemSizes(true);
+    placeAt(list, left, top, width, height);
+    return list;
 }
 
 void setLabelColors(QLabel *label, const QColor &textColor, const QColor &background)

@@ -7,6 +7,7 @@
 #include <QString>
 
 class QLabel;
+class QListWidget;
 class QWidget;
 
 namespace quorix {
@@ -23,6 +24,11 @@ QLabel *addLabel(QWidget *parent, const QString &name, int left, int top, int wi
 // keyboard and screen reader users reach every line of a window.
 QLabel *addTextLabel(QWidget *parent, const QString &name, const QString &text, int left, int top, int width,
                      int height, double pointSize = 9.75, bool bold = true);
+
+// A list of one-line rows at its twips place, named for tools and screen
+// readers; a row too long for it is elided at elide.
+QListWidget *addListBox(QWidget *parent, const QString &name, const QString &accessibleName,
+                        Qt::TextElideMode elide, int left, int top, int width, int height);
 
 // Sets the text colour and the background (invalid: transparent) of a label.
 void setLabelColors(QLabel *label, const QColor &textColor, const QColor &background);
